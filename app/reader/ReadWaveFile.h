@@ -1,0 +1,18 @@
+// The RIFF/WAVE reader: walks the chunks of a wave file, logs what it meets and loads the data
+// chunk. Every failure becomes a status in TWaveInfo; nothing is ever thrown.
+#pragma once
+
+#include <string>
+
+#include "app/reader/WaveInfo.h"
+
+// Where the reader's log lines go (the window appends them to its log box).
+class TWaveLog {
+public:
+  virtual ~TWaveLog() = default;
+  virtual void AppendLine(const std::string& line) = 0;
+};
+
+// Status values: 0 loaded, 1 read error, 2 "data" before "fmt ", 3 chunk size above
+// 2147483647, 5 not a RIFF/WAVE file.
+void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) noexcept;
