@@ -1,0 +1,184 @@
+#include "app/reader/ReadWaveFile.h"
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+#include "platform/files/ReadOnlyFile.h"
+
+namespace {
+
+enum : std::int16_t {
+  stLoaded = 0,
+  stReadError = 1,
+  stDataBeforeFormat = 2,
+  stChunkTooLarge = 3,
+  stNotWave = 5,
+};
+
+// Sizes above this cannot be skipped with a signed 32-bit seek, so they end the read.
+constexpr std::uint32_t MaxChunkSize = 0x7FFFFFFF;
+// The format chunk is read into an area the size of WAVEFORMATEX plus two extension bytes.
+constexpr std::uint32_t FormatAreaSize = 20;
+
+// The format chunk's body; bytes the chunk does not supply stay zero.
+class TFormatArea {
+public:
+  std::array<std::uint8_t, FormatAreaSize> Bytes{};
+
+  std::int16_t FormatTag() const { return static_cast<std::int16_t>(Word(0)); }
+  std::uint16_t Channels() const { return Word(2); }
+  std::uint32_t SamplesPerSec() const { return DWord(4); }
+  std::uint32_t AvgBytesPerSec() const { return DWord(8); }
+  std::uint16_t BlockAlign() const { return Word(12); }
+  std::uint16_t BitsPerSample() const { return Word(14); }
+  std::uint16_t ExtensionSize() const { return Word(16); }
+
+private:
+  std::uint16_t Word(std::size_t at) const {
+    return static_cast<std::uint16_t>(Bytes[at] | Bytes[at + 1] << 8);
+  }
+  std::uint32_t DWord(std::size_t at) const {
+    return static_cast<std::uint32_t>(Word(at)) | static_cast<std::uint32_t>(Word(at + 2)) << 16;
+  }
+};
+
+// One read of one file; every method may throw, and ReadWaveFile turns that into a status.
+class TWaveFileReader {
+public:
+  TWaveFileReader(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log)
+      : FFile(FileName), FInfo(Info), FLog(Log) {}
+
+  std::int16_t Run() {
+    if (!ReadRiffHeader())
+      return stNotWave;
+    std::string id;
+    std::uint32_t size = 0;
+    if (!WalkToFormatOrData(id, size))
+      return stChunkTooLarge;
+    if (id == "data")
+      return stDataBeforeFormat;
+    const TFormatArea format = ReadFormat(size);
+    if (!WalkToData(size))
+      return stChunkTooLarge;
+    return LoadData(size, format);
+  }
+
+private:
+  files::TReadOnlyFile FFile;
+  TWaveInfo& FInfo;
+  TWaveLog& FLog;
+
+  // Identifiers are compared and logged as text that stops at the first zero byte.
+  std::string ReadId() {
+    std::array<char, 4> bytes{};
+    FFile.ReadExact(bytes.data(), 4);
+    return std::string(bytes.data(), std::find(bytes.begin(), bytes.end(), '\0'));
+  }
+
+  std::uint32_t ReadSize() {
+    std::array<std::uint8_t, 4> b{};
+    FFile.ReadExact(b.data(), 4);
+    return static_cast<std::uint32_t>(b[0]) | static_cast<std::uint32_t>(b[1]) << 8 |
+           static_cast<std::uint32_t>(b[2]) << 16 | static_cast<std::uint32_t>(b[3]) << 24;
+  }
+
+  bool ReadRiffHeader() {
+    const std::string riff = ReadId();
+    if (riff != "RIFF")
+      return false;
+    FLog.AppendLine(riff);
+    FLog.AppendLine("FileSize " + std::to_string(ReadSize()));
+    const std::string form = ReadId();
+    FLog.AppendLine(form);
+    return form == "WAVE";
+  }
+
+  // Both identifier and size are read before the identifier is logged. Odd-sized bodies get no
+  // pad byte: the next header starts right after the body.
+  bool WalkToFormatOrData(std::string& id, std::uint32_t& size) {
+    size = 0;
+    for (;;) {
+      FFile.Seek(size);
+      id = ReadId();
+      size = ReadSize();
+      FLog.AppendLine(id);
+      if (size > MaxChunkSize)
+        return false;
+      FLog.AppendLine("chankSize " + std::to_string(size));
+      if (id == "fmt " || id == "data")
+        return true;
+    }
+  }
+
+  TFormatArea ReadFormat(std::uint32_t size) {
+    TFormatArea format;
+    FFile.ReadExact(format.Bytes.data(), std::min(size, FormatAreaSize));
+    FLog.AppendLine("wFormatTag " + std::to_string(format.FormatTag()));
+    FLog.AppendLine("wChannels " + std::to_string(format.Channels()));
+    FLog.AppendLine("wSamplesPerSec " + std::to_string(format.SamplesPerSec()));
+    FLog.AppendLine("wBlockAlign " + std::to_string(format.BlockAlign()));
+    FLog.AppendLine("wBitsPerSample " + std::to_string(format.BitsPerSample()));
+    if (size > FormatAreaSize)
+      FFile.Seek(size - FormatAreaSize);
+    if (size >= FormatAreaSize)
+      FLog.AppendLine("wcbSize " + std::to_string(format.ExtensionSize()));
+    return format;
+  }
+
+  // Here the identifier is logged before its size is read, and a chunk too large to skip ends
+  // the read just as it does in the first walk.
+  bool WalkToData(std::uint32_t& size) {
+    size = 0;
+    for (;;) {
+      FFile.Seek(size);
+      const std::string id = ReadId();
+      FLog.AppendLine(id);
+      size = ReadSize();
+      if (size > MaxChunkSize)
+        return false;
+      FLog.AppendLine("chankSize " + std::to_string(size));
+      if (id == "data")
+        return true;
+    }
+  }
+
+  // The stream is sized to what the file can still supply, never to a larger declared size, so
+  // a short file can neither make us allocate gigabytes nor leave unread bytes in the stream.
+  std::int16_t LoadData(std::uint32_t size, const TFormatArea& format) {
+    FInfo.BytesPerSec = format.AvgBytesPerSec();
+    FInfo.BitsPerSample = format.BitsPerSample();
+    FInfo.Channels = format.Channels();
+    FInfo.Data = std::make_unique<files::TMemoryStream>();
+    const std::int64_t remaining = std::max<std::int64_t>(0, FFile.Size() - FFile.Position());
+    const std::int64_t wanted = std::min<std::int64_t>(size, remaining);
+    FInfo.Data->SetSize(wanted);
+    const std::int64_t got = FFile.Read(FInfo.Data->Memory(), wanted);
+    if (got < wanted)
+      FInfo.Data->SetSize(got);
+    return got == size ? stLoaded : stReadError;
+  }
+};
+
+} // namespace
+
+void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) noexcept {
+  Info.Status = 0;
+  Info.BytesPerSec = 0;
+  Info.BitsPerSample = 0;
+  Info.Channels = 0;
+  Info.Data.reset();
+  try {
+    Info.Status = TWaveFileReader(FileName, Info, Log).Run();
+  } catch (...) {
+    Info.Status = stReadError;
+  }
+  if (Info.Status != stLoaded && Info.Status != stReadError)
+    return;
+  // The closing line must not break the promise never to throw, whatever the log does.
+  try {
+    Log.AppendLine("O\"k ");
+  } catch (...) {
+  }
+}

@@ -1,0 +1,71 @@
+#include "platform/files/ReadOnlyFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/files/FileError.h"
+
+namespace files {
+
+TReadOnlyFile::TReadOnlyFile(const std::string& FileName) : FFileName(FileName) {
+  do
+    FHandle = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+  while (FHandle < 0 && errno == EINTR);
+  if (FHandle < 0)
+    throw EFileError("Cannot open file", FileName, errno);
+  // A directory opens fine read-only but is no file to read; say so now rather than at the
+  // first read.
+  struct stat info {};
+  if (::fstat(FHandle, &info) == 0 && S_ISDIR(info.st_mode)) {
+    ::close(FHandle);
+    throw EFileError("Cannot open file", FileName, EISDIR);
+  }
+}
+
+TReadOnlyFile::~TReadOnlyFile() { ::close(FHandle); }
+
+std::int64_t TReadOnlyFile::Size() const {
+  struct stat info {};
+  if (::fstat(FHandle, &info) != 0)
+    throw EFileError("Cannot get the size of file", FFileName, errno);
+  return info.st_size;
+}
+
+std::int64_t TReadOnlyFile::Position() const {
+  const off_t position = ::lseek(FHandle, 0, SEEK_CUR);
+  if (position < 0)
+    throw EFileError("Cannot seek in file", FFileName, errno);
+  return position;
+}
+
+void TReadOnlyFile::Seek(std::int64_t Offset) {
+  if (::lseek(FHandle, static_cast<off_t>(Offset), SEEK_CUR) < 0)
+    throw EFileError("Cannot seek in file", FFileName, errno);
+}
+
+void TReadOnlyFile::ReadExact(void* Buffer, std::int64_t Count) {
+  if (Read(Buffer, Count) != Count)
+    throw EFileError("Read beyond end of file \"" + FFileName + "\"");
+}
+
+std::int64_t TReadOnlyFile::Read(void* Buffer, std::int64_t Count) {
+  auto* out = static_cast<char*>(Buffer);
+  std::int64_t done = 0;
+  // One call may return less than asked (the kernel caps a read just under 2 GiB), so keep
+  // going until the count is in or the file has ended.
+  while (done < Count) {
+    const ssize_t n = ::read(FHandle, out + done, static_cast<std::size_t>(Count - done));
+    if (n < 0 && errno == EINTR)
+      continue;
+    if (n < 0)
+      throw EFileError("Cannot read file", FFileName, errno);
+    if (n == 0)
+      break;
+    done += n;
+  }
+  return done;
+}
+
+} // namespace files
