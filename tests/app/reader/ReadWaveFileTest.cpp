@@ -1,0 +1,251 @@
+#include "app/reader/ReadWaveFile.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "tests/app/reader/WaveBytes.h"
+#include "tests/platform/files/TempFolder.h"
+
+using namespace wavebytes;
+
+namespace {
+
+using TLines = std::vector<std::string>;
+
+class TListLog : public TWaveLog {
+public:
+  TLines Lines;
+  void AppendLine(const std::string& line) override { Lines.push_back(line); }
+};
+
+struct TFields {
+  std::uint32_t BytesPerSec;
+  std::uint16_t BitsPerSample;
+  std::uint16_t Channels;
+};
+constexpr TFields NoFields{0, 0, 0};
+constexpr TFields PcmFields{176400, 16, 2};
+
+struct TReadCase {
+  std::string Name;
+  std::string Bytes;
+  TLines Log;
+  std::int16_t Status;
+  std::optional<std::string> Data; // nullopt: no stream at all
+  TFields Fields;
+};
+
+void PrintTo(const TReadCase& c, std::ostream* os) { *os << c.Name; }
+
+TLines Cat(std::initializer_list<TLines> parts) {
+  TLines all;
+  for (const auto& part : parts)
+    all.insert(all.end(), part.begin(), part.end());
+  return all;
+}
+
+TLines Head(const std::string& file) {
+  return {"RIFF", "FileSize " + std::to_string(file.size() - 8), "WAVE"};
+}
+TLines SizeLines(const std::string& id, std::uint32_t size) {
+  return {id, "chankSize " + std::to_string(size)};
+}
+TLines FormatLines(int tag, int channels, std::uint32_t rate, int align, int bits) {
+  return {"wFormatTag " + std::to_string(tag), "wChannels " + std::to_string(channels),
+          "wSamplesPerSec " + std::to_string(rate), "wBlockAlign " + std::to_string(align),
+          "wBitsPerSample " + std::to_string(bits)};
+}
+
+const std::string Fmt16 = Chunk("fmt ", FormatBody(2, 44100, 16));
+const TLines Fmt16Lines = Cat({SizeLines("fmt ", 16), FormatLines(1, 2, 44100, 4, 16)});
+const TLines Ok = {"O\"k "};
+const std::string Zero4("\0\0\0\0", 4);
+
+std::vector<TReadCase> WellFormedCases() {
+  std::vector<TReadCase> cases;
+  auto add = [&](std::string name, std::string file, TLines middle, std::int16_t status,
+                 std::optional<std::string> data, TFields fields) {
+    TLines log = Cat({Head(file), middle});
+    cases.push_back({std::move(name), std::move(file), log, status, std::move(data), fields});
+  };
+  std::string f;
+  f = RiffFile(Fmt16 + Chunk("data", "abcdefgh"));
+  add("PlainPcm", f, Cat({Fmt16Lines, SizeLines("data", 8), Ok}), 0, "abcdefgh", PcmFields);
+  f = RiffFile(Chunk("LIST", "INFOabcd") + Fmt16 + Chunk("data", "ab"));
+  add("ListBeforeFormat", f, Cat({SizeLines("LIST", 8), Fmt16Lines, SizeLines("data", 2), Ok}),
+      0, "ab", PcmFields);
+  f = RiffFile(Fmt16 + Chunk("junk", "12345") + Chunk("data", "xy"));
+  add("OddJunkAfterFormat", f,
+      Cat({Fmt16Lines, SizeLines("junk", 5), SizeLines("data", 2), Ok}), 0, "xy", PcmFields);
+  f = RiffFile(Chunk("odd ", "xyz") + Fmt16 + Chunk("data", "q"));
+  add("OddBodyBeforeFormat", f, Cat({SizeLines("odd ", 3), Fmt16Lines, SizeLines("data", 1), Ok}),
+      0, "q", PcmFields);
+  f = RiffFile(Chunk("fmt ", "") + Chunk("data", "ab"));
+  add("FormatSize0", f, Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}),
+      0, "ab", NoFields);
+  f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(0)) + Chunk("data", ""));
+  add("FormatSize18", f, Cat({SizeLines("fmt ", 18), FormatLines(1, 2, 44100, 4, 16),
+                              SizeLines("data", 0), Ok}), 0, "", PcmFields);
+  f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(2) + "\x01\x02") + Chunk("data", "d"));
+  add("FormatSize20", f, Cat({SizeLines("fmt ", 20), FormatLines(1, 2, 44100, 4, 16),
+                              {"wcbSize 2"}, SizeLines("data", 1), Ok}), 0, "d", PcmFields);
+  f = RiffFile(Chunk("fmt ", FormatBody(2, 48000, 24, 0xFFFE) + Le16(22) + std::string(22, 'e')) +
+               Chunk("data", "123456"));
+  add("FormatSize40Extensible", f, Cat({SizeLines("fmt ", 40), FormatLines(-2, 2, 48000, 6, 24),
+                                        {"wcbSize 22"}, SizeLines("data", 6), Ok}),
+      0, "123456", TFields{288000, 24, 2});
+  f = RiffFile(Chunk("fmt ", FormatBody(1, 8000, 8)) + Chunk("data", "\x01\x02\x03"));
+  add("FormatIsReportedNotActedOn", f, Cat({SizeLines("fmt ", 16), FormatLines(1, 1, 8000, 1, 8),
+                                            SizeLines("data", 3), Ok}),
+      0, "\x01\x02\x03", TFields{8000, 8, 1});
+  f = RiffFile(Chunk(std::string("ab\0d", 4), "12") + Chunk(Zero4, "") +
+               Chunk(std::string("fmt\0", 4), "") + Fmt16 + Chunk(std::string("dat\0", 4), "") +
+               Chunk("data", "z"));
+  add("IdentifiersStopAtZeroByte", f,
+      Cat({SizeLines("ab", 2), SizeLines("", 0), SizeLines("fmt", 0), Fmt16Lines,
+           SizeLines("dat", 0), SizeLines("data", 1), Ok}), 0, "z", PcmFields);
+  f = RiffFile(Fmt16 + Chunk("data", ""), "WAVE", 0xFFFFFFFF);
+  f.replace(20, 16, FormatBody(2, 0xFFFFFFFF, 16));
+  add("NumbersPrintUnsigned", f, Cat({Fmt16Lines, SizeLines("data", 0), Ok}), 0, "",
+      TFields{0xFFFFFFFC, 16, 2});
+  cases.back().Log[1] = "FileSize 4294967295";
+  cases.back().Log[7] = "wSamplesPerSec 4294967295";
+  return cases;
+}
+
+std::vector<TReadCase> RejectedCases() {
+  std::vector<TReadCase> cases;
+  auto add = [&](std::string name, std::string file, TLines middle, std::int16_t status,
+                 std::optional<std::string> data = std::nullopt, TFields fields = NoFields) {
+    TLines log = Cat({Head(file), middle});
+    cases.push_back({std::move(name), std::move(file), log, status, std::move(data), fields});
+  };
+  std::string f;
+  f = RiffFile(Chunk("data", "ab") + Fmt16);
+  add("DataBeforeFormat", f, SizeLines("data", 2), 2);
+  f = RiffFile(Chunk("FMT ", FormatBody(2, 44100, 16)) + Chunk("data", "ab"));
+  add("UpperCaseFormatIdDoesNotMatch", f, Cat({SizeLines("FMT ", 16), SizeLines("data", 2)}), 2);
+  f = RiffFile(ChunkHeader("LIST", 0x80000000) + Fmt16 + Chunk("data", "ab"));
+  add("HugeSizeInFirstWalk", f, {"LIST"}, 3);
+  f = RiffFile(Fmt16 + ChunkHeader("LIST", 0x80000000) + Chunk("data", "ab"));
+  add("HugeSizeInSecondWalk", f, Cat({Fmt16Lines, {"LIST"}}), 3);
+  f = RiffFile(Fmt16 + ChunkHeader("data", 0xFFFFFFFF) + "abcd");
+  add("HugeDataSize", f, Cat({Fmt16Lines, {"data"}}), 3);
+  f = RiffFile(ChunkHeader("LIST", 0x7FFFFFFF) + Fmt16);
+  add("SkipPastEndThenHeaderFails", f, Cat({SizeLines("LIST", 0x7FFFFFFF), Ok}), 1);
+  // A pad byte after an odd body is read as the first byte of the next identifier.
+  f = RiffFile(Chunk("odd ", "xyz") + std::string(1, '\0') + Fmt16 + Chunk("data", "ab"));
+  add("PadByteIsNotSkipped", f, Cat({SizeLines("odd ", 3), SizeLines("", 0x1020), Ok}), 1);
+  f = RiffFile("");
+  add("NoChunks", f, Ok, 1);
+  f = RiffFile(Fmt16);
+  add("FormatWithoutData", f, Cat({Fmt16Lines, Ok}), 1);
+  f = RiffFile(std::string("LIST\x08\x00", 6));
+  add("TruncatedHeaderInFirstWalk", f, Ok, 1);
+  f = RiffFile(Fmt16 + std::string("data\x08\x00", 6));
+  add("TruncatedHeaderInSecondWalk", f, Cat({Fmt16Lines, {"data"}, Ok}), 1);
+  f = RiffFile(ChunkHeader("fmt ", 16) + std::string(10, '\x01'));
+  add("TruncatedFormatBody", f, Cat({SizeLines("fmt ", 16), Ok}), 1);
+  f = RiffFile(Fmt16 + ChunkHeader("data", 100) + "0123456789");
+  add("TruncatedData", f, Cat({Fmt16Lines, SizeLines("data", 100), Ok}), 1, "0123456789",
+      PcmFields);
+  // 12 + 24 + 8 + 56 = 100 bytes in all.
+  f = RiffFile(Fmt16 + ChunkHeader("data", 0x7FFFFFFF) + std::string(56, 's'));
+  add("HundredByteFileDeclaringTwoGigabytes", f,
+      Cat({Fmt16Lines, SizeLines("data", 0x7FFFFFFF), Ok}), 1, std::string(56, 's'), PcmFields);
+  f = RiffFile(Fmt16 + Chunk("data", "ab"), "AVI ");
+  add("RiffButNotWave", f, {}, 5);
+  cases.back().Log[2] = "AVI ";
+  f = RiffFile(Fmt16 + Chunk("data", "ab"), std::string("WA\0E", 4));
+  add("FormTypeStopsAtZeroByte", f, {}, 5);
+  cases.back().Log[2] = "WA";
+  // Before "RIFF" is confirmed nothing is logged except the closing line of a failed read.
+  cases.push_back({"EmptyFile", "", Ok, 1, std::nullopt, NoFields});
+  cases.push_back({"ShorterThanAnIdentifier", "RI", Ok, 1, std::nullopt, NoFields});
+  cases.push_back({"TruncatedRiffSize", "RIFF\x10", {"RIFF", "O\"k "}, 1, std::nullopt, NoFields});
+  cases.push_back({"BigEndianRiff", "RIFX" + Le32(4) + "WAVE", {}, 5, std::nullopt, NoFields});
+  cases.push_back({"TextFile", "hello, world\n", {}, 5, std::nullopt, NoFields});
+  return cases;
+}
+
+class ReadWaveFileTest : public ::testing::TestWithParam<TReadCase> {
+protected:
+  TTempFolder Folder;
+};
+
+TEST_P(ReadWaveFileTest, LogsAndFieldsMatch) {
+  const TReadCase& c = GetParam();
+  TWaveInfo info;
+  TListLog log;
+  ReadWaveFile(Folder.Write("in.wav", c.Bytes), info, log);
+
+  EXPECT_EQ(log.Lines, c.Log);
+  EXPECT_EQ(info.Status, c.Status);
+  EXPECT_EQ(info.BytesPerSec, c.Fields.BytesPerSec);
+  EXPECT_EQ(info.BitsPerSample, c.Fields.BitsPerSample);
+  EXPECT_EQ(info.Channels, c.Fields.Channels);
+  ASSERT_EQ(info.Data != nullptr, c.Data.has_value());
+  if (c.Data) {
+    const auto* bytes = reinterpret_cast<const char*>(info.Data->Memory());
+    EXPECT_EQ(std::string(bytes, static_cast<std::size_t>(info.Data->Size())), *c.Data);
+    EXPECT_EQ(info.Data->Position(), 0);
+  }
+}
+
+auto CaseName = [](const ::testing::TestParamInfo<TReadCase>& info) { return info.param.Name; };
+
+INSTANTIATE_TEST_SUITE_P(WellFormed, ReadWaveFileTest, ::testing::ValuesIn(WellFormedCases()),
+                         CaseName);
+INSTANTIATE_TEST_SUITE_P(Rejected, ReadWaveFileTest, ::testing::ValuesIn(RejectedCases()),
+                         CaseName);
+
+TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
+  TTempFolder folder;
+  for (const auto& name : {(folder.Path() / "missing.wav").string(), folder.Path().string()}) {
+    TWaveInfo info;
+    TListLog log;
+    ReadWaveFile(name, info, log);
+    EXPECT_EQ(info.Status, 1) << name;
+    EXPECT_EQ(log.Lines, Ok) << name;
+    EXPECT_EQ(info.Data, nullptr) << name;
+  }
+}
+
+TEST(ReadWaveFile, ClearsTheRecordAndAppendsToTheLog) {
+  TTempFolder folder;
+  TWaveInfo info{7, 1, 2, 3, std::make_unique<files::TMemoryStream>()};
+  TListLog log;
+  log.Lines = {"earlier"};
+  ReadWaveFile(folder.Write("a.txt", "not a wave"), info, log);
+  EXPECT_EQ(info.Status, 5);
+  EXPECT_EQ(info.BytesPerSec, 0u);
+  EXPECT_EQ(info.BitsPerSample, 0u);
+  EXPECT_EQ(info.Channels, 0u);
+  EXPECT_EQ(info.Data, nullptr);
+
+  ReadWaveFile(folder.Write("b.wav", RiffFile(Fmt16 + Chunk("data", "ab"))), info, log);
+  EXPECT_EQ(log.Lines.front(), "earlier");
+  EXPECT_EQ(log.Lines.size(), 1 + 3 + Fmt16Lines.size() + 2 + 1);
+  ReadWaveFile(folder.Write("c.wav", RiffFile("")), info, log);
+  EXPECT_EQ(info.Data, nullptr) << "a failed read must not leave the previous stream behind";
+}
+
+TEST(ReadWaveFile, LogThatThrowsBecomesAStatus) {
+  struct TFailingLog : TWaveLog {
+    int Calls = 0;
+    void AppendLine(const std::string&) override {
+      ++Calls;
+      throw std::runtime_error("log box full");
+    }
+  } log;
+  TTempFolder folder;
+  TWaveInfo info;
+  ReadWaveFile(folder.Write("a.wav", RiffFile(Fmt16 + Chunk("data", "ab"))), info, log);
+  EXPECT_EQ(info.Status, 1);
+  EXPECT_EQ(log.Calls, 2) << "the failing line, then the closing line";
+}
+
+} // namespace
