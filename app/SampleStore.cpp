@@ -1,0 +1,45 @@
+#include "app/SampleStore.h"
+
+#include <sys/mman.h>
+
+#include <new>
+
+namespace app {
+
+namespace {
+
+std::size_t ArrayBytes(std::int32_t capacity) {
+  return std::size_t(capacity > 0 ? capacity : 1) * sizeof(std::int32_t);
+}
+
+std::int32_t* ReserveZeroed(std::int32_t capacity) {
+  const std::size_t bytes = ArrayBytes(capacity);
+  void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
+                      MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  if (memory == MAP_FAILED)
+    throw std::bad_alloc();
+#ifdef MADV_HUGEPAGE
+  // Fewer page faults when a long file first fills the arrays; a refusal costs nothing.
+  madvise(memory, bytes, MADV_HUGEPAGE);
+#endif
+  return static_cast<std::int32_t*>(memory);
+}
+
+} // namespace
+
+TSampleStore::TSampleStore(std::int32_t capacity) : FCapacity(capacity > 0 ? capacity : 0) {
+  LeftSamples = ReserveZeroed(FCapacity);
+  try {
+    RightSamples = ReserveZeroed(FCapacity);
+  } catch (...) {
+    munmap(LeftSamples, ArrayBytes(FCapacity));
+    throw;
+  }
+}
+
+TSampleStore::~TSampleStore() {
+  munmap(LeftSamples, ArrayBytes(FCapacity));
+  munmap(RightSamples, ArrayBytes(FCapacity));
+}
+
+} // namespace app

@@ -1,0 +1,40 @@
+// A text file written through a large buffer: created or replaced on opening, flushed as the
+// buffer fills and on closing. Every failure throws files::EFileError naming the file.
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <string_view>
+
+namespace files {
+
+class TTextFile {
+public:
+  static constexpr std::size_t BufferSize = 1 << 20;
+
+  // Creates the file, replacing any file of that name.
+  explicit TTextFile(std::string FileName);
+  // Closes without reporting; call Close() to learn whether the data reached the file.
+  ~TTextFile();
+  TTextFile(const TTextFile&) = delete;
+  TTextFile& operator=(const TTextFile&) = delete;
+
+  void Write(std::string_view Text);
+  // Room for at least Count bytes at the end of the buffer; Commit says how many were used.
+  char* Reserve(std::size_t Count);
+  void Commit(std::size_t Count) { FUsed += Count; }
+  void Close();
+
+  const std::string& FileName() const { return FFileName; }
+
+private:
+  void Flush();
+
+  std::string FFileName;
+  int FHandle = -1;
+  std::unique_ptr<char[]> FBuffer;
+  std::size_t FUsed = 0;
+};
+
+} // namespace files

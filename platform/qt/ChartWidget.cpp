@@ -1,0 +1,128 @@
+#include "platform/qt/ChartWidget.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QWheelEvent>
+
+namespace ui {
+
+std::optional<chart::TMouseButton> ToMouseButton(Qt::MouseButton button) {
+  switch (button) {
+  case Qt::LeftButton:
+    return chart::TMouseButton::mbLeft;
+  case Qt::RightButton:
+    return chart::TMouseButton::mbRight;
+  case Qt::MiddleButton:
+    return chart::TMouseButton::mbMiddle;
+  default:
+    return std::nullopt;
+  }
+}
+
+chart::TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons) {
+  chart::TShiftState shift;
+  shift.Shift = modifiers.testFlag(Qt::ShiftModifier);
+  shift.Alt = modifiers.testFlag(Qt::AltModifier);
+  shift.Ctrl = modifiers.testFlag(Qt::ControlModifier);
+  shift.Left = buttons.testFlag(Qt::LeftButton);
+  shift.Right = buttons.testFlag(Qt::RightButton);
+  shift.Middle = buttons.testFlag(Qt::MiddleButton);
+  return shift;
+}
+
+Qt::CursorShape ToCursorShape(chart::TCursorKind cursor) {
+  switch (cursor) {
+  case chart::TCursorKind::crCross:
+    return Qt::CrossCursor;
+  case chart::TCursorKind::crHandPoint:
+    return Qt::PointingHandCursor;
+  case chart::TCursorKind::crSizeAll:
+    return Qt::SizeAllCursor;
+  case chart::TCursorKind::crDefault:
+    break;
+  }
+  return Qt::ArrowCursor;
+}
+
+TChartWidget::TChartWidget(std::unique_ptr<chart::TChart> chart, QWidget* parent)
+    : QWidget(parent), FChart(std::move(chart)) {
+  // The chart covers every pixel itself, so Qt must neither erase nor fill the background.
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setAttribute(Qt::WA_NoSystemBackground);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::NoFocus);
+  FWindowImage.SetSize(width(), height());
+  FChart->SetHost(this);
+}
+
+TChartWidget::~TChartWidget() { FChart->SetHost(nullptr); }
+
+void TChartWidget::InvalidateWindow() {
+  FUpdateRequested = true;
+  update();
+}
+
+void TChartWidget::ShowWindowImage() {
+  FShowingImageOnly = true;
+  repaint();
+  FShowingImageOnly = false;
+}
+
+void TChartWidget::SetMouseCapture(bool captured) {
+  if (captured && isVisible())
+    grabMouse();
+  else if (!captured && QWidget::mouseGrabber() == this)
+    releaseMouse();
+}
+
+void TChartWidget::SetCursor(chart::TCursorKind cursor) { setCursor(ToCursorShape(cursor)); }
+
+void TChartWidget::paintEvent(QPaintEvent*) {
+  if (!FShowingImageOnly || FUpdateRequested) {
+    FUpdateRequested = false;
+    const auto start = std::chrono::steady_clock::now();
+    FChart->PaintMessage();
+    FLastPaintDuration = std::chrono::steady_clock::now() - start;
+  }
+  // Wraps the pixels without a copy: the bitmap's layout is Format_RGB32.
+  const QImage image(reinterpret_cast<const uchar*>(FWindowImage.Pixels()), FWindowImage.Width(),
+                     FWindowImage.Height(), FWindowImage.BytesPerLine(), QImage::Format_RGB32);
+  QPainter painter(this);
+  painter.drawImage(0, 0, image);
+}
+
+void TChartWidget::resizeEvent(QResizeEvent*) {
+  FWindowImage.SetSize(width(), height());
+  FChart->Resized();
+}
+
+void TChartWidget::moveEvent(QMoveEvent*) { FChart->Resized(); }
+
+void TChartWidget::mousePressEvent(QMouseEvent* event) {
+  if (const auto button = ToMouseButton(event->button())) {
+    const QPoint at = event->position().toPoint();
+    FChart->MouseDown(*button, ToShiftState(event->modifiers(), event->buttons()), at.x(), at.y());
+  }
+}
+
+void TChartWidget::mouseMoveEvent(QMouseEvent* event) {
+  const QPoint at = event->position().toPoint();
+  FChart->MouseMove(ToShiftState(event->modifiers(), event->buttons()), at.x(), at.y());
+}
+
+void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
+  if (const auto button = ToMouseButton(event->button())) {
+    const QPoint at = event->position().toPoint();
+    FChart->MouseUp(*button, ToShiftState(event->modifiers(), event->buttons()), at.x(), at.y());
+  }
+}
+
+void TChartWidget::wheelEvent(QWheelEvent* event) {
+  const QPoint at = event->position().toPoint();
+  FChart->MouseWheel(event->angleDelta().y(), ToShiftState(event->modifiers(), event->buttons()),
+                     at.x(), at.y());
+  event->accept();
+}
+
+} // namespace ui

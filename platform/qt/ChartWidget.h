@@ -1,0 +1,60 @@
+// The window of one chart control: keeps the retained window image, turns Qt's paint, resize,
+// mouse and wheel events into the chart's messages, and gives the chart capture and cursor.
+#pragma once
+
+#include "chart/Chart.h"
+#include "chart/ChartHost.h"
+#include "chart/MouseTypes.h"
+
+#include <QWidget>
+
+#include <chrono>
+#include <memory>
+#include <optional>
+
+namespace ui {
+
+// Qt's button and modifier state as the chart's mouse handlers take them.
+std::optional<chart::TMouseButton> ToMouseButton(Qt::MouseButton button);
+chart::TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
+Qt::CursorShape ToCursorShape(chart::TCursorKind cursor);
+
+class TChartWidget final : public QWidget, public chart::TChartHost {
+  Q_OBJECT
+public:
+  explicit TChartWidget(std::unique_ptr<chart::TChart> chart, QWidget* parent = nullptr);
+  ~TChartWidget() override;
+
+  chart::TChart& Chart() const { return *FChart; }
+  // How long the last paint that went through the chart took; the benchmark reads it.
+  std::chrono::nanoseconds LastPaintDuration() const { return FLastPaintDuration; }
+
+  // chart::TChartHost
+  void InvalidateWindow() override;
+  gdi::TGdiBitmap& WindowImage() override { return FWindowImage; }
+  void ShowWindowImage() override;
+  void SetMouseCapture(bool captured) override;
+  void SetCursor(chart::TCursorKind cursor) override;
+  int ClientWidth() const override { return width(); }
+  int ClientHeight() const override { return height(); }
+  bool HasParentWindow() const override { return parentWidget() != nullptr; }
+
+protected:
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+
+private:
+  std::unique_ptr<chart::TChart> FChart;
+  gdi::TGdiBitmap FWindowImage;
+  // A paint requested by the chart must reach it even when it coincides with ShowWindowImage.
+  bool FUpdateRequested = false;
+  bool FShowingImageOnly = false;
+  std::chrono::nanoseconds FLastPaintDuration{0};
+};
+
+} // namespace ui
