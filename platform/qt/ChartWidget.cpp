@@ -79,17 +79,20 @@ void TChartWidget::SetMouseCapture(bool captured) {
 void TChartWidget::SetCursor(chart::TCursorKind cursor) { setCursor(ToCursorShape(cursor)); }
 
 void TChartWidget::paintEvent(QPaintEvent*) {
-  if (!FShowingImageOnly || FUpdateRequested) {
+  const bool paintChart = !FShowingImageOnly || FUpdateRequested;
+  const auto start = std::chrono::steady_clock::now();
+  if (paintChart) {
     FUpdateRequested = false;
-    const auto start = std::chrono::steady_clock::now();
+    ++FPaintMessageCount;
     FChart->PaintMessage();
-    FLastPaintDuration = std::chrono::steady_clock::now() - start;
   }
   // Wraps the pixels without a copy: the bitmap's layout is Format_RGB32.
   const QImage image(reinterpret_cast<const uchar*>(FWindowImage.Pixels()), FWindowImage.Width(),
                      FWindowImage.Height(), FWindowImage.BytesPerLine(), QImage::Format_RGB32);
   QPainter painter(this);
   painter.drawImage(0, 0, image);
+  if (paintChart)
+    FLastPaintDuration = std::chrono::steady_clock::now() - start;
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*) {

@@ -1,0 +1,70 @@
+#include "platform/qt/Application.h"
+#include "platform/qt/MessageBox.h"
+#include "platform/qt/Settings.h"
+#include "tests/platform/qt/QtTestApp.h"
+
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <vector>
+
+namespace {
+
+struct TCapturedMessages {
+  std::vector<std::pair<std::string, ui::TMessageKind>> Messages;
+  ui::TMessageBoxFunc Previous = ui::SetMessageBoxFunc(
+      [this](const std::string& text, ui::TMessageKind kind) { Messages.emplace_back(text, kind); });
+  ~TCapturedMessages() { ui::SetMessageBoxFunc(std::move(Previous)); }
+};
+
+TEST(Application, ErrorLeavingAHandlerIsShownAndTheLoopGoesOn) {
+  TCapturedMessages captured;
+  bool laterHandlerRan = false;
+  QTimer::singleShot(0, [] { throw std::runtime_error("Cannot create file \"x\": denied"); });
+  QTimer::singleShot(0, [] { throw 42; });
+  QTimer::singleShot(0, [&] {
+    laterHandlerRan = true;
+    QCoreApplication::quit();
+  });
+  EXPECT_EQ(QCoreApplication::exec(), 0);
+  EXPECT_TRUE(laterHandlerRan);
+  ASSERT_EQ(captured.Messages.size(), 2u);
+  EXPECT_EQ(captured.Messages[0].first, "Cannot create file \"x\": denied");
+  EXPECT_EQ(captured.Messages[0].second, ui::TMessageKind::mkError);
+  EXPECT_EQ(captured.Messages[1].first, "Unknown error");
+}
+
+TEST(Application, MessageBoxFunctionCanBeReplacedAndRestored) {
+  std::string seen;
+  ui::TMessageBoxFunc original =
+      ui::SetMessageBoxFunc([&](const std::string& text, ui::TMessageKind) { seen = text; });
+  ui::ShowMessageBox("hello", ui::TMessageKind::mkInformation);
+  EXPECT_EQ(seen, "hello");
+  ui::TMessageBoxFunc mine = ui::SetMessageBoxFunc(std::move(original));
+  ASSERT_TRUE(mine);
+  mine("again", ui::TMessageKind::mkError);
+  EXPECT_EQ(seen, "again");
+}
+
+TEST(Settings, DefaultPaletteIsReadWhenItIsAnInteger) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+  EXPECT_EQ(ui::ReadDefaultPalette(), std::nullopt);
+  {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "waveview", "chart");
+    settings.setValue("DefaultPalette", 7);
+  }
+  EXPECT_EQ(ui::ReadDefaultPalette(), 7);
+  {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "waveview", "chart");
+    settings.setValue("DefaultPalette", "bright");
+  }
+  EXPECT_EQ(ui::ReadDefaultPalette(), std::nullopt);
+}
+
+} // namespace
