@@ -1,0 +1,135 @@
+// libFuzzer entry point: feeds each input to the real reader through a real file descriptor and
+// checks that what comes back could only have come from that input.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/reader/ReadWaveFile.h"
+
+namespace {
+
+class TListLog : public TWaveLog {
+public:
+  std::vector<std::string> Lines;
+  void AppendLine(const std::string& line) override { Lines.push_back(line); }
+};
+
+void Check(bool condition, const char* what) {
+  if (!condition) {
+    std::fprintf(stderr, "broken invariant: %s\n", what);
+    std::abort();
+  }
+}
+
+// An in-memory file reached through /proc, so the reader opens, seeks and reads exactly as it
+// does on disk without the fuzzer writing to the disk for every input.
+struct TInputFile {
+  int Handle;
+  std::string Path;
+};
+
+const TInputFile& InputFile() {
+  static const TInputFile file = [] {
+    const int handle = ::memfd_create("wave-input", 0);
+    Check(handle >= 0, "memfd_create");
+    return TInputFile{handle, "/proc/self/fd/" + std::to_string(handle)};
+  }();
+  return file;
+}
+
+void WriteInput(const std::uint8_t* data, std::size_t size) {
+  const int handle = InputFile().Handle;
+  Check(::ftruncate(handle, 0) == 0, "ftruncate");
+  Check(::pwrite(handle, data, size, 0) == static_cast<ssize_t>(size), "pwrite");
+}
+
+// Plain decimal: no leading zero or plus sign, a minus only where the field is signed.
+bool IsDecimal(std::string_view text, bool isSigned, long long low, long long high) {
+  const bool negative = isSigned && text.starts_with('-');
+  if (negative)
+    text.remove_prefix(1);
+  if (text.empty() || text.size() > 10 || (text.size() > 1 && text.front() == '0'))
+    return false;
+  long long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9')
+      return false;
+    value = value * 10 + (c - '0');
+  }
+  if (negative)
+    value = value == 0 ? low - 1 : -value;
+  return value >= low && value <= high;
+}
+
+bool IsKnownLine(const std::string& line) {
+  struct TNumbered {
+    std::string_view Prefix;
+    bool Signed;
+    long long Low, High;
+  };
+  static const TNumbered numbered[] = {
+      {"FileSize ", false, 0, 0xFFFFFFFF},      {"chankSize ", false, 0, 0x7FFFFFFF},
+      {"wFormatTag ", true, -32768, 32767},     {"wChannels ", false, 0, 0xFFFF},
+      {"wSamplesPerSec ", false, 0, 0xFFFFFFFF}, {"wBlockAlign ", false, 0, 0xFFFF},
+      {"wBitsPerSample ", false, 0, 0xFFFF},    {"wcbSize ", false, 0, 0xFFFF},
+  };
+  for (const auto& n : numbered)
+    if (line.starts_with(n.Prefix) &&
+        IsDecimal(std::string_view(line).substr(n.Prefix.size()), n.Signed, n.Low, n.High))
+      return true;
+  // Anything else is an identifier: up to four bytes, cut at the first zero byte.
+  return line == "O\"k " || (line.size() <= 4 && line.find('\0') == std::string::npos);
+}
+
+void CheckResult(const std::uint8_t* data, std::size_t size, const TWaveInfo& info,
+                 const std::vector<std::string>& log) {
+  const int status = info.Status;
+  Check(status == 0 || status == 1 || status == 2 || status == 3 || status == 5, "status");
+  for (const auto& line : log)
+    Check(IsKnownLine(line), "unknown log line");
+  // An identifier may spell the closing line too, so each status is checked by its own last line.
+  const std::string last = log.empty() ? std::string() : log.back();
+  if (status == 0 || status == 1)
+    Check(last == "O\"k ", "closing line after a load or a read error");
+  if (status == 2)
+    Check(last.starts_with("chankSize "), "status 2 ends on the data chunk's size");
+  if (status == 3)
+    Check(log.size() >= 4, "status 3 ends on an identifier after the header");
+  if (status == 5)
+    Check(log.empty() || log.size() == 3, "status 5 logs nothing or the header");
+  if (status == 0)
+    Check(info.Data != nullptr, "a loaded file has a stream");
+  if (info.Data == nullptr) {
+    Check(info.BytesPerSec == 0 && info.BitsPerSample == 0 && info.Channels == 0,
+          "format fields without a stream");
+    return;
+  }
+  Check(status == 0 || status == 1, "stream with a rejection status");
+  const auto dataSize = static_cast<std::size_t>(info.Data->Size());
+  Check(dataSize <= size, "stream larger than the input");
+  Check(info.Data->Position() == 0, "stream position");
+  // Every byte handed back must have been read from the input, in one piece.
+  Check(dataSize == 0 || ::memmem(data, size, info.Data->Memory(), dataSize) != nullptr,
+        "stream bytes not found in the input");
+  if (status == 0)
+    Check(log.size() >= 3 && log[log.size() - 2] == "chankSize " + std::to_string(dataSize),
+          "loaded stream size differs from the data chunk's size");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  WriteInput(data, size);
+  TWaveInfo info;
+  TListLog log;
+  ReadWaveFile(InputFile().Path, info, log);
+  CheckResult(data, size, info, log.Lines);
+  return 0;
+}
