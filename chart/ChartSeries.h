@@ -1,8 +1,149 @@
-// Placeholder: the series classes replace this file.
+// The series of a chart: an element the chart owns and paints, and the series base that keeps its
+// points in X and Y value lists with optional per-point colours and labels.
 #pragma once
+
+#include "chart/ChartValueList.h"
+#include "chart/surface/ChartColors.h"
+#include "chart/surface/ChartPen.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
 namespace chart {
-class TChartSeries {
+
+class TCustomAxisPanel;
+class TChartSeries;
+
+// Something a chart owns and paints, and asks to repaint after a change.
+class TCustomChartElement {
 public:
-  virtual ~TChartSeries() = default;
+  virtual ~TCustomChartElement() = default;
+  TCustomChartElement(const TCustomChartElement&) = delete;
+  TCustomChartElement& operator=(const TCustomChartElement&) = delete;
+
+  // The chart the element has joined; none until then.
+  TCustomAxisPanel* ParentChart() const { return FParentChart; }
+  // Only the chart calls this, as the element joins it; the chart's list is what owns it.
+  void SetParentChart(TCustomAxisPanel* chart) { FParentChart = chart; }
+  bool Active() const { return FActive; }
+  void SetActive(bool value);
+
+  // Asks the owning chart to repaint. Called per added point, so it stays one call that the chart
+  // answers with a flag test while a paint is already pending.
+  void RequestRepaint() const;
+
+protected:
+  TCustomChartElement() = default;
+
+private:
+  TCustomAxisPanel* FParentChart = nullptr;
+  bool FActive = true;
 };
+
+class TCustomChartSeries : public TCustomChartElement {
+public:
+  const std::string& Title() const { return FTitle; }
+  void SetTitle(const std::string& value);
+  bool ShowInLegend() const { return FShowInLegend; }
+  void SetShowInLegend(bool value);
+
+private:
+  std::string FTitle;
+  bool FShowInLegend = true;
+};
+
+// What a series tells the series that take it as their data source.
+enum TSeriesEvent { seAdd, seClear };
+
+using TSeriesOnBeforeAdd = std::function<bool(TChartSeries& sender)>;
+using TSeriesOnAfterAdd = std::function<void(TChartSeries& sender, int valueIndex)>;
+using TSeriesOnClear = std::function<void(TChartSeries& sender)>;
+
+class TChartSeries : public TCustomChartSeries {
+public:
+  TChartSeries();
+  ~TChartSeries() override;
+
+  TChartValueList& XValues() const { return FValueLists[0]; }
+  TChartValueList& YValues() const { return FValueLists[1]; }
+  const TChartValueLists& ValueLists() const { return FValueLists; }
+  // Per-point colours; empty (absent) until a point arrives with a colour of its own.
+  const std::vector<TColor>& PointColors() const { return FPointColors; }
+  // Per-point labels; empty until a point arrives with a label.
+  const std::vector<std::string>& PointLabels() const { return FPointLabels; }
+  TColor StoredColor(int index) const {
+    return std::size_t(index) < FPointColors.size() ? FPointColors[std::size_t(index)] : DefaultSeriesColor;
+  }
+
+  // Stores a point; returns its index, or -1 when OnBeforeAdd refused it. When an allocation
+  // fails the error propagates and no list keeps the point.
+  virtual int AddPoint(double x, double y, std::string_view label, TColor color);
+  virtual void ClearPoints();
+  virtual int PointCount() const { return XValues().ValueCount(); }
+  virtual TColor PointColor(int index) const;
+  virtual double LargestX() const { return XValues().ListMaximum(); }
+  virtual double LargestY() const { return YValues().ListMaximum(); }
+  virtual double SmallestX() const { return XValues().ListMinimum(); }
+  virtual double SmallestY() const { return YValues().ListMinimum(); }
+
+  // Range of point indices the last paint set out to draw; -1 when none.
+  int FirstVisible() const { return FFirstVisible; }
+  int LastVisible() const { return FLastVisible; }
+
+  // While updates are open, added points notify nobody; closing the last one repaints once.
+  void BeginUpdate() { ++FUpdateCount; }
+  void EndUpdate();
+  int UpdateCount() const { return FUpdateCount; }
+
+  const TSeriesOnBeforeAdd& OnBeforeAdd() const { return FOnBeforeAdd; }
+  void SetOnBeforeAdd(TSeriesOnBeforeAdd handler) { FOnBeforeAdd = std::move(handler); }
+  const TSeriesOnAfterAdd& OnAfterAdd() const { return FOnAfterAdd; }
+  void SetOnAfterAdd(TSeriesOnAfterAdd handler) { FOnAfterAdd = std::move(handler); }
+  const TSeriesOnClear& OnClearValues() const { return FOnClearValues; }
+  void SetOnClearValues(TSeriesOnClear handler) { FOnClearValues = std::move(handler); }
+
+  // The explicitly set colour, DefaultSeriesColor when none was set.
+  TColor SeriesColor() const { return FSeriesColor; }
+  void SetSeriesColor(TColor value);
+  // The colour the chart handed out from its palette.
+  TColor AssignedColor() const { return FAssignedColor; }
+  // The colour the series is drawn in: the explicit one, else the assigned one.
+  TColor Color() const { return FSeriesColor != DefaultSeriesColor ? FSeriesColor : FAssignedColor; }
+
+  // The series' own pen; line series draw with it.
+  TChartPen& Pen() { return FPen; }
+  const TChartPen& Pen() const { return FPen; }
+
+protected:
+  virtual void ClearStorage();
+  virtual void NotifyPointAdded(int index);
+  // Hook for series that take this one as their data source; this program links none.
+  virtual void NotifyDependents(TSeriesEvent event, int index);
+  // Follows a change of the effective colour; a kind that draws with its own pen recolours it.
+  virtual void ApplySeriesColor(TColor color);
+
+  int FFirstVisible = -1;
+  int FLastVisible = -1;
+
+private:
+  friend void AssignSeriesColor(TChartSeries& series, TColor color);
+
+  void MakeRoomInAllLists();
+  int InsertPendingValues();
+  int AddPointWithExtras(std::string_view label, TColor color);
+
+  TChartValueLists FValueLists;
+  std::vector<TColor> FPointColors;
+  std::vector<std::string> FPointLabels;
+  int FUpdateCount = 0;
+  TSeriesOnBeforeAdd FOnBeforeAdd;
+  TSeriesOnAfterAdd FOnAfterAdd;
+  TSeriesOnClear FOnClearValues;
+  TColor FSeriesColor = DefaultSeriesColor;
+  TColor FAssignedColor = clBlack;
+  TChartPen FPen;
+};
+
 } // namespace chart

@@ -1,0 +1,102 @@
+// One list of doubles of a series (its X or its Y values) indexed by point number, kept in a
+// chosen order, with statistics computed lazily for the axes.
+#pragma once
+
+#include "chart/ChartValues.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace chart {
+
+class TChartSeries;
+
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+class TChartValueList {
+public:
+  // A full array grows by this many entries.
+  static constexpr int ValueCapacityStep = 1000;
+
+  TChartValueList(TChartSeries* owner, std::string name);
+  virtual ~TChartValueList() = default;
+  TChartValueList(const TChartValueList&) = delete;
+  TChartValueList& operator=(const TChartValueList&) = delete;
+
+  TChartSeries* Owner() const { return FOwner; }
+  bool DateTime() const { return FDateTime; }
+  void SetDateTime(bool value);
+  const std::string& Name() const { return FName; }
+  void SetName(const std::string& value);
+  TChartListOrder Order() const { return FOrder; }
+  void SetOrder(TChartListOrder value);
+  const std::string& ValueSource() const { return FValueSource; }
+  void SetValueSource(const std::string& value);
+
+  int ValueCount() const { return FValueCount; }
+  // Unchecked: callers index below ValueCount.
+  double Value(int index) const { return FValueArray[std::size_t(index)]; }
+  double operator[](int index) const { return Value(index); }
+  double First() const { return Value(0); }
+  double Last() const { return Value(FValueCount - 1); }
+  // The entries the array can hold before it grows again.
+  int Capacity() const { return int(FValueArray.Length()); }
+  const TChartValues& ValueArray() const { return FValueArray; }
+  // The memory the array takes its pages from; only while the list holds no array.
+  void SetValueMemory(TValueMemory& memory) { FValueArray.SetMemory(memory); }
+
+  double PendingValue() const { return FPendingValue; }
+  void SetPendingValue(double value) { FPendingValue = value; }
+  // Stores PendingValue where Order puts it (after any equal values); returns its index.
+  int InsertPending();
+  // Grows the array by one step when it is full. Throws std::bad_alloc; the values stay as they are.
+  void MakeRoom();
+
+  virtual int AddOrdered(double value);
+  virtual void RemoveAllValues();
+  virtual void InsertValueAt(int index, double value);
+  virtual void DeleteValueAt(int index);
+
+  // Statistics as of the last change; each reader refreshes them first when stale.
+  bool StatsStale() const { return FStatsStale; }
+  void RefreshStats() const;
+  double ListMinimum() const;
+  double ListMaximum() const;
+  double ListTotal() const;
+  double ListAbsTotal() const;
+  double Range() const;
+
+private:
+  int OrderedPosition() const;
+  void StoreAt(int index, double value);
+  void Changed();
+
+  int FValueCount = 0;
+  bool FDateTime = false;
+  mutable double FListMaximum = 0;
+  mutable double FListMinimum = 0;
+  std::string FName;
+  TChartListOrder FOrder = loNone;
+  TChartSeries* FOwner;
+  double FPendingValue = 0;
+  mutable double FListTotal = 0;
+  mutable double FListAbsTotal = 0;
+  std::string FValueSource;
+  mutable bool FStatsStale = true;
+  TChartValues FValueArray;
+};
+
+// Every value list of a series in creation order (X first, then Y, then any further ones);
+// the collection owns them.
+class TChartValueLists {
+public:
+  int Count() const { return int(FLists.size()); }
+  TChartValueList& operator[](int index) const { return *FLists[std::size_t(index)]; }
+  TChartValueList& Add(std::unique_ptr<TChartValueList> list);
+
+private:
+  std::vector<std::unique_ptr<TChartValueList>> FLists;
+};
+
+} // namespace chart

@@ -1,0 +1,90 @@
+#include "chart/ChartValues.h"
+
+#include <sys/mman.h>
+
+#include <cstdint>
+#include <new>
+#include <stdexcept>
+
+namespace chart {
+
+namespace {
+
+// Commits go in whole huge pages: few system calls, and the kernel can back them with huge pages.
+constexpr std::size_t CommitGranule = std::size_t(2) << 20;
+
+std::size_t RoundUp(std::size_t bytes, std::size_t granule) {
+  return (bytes + granule - 1) / granule * granule;
+}
+
+class TSystemValueMemory final : public TValueMemory {
+public:
+  void* Reserve(std::size_t bytes) override {
+    // Over-reserve by one granule so the usable start is huge-page aligned.
+    const std::size_t mapped = bytes + CommitGranule;
+    void* raw = mmap(nullptr, mapped, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (raw == MAP_FAILED)
+      throw std::bad_alloc();
+    const auto start = reinterpret_cast<std::uintptr_t>(raw);
+    const std::uintptr_t aligned = RoundUp(start, CommitGranule);
+    const std::size_t head = aligned - start;
+    if (head > 0)
+      munmap(raw, head);
+    munmap(reinterpret_cast<void*>(aligned + bytes), CommitGranule - head);
+    // First-touch faults dominate filling a long list; huge pages cut them 512-fold. The first
+    // granule stays on small pages so that short lists cost a few kilobytes, not two megabytes.
+    if (bytes > CommitGranule)
+      madvise(reinterpret_cast<void*>(aligned + CommitGranule), bytes - CommitGranule, MADV_HUGEPAGE);
+    return reinterpret_cast<void*>(aligned);
+  }
+
+  void Commit(void* address, std::size_t bytes) override {
+    if (mprotect(address, bytes, PROT_READ | PROT_WRITE) != 0)
+      throw std::bad_alloc();
+  }
+
+  void Release(void* address, std::size_t bytes) override { munmap(address, bytes); }
+};
+
+} // namespace
+
+TValueMemory& SystemValueMemory() {
+  static TSystemValueMemory memory;
+  return memory;
+}
+
+void TChartValues::Grow(std::size_t length) {
+  if (length <= FLength)
+    return;
+  if (length > MaxLength)
+    throw std::length_error("A value list cannot hold more than 2147483647 values");
+  if (!FData) {
+    const std::size_t reserved = RoundUp(MaxLength * sizeof(double), CommitGranule);
+    FData = static_cast<double*>(FMemory->Reserve(reserved));
+    FReservedBytes = reserved;
+  }
+  const std::size_t needed = length * sizeof(double);
+  if (needed > FCommittedBytes) {
+    const std::size_t committed = RoundUp(needed, CommitGranule);
+    FMemory->Commit(reinterpret_cast<char*>(FData) + FCommittedBytes, committed - FCommittedBytes);
+    FCommittedBytes = committed;
+  }
+  FLength = length;
+}
+
+void TChartValues::Release() {
+  if (FData)
+    FMemory->Release(FData, FReservedBytes);
+  FData = nullptr;
+  FLength = 0;
+  FReservedBytes = 0;
+  FCommittedBytes = 0;
+}
+
+void TChartValues::SetMemory(TValueMemory& memory) {
+  if (FData)
+    throw std::logic_error("The memory of a value array can only change while it is empty");
+  FMemory = &memory;
+}
+
+} // namespace chart
