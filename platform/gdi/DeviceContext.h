@@ -25,6 +25,7 @@
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Geometry.h"
+#include "platform/gdi/StylePattern.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -133,15 +134,17 @@ private:
   TPolyFillMode FFillMode = TPolyFillMode::Alternate;
   std::optional<TRect> FClip;
   TPoint FPos;
-  // Position in the cosmetic style pattern, carried from one LineTo to the next.
-  int FStylePos = 0;
+  raster::TStylePattern FPattern;
+  // Position in the one-pixel pen's pattern, carried from one LineTo to the next.
+  std::int64_t FStylePos = 0;
   // True when LineTo may take the one-pixel solid copy path.
   bool FFastLine = true;
 
+  bool IsWidePen() const { return FPen.Geometric && FPen.Width >= 2; }
   void UpdateFastLine();
   void DrawSegment(TPoint from, TPoint to);
-  void StrokePath(std::span<const TPoint> points, bool closed);
-  void FillPath(std::span<const TPoint> points, const TBrush& brush);
+  void DrawThinPath(std::span<const TPoint> points, bool closed);
+  void StrokeWide(std::span<const TPoint> points, bool closed);
   void FillBox(const TRect& rect, const TBrush& brush, TRop2 rop);
   void OutlineRect(const TRect& rect);
 };

@@ -1,0 +1,97 @@
+// Text output and measurement of the device context, through the font engine.
+#include "platform/gdi/DeviceContext.h"
+
+#include "platform/gdi/PixelOps.h"
+#include "platform/gdi/PolygonRaster.h"
+#include "platform/text/FontEngine.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace gdi {
+
+namespace {
+
+text::TFontRequest RequestOf(const TFont& font) {
+  text::TFontRequest r;
+  r.Family = font.FaceName;
+  if (font.Height < 0)
+    r.EmPixels = -font.Height;
+  else
+    r.CellPixels = font.Height > 0 ? font.Height : 16;
+  r.Bold = font.Bold;
+  r.Italic = font.Italic;
+  // Only the rotation itself matters; whole turns would otherwise make new cache entries.
+  r.Escapement = ((font.Escapement % 3600) + 3600) % 3600;
+  return r;
+}
+
+TTextMetrics ToMetrics(const text::TFontMetrics& m) {
+  return {m.Ascent, m.Descent, m.Height, m.InternalLeading, m.AveCharWidth};
+}
+
+// A box along the text direction: `along` pixels from the origin, `from`..`to` across it (positive
+// = below the baseline), as a polygon in pixel-corner space.
+raster::TContour TextBand(double ox, double oy, double dx, double dy, double along, double from, double to) {
+  // Perpendicular pointing below the text (screen y grows downwards).
+  const double px = -dy;
+  const double py = dx;
+  return {{ox + from * px, oy + from * py},
+          {ox + along * dx + from * px, oy + along * dy + from * py},
+          {ox + along * dx + to * px, oy + along * dy + to * py},
+          {ox + to * px, oy + to * py}};
+}
+
+} // namespace
+
+TSize TGdiDC::GetTextExtent(std::string_view text) const {
+  text::TFontRequest r = RequestOf(FFont);
+  r.Escapement = 0;
+  const text::TFont font = text::GetFont(r);
+  return {font.Measure(text, FCharExtra), font.Metrics().Height};
+}
+
+TTextMetrics TGdiDC::GetTextMetrics() const {
+  text::TFontRequest r = RequestOf(FFont);
+  r.Escapement = 0;
+  return ToMetrics(text::GetFont(r).Metrics());
+}
+
+void TGdiDC::TextOut(int x, int y, std::string_view str) {
+  const text::TFont font = text::GetFont(RequestOf(FFont));
+  const text::TFontMetrics& m = font.Metrics();
+  const int width = font.Measure(str, FCharExtra);
+  const double angle = FFont.Escapement / 10.0 * std::numbers::pi / 180.0;
+  const double dx = std::cos(angle);
+  const double dy = -std::sin(angle);
+
+  const unsigned horizontal = FTextAlign & TA_CENTER;
+  const unsigned vertical = FTextAlign & TA_BASELINE;
+  const double shiftAlong = horizontal == TA_CENTER ? -(width / 2) : horizontal == TA_RIGHT ? -width : 0;
+  const double shiftDown = vertical == TA_BASELINE ? 0 : vertical == TA_BOTTOM ? -m.Descent : m.Ascent;
+  // Baseline origin of the first character.
+  const double ox = x + shiftAlong * dx - shiftDown * dy;
+  const double oy = y + shiftAlong * dy + shiftDown * dx;
+
+  const TRect clip = ClipBox();
+  const auto fill = [&](const raster::TContour& band, TPixel color) {
+    const TBrush brush = TBrush::Solid(color);
+    raster::FillContours({band}, false, clip, [&](int row, int x0, int x1) {
+      raster::FillSpan(*FBitmap, row, x0, x1, brush, TRop2::Copy, {});
+    });
+  };
+  if (FBkMode == TBkMode::Opaque)
+    fill(TextBand(ox, oy, dx, dy, width, -m.Ascent, m.Descent), FBkColor);
+
+  const text::TPixelTarget target{FBitmap->Pixels(), FBitmap->Width(), FBitmap->Height(), FBitmap->Width(),
+                                  clip.Left, clip.Top, clip.Right, clip.Bottom};
+  font.Draw(target, ox, oy, str, FTextColor, FCharExtra);
+
+  const double thick = m.LineThickness;
+  if (FFont.Underline)
+    fill(TextBand(ox, oy, dx, dy, width, m.UnderlinePosition, m.UnderlinePosition + thick), FTextColor);
+  if (FFont.StrikeOut)
+    fill(TextBand(ox, oy, dx, dy, width, m.StrikeOutPosition, m.StrikeOutPosition + thick), FTextColor);
+}
+
+} // namespace gdi

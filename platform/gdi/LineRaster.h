@@ -1,0 +1,59 @@
+// The pixels of a cosmetic line (end pixel excluded), clipped analytically to a rectangle so that
+// nothing outside the clip is ever visited, whatever the coordinates.
+#pragma once
+
+#include "platform/gdi/Bitmap.h"
+#include "platform/gdi/Colors.h"
+#include "platform/gdi/Geometry.h"
+
+#include <cstdint>
+
+namespace gdi::raster {
+
+// The visible run of a line: pixels First .. First + Count - 1 of the Total pixels from the start
+// point, with the stepping state at the first visible one.
+struct TLineSteps {
+  std::int64_t Total = 0;
+  std::int64_t First = 0;
+  std::int64_t Count = 0;
+  int X = 0;
+  int Y = 0;
+  bool XMajor = true;
+  int MajorStep = 1;
+  int MinorStep = 1;
+  // Bresenham state: the minor axis advances when Rem reaches TwoMajor after adding TwoMinor.
+  std::int64_t Rem = 0;
+  std::int64_t TwoMinor = 0;
+  std::int64_t TwoMajor = 0;
+};
+
+// Fills `steps` for the line from `from` to `to` clipped to `clip`; Total is set even when nothing
+// is visible (Count 0), so a style pattern can still advance past the hidden part.
+TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip);
+
+// One-pixel solid copy: the hot path of series drawing.
+void DrawThinLine(TGdiBitmap& bitmap, const TLineSteps& steps, TPixel color);
+
+// Calls plot(x, y, index) for each visible pixel, index counting from the line's start point.
+template <class F>
+void WalkLine(const TLineSteps& s, F&& plot) {
+  int x = s.X;
+  int y = s.Y;
+  std::int64_t rem = s.Rem;
+  for (std::int64_t i = 0; i < s.Count; ++i) {
+    plot(x, y, s.First + i);
+    rem += s.TwoMinor;
+    const bool stepMinor = rem >= s.TwoMajor;
+    if (stepMinor)
+      rem -= s.TwoMajor;
+    if (s.XMajor) {
+      x += s.MajorStep;
+      y += stepMinor ? s.MinorStep : 0;
+    } else {
+      y += s.MajorStep;
+      x += stepMinor ? s.MinorStep : 0;
+    }
+  }
+}
+
+} // namespace gdi::raster
