@@ -84,8 +84,9 @@ std::vector<TReadCase> WellFormedCases() {
   add("OddBodyBeforeFormat", f, Cat({SizeLines("odd ", 3), Fmt16Lines, SizeLines("data", 1), Ok}),
       0, "q", PcmFields);
   f = RiffFile(Chunk("fmt ", "") + Chunk("data", "ab"));
-  add("FormatSize0", f, Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}),
-      0, "ab", NoFields);
+  add("FormatSize0", f,
+      Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}), 0, "ab",
+      NoFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(0)) + Chunk("data", ""));
   add("FormatSize18", f, Cat({SizeLines("fmt ", 18), FormatLines(1, 2, 44100, 4, 16),
                               SizeLines("data", 0), Ok}), 0, "", PcmFields);
