@@ -217,6 +217,8 @@ private:
   void ApplyBrush();
   gdi::TFont BuildFont(int angle) const;
   void DrawTextEffects(int x, int y, std::string_view text);
+  void DrawText(int x, int y, int angle, std::string_view text);
+  gdi::TSize MeasureText(std::string_view text);
 };
 
 } // namespace chart

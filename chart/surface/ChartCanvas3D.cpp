@@ -1,0 +1,323 @@
+#include "chart/surface/ChartCanvas3D.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+#include <optional>
+#include <vector>
+
+namespace chart {
+
+namespace {
+
+// Saved clips of all surfaces. Painting runs on the one UI thread and clip calls nest within one
+// paint, so one stack serves every chart. An entry without a value stands for "was unclipped".
+std::vector<std::optional<TRect>>& ClipStack() {
+  static std::vector<std::optional<TRect>> stack;
+  return stack;
+}
+
+static_assert(int(psInsideFrame) == int(gdi::TPenStyle::psInsideFrame));
+static_assert(int(bsDiagCross) == int(gdi::TBrushStyle::bsDiagCross));
+static_assert(int(esFlat) == int(gdi::TPenEndCap::Flat));
+static_assert(int(jsMitter) == int(gdi::TPenJoin::Mitre));
+
+gdi::TPenStyle ToGdi(TPenStyle style) { return gdi::TPenStyle(int(style)); }
+
+gdi::TPen BuildPen(const TChartPen& pen, gdi::TPixel pixel) {
+  if (pen.SmallDots())
+    return pen.SmallSpace() <= 0 ? gdi::TPen::Cosmetic(gdi::TPenStyle::psAlternate, pixel)
+                                 : gdi::TPen::Dotted(pen.SmallSpace() + 1, pixel);
+  if (pen.Width() < 2)
+    return gdi::TPen::Make(ToGdi(pen.Style()), pen.Width(), pixel);
+  return gdi::TPen::MakeGeometric(ToGdi(pen.Style()), pen.Width(), pixel, gdi::TPenEndCap(int(pen.EndStyle())),
+                                  gdi::TPenJoin(int(pen.JoinStyle())));
+}
+
+// A new target takes over the drawing attributes, so a paint does not depend on which device
+// context it happens to draw into.
+void CopyAttributes(const gdi::TGdiDC& from, gdi::TGdiDC& to) {
+  to.SelectPen(from.Pen());
+  to.SelectBrush(from.Brush());
+  to.SelectFont(from.Font());
+  to.SetBkMode(from.BkMode());
+  to.SetBkColor(from.BkColor());
+  to.SetTextColor(from.TextColor());
+  to.SetTextAlign(from.TextAlign());
+  to.SetTextCharacterExtra(from.TextCharacterExtra());
+  to.SetROP2(from.ROP2());
+}
+
+} // namespace
+
+int MulDiv(int a, int b, int c) {
+  if (c == 0)
+    return -1;
+  const std::int64_t product = std::int64_t(a) * b;
+  const std::int64_t magnitude = (std::llabs(product) + std::llabs(c) / 2) / std::llabs(c);
+  const std::int64_t result = (product < 0) != (c < 0) ? -magnitude : magnitude;
+  if (result > std::numeric_limits<int>::max() || result < std::numeric_limits<int>::min())
+    return -1;
+  return int(result);
+}
+
+TChartCanvas3D::TChartCanvas3D() : FNoCanvasDC(FNoBitmap), FTarget(&FNoCanvasDC), FFastDC(&FNoCanvasDC) {
+  ResetState();
+}
+
+TChartCanvas3D::~TChartCanvas3D() = default;
+
+// --- double buffering -------------------------------------------------------------------------
+
+void TChartCanvas3D::SelectTarget(gdi::TGdiDC& dc) {
+  if (FTarget == &dc)
+    return;
+  CopyAttributes(*FTarget, dc);
+  FTarget = &dc;
+}
+
+void TChartCanvas3D::SetBuffered(bool value) {
+  if (FBuffered == value)
+    return;
+  FBuffered = value;
+  if (value || !FBitmap)
+    return;
+  if (FTarget == FBufferDC.get())
+    SelectTarget(FWindowDC ? *FWindowDC : FNoCanvasDC);
+  if (FFastDC == FBufferDC.get())
+    FFastDC = &FNoCanvasDC;
+  FBufferDC.reset();
+  FBitmap.reset();
+  FBufferDirty = true;
+}
+
+void TChartCanvas3D::SetMonochrome(bool value) {
+  if (FMonochrome == value)
+    return;
+  FMonochrome = value;
+  FBufferDirty = true;
+  Changed();
+}
+
+void TChartCanvas3D::SetWindowCanvas(gdi::TGdiBitmap& windowCanvas) {
+  if (FWindowDC && &FWindowDC->Bitmap() == &windowCanvas)
+    return;
+  auto dc = std::make_unique<gdi::TGdiDC>(windowCanvas);
+  if (FTarget != FBufferDC.get()) {
+    CopyAttributes(*FTarget, *dc);
+    FTarget = dc.get();
+  }
+  if (FWindowDC && FFastDC == FWindowDC.get())
+    FFastDC = &FNoCanvasDC;
+  FWindowDC = std::move(dc);
+}
+
+TRect TChartCanvas3D::BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect, bool view3D) {
+  FIs3D = view3D;
+  SetWindowCanvas(windowCanvas);
+  // Paints never nest, so anything left on the stack comes from a paint that was cut short.
+  ClipStack().clear();
+  if (!FBuffered) {
+    SelectTarget(*FWindowDC);
+    return rect;
+  }
+  const int width = std::max(rect.Right - rect.Left, 0);
+  const int height = std::max(rect.Bottom - rect.Top, 0);
+  if (!FBitmap) {
+    FBitmap = std::make_unique<gdi::TGdiBitmap>();
+    FBufferDC = std::make_unique<gdi::TGdiDC>(*FBitmap);
+  }
+  // Keeps the pixel memory when the chart's size is unchanged.
+  FBitmap->SetSize(width, height);
+  FBufferDC->RemoveClip();
+  SelectTarget(*FBufferDC);
+  return TRect{0, 0, width, height};
+}
+
+void TChartCanvas3D::PresentBuffer(gdi::TGdiBitmap& windowCanvas, const TRect& rect, bool hasParentWindow) {
+  SetWindowCanvas(windowCanvas);
+  if (FBuffered && FBitmap) {
+    if (hasParentWindow)
+      FWindowDC->BitBlt(rect.Left, rect.Top, FBitmap->Width(), FBitmap->Height(), *FBitmap, 0, 0);
+    FPresentOrigin = TPoint{rect.Left, rect.Top};
+    FBufferDirty = false;
+  }
+  SelectTarget(*FWindowDC);
+}
+
+bool TChartCanvas3D::RepaintFromBuffer() {
+  if (FBufferDirty || !FBitmap || !FWindowDC)
+    return false;
+  FWindowDC->BitBlt(FPresentOrigin.X, FPresentOrigin.Y, FBitmap->Width(), FBitmap->Height(), *FBitmap, 0, 0);
+  return true;
+}
+
+// --- attributes ----------------------------------------------------------------------------------
+
+void TChartCanvas3D::ResetState() {
+  FTarget->SelectPen(gdi::TPen::Make(gdi::TPenStyle::psSolid, 1, gdi::ColorToPixel(clBlack)));
+  FTarget->SetROP2(gdi::TRop2::Copy);
+  FPenColor = clBlack;
+  FBrushColor = clWhite;
+  FBrushStyle = bsSolid;
+  ApplyBrush();
+  FFont = TCanvasFont{};
+  FTarget->SetTextCharacterExtra(0);
+  const TChartGradient defaults;
+  FGradient.CopyFrom(defaults);
+  FBoundFont = nullptr;
+  SetBackColor(clWhite);
+  SetBackMode(bmTransparent);
+  SetTextAlignment(TA_LEFT | TA_TOP);
+}
+
+void TChartCanvas3D::AssignPen(const TChartPen& pen, TColor color) {
+  if (!pen.Visible()) {
+    gdi::TPen current = FTarget->Pen();
+    current.Style = gdi::TPenStyle::psClear;
+    FTarget->SelectPen(current);
+    return;
+  }
+  if (FMonochrome)
+    color = clBlack;
+  FTarget->SetROP2(pen.Mode() == pmNotXor ? gdi::TRop2::NotXor : gdi::TRop2::Copy);
+  FPenColor = color;
+  // clNone means "draw nothing"; it must not reach the raster as a colour.
+  FTarget->SelectPen(color == clNone ? gdi::TPen::Null() : BuildPen(pen, gdi::ColorToPixel(color)));
+}
+
+void TChartCanvas3D::AssignBrush(const TChartBrush& brush, TColor color, TColor backColor) {
+  if (FMonochrome)
+    color = clWhite;
+  FBrushColor = color;
+  FBrushStyle = color == clNone ? bsClear : brush.Style();
+  ApplyBrush();
+  if (backColor == clNone) {
+    SetBackMode(bmTransparent);
+  } else if (IsHatchStyle(brush.Style())) {
+    SetBackMode(bmOpaque);
+    SetBackColor(backColor);
+  }
+  if (const TChartGradient* gradient = brush.FindGradient())
+    FGradient.CopyFrom(*gradient);
+  else
+    FGradient.SetVisible(false);
+}
+
+void TChartCanvas3D::AssignFont(const TChartFont& font) {
+  FFont.Name = font.Name();
+  FFont.Size = FFontZoom == 100 ? font.Size() : int(std::nearbyint(font.Size() * FFontZoom / 100.0));
+  FFont.Style = font.Style();
+  FFont.Color = FMonochrome ? clBlack : font.Color();
+  FFont.Charset = font.Charset();
+  FTarget->SetTextCharacterExtra(font.InterCharSize());
+  if (const TChartGradient* gradient = font.FindGradient())
+    FGradient.CopyFrom(*gradient);
+  else
+    FGradient.SetVisible(false);
+  FBoundFont = &font;
+}
+
+void TChartCanvas3D::SetPenColor(TColor color) {
+  FPenColor = color;
+  gdi::TPen pen = FTarget->Pen();
+  pen.Color = gdi::ColorToPixel(color);
+  FTarget->SelectPen(pen);
+}
+
+void TChartCanvas3D::SetPenStyle(TPenStyle style) {
+  gdi::TPen pen = FTarget->Pen();
+  pen.Style = ToGdi(style);
+  FTarget->SelectPen(pen);
+}
+
+void TChartCanvas3D::SetPenWidth(int width) {
+  const gdi::TPen& pen = FTarget->Pen();
+  FTarget->SelectPen(gdi::TPen::Make(pen.Style, width, pen.Color));
+}
+
+void TChartCanvas3D::SetPenMode(TPenMode mode) {
+  FTarget->SetROP2(mode == pmNotXor ? gdi::TRop2::NotXor : gdi::TRop2::Copy);
+}
+
+void TChartCanvas3D::SetBrushColor(TColor color) {
+  FBrushColor = color;
+  ApplyBrush();
+}
+
+void TChartCanvas3D::SetBrushStyle(TBrushStyle style) {
+  FBrushStyle = style;
+  ApplyBrush();
+}
+
+void TChartCanvas3D::ApplyBrush() {
+  if (FBrushStyle == bsClear || FBrushColor == clNone)
+    FTarget->SelectBrush(gdi::TBrush::Clear());
+  else
+    FTarget->SelectBrush(gdi::TBrush{gdi::TBrushStyle(int(FBrushStyle)), gdi::ColorToPixel(FBrushColor)});
+}
+
+void TChartCanvas3D::SetBackMode(TBackMode mode) {
+  FTarget->SetBkMode(mode == bmOpaque ? gdi::TBkMode::Opaque : gdi::TBkMode::Transparent);
+}
+
+TBackMode TChartCanvas3D::BackMode() const {
+  return FTarget->BkMode() == gdi::TBkMode::Opaque ? bmOpaque : bmTransparent;
+}
+
+void TChartCanvas3D::SetBackColor(TColor color) { FTarget->SetBkColor(gdi::ColorToPixel(color)); }
+void TChartCanvas3D::SetTextAlignment(unsigned flags) { FTarget->SetTextAlign(flags); }
+unsigned TChartCanvas3D::GetTextAlignment() const { return FTarget->TextAlign(); }
+
+// --- lines -----------------------------------------------------------------------------------------
+
+void TChartCanvas3D::MoveTo(int x, int y) { FTarget->MoveTo(x, y); }
+void TChartCanvas3D::LineTo(int x, int y) { FTarget->LineTo(x, y); }
+
+void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {
+  FTarget->MoveTo(x0, y0);
+  FTarget->LineTo(x1, y1);
+}
+
+void TChartCanvas3D::HorizLine(int x0, int x1, int y) { DrawLine(x0, y, x1, y); }
+void TChartCanvas3D::VertLine(int x, int y0, int y1) { DrawLine(x, y0, x, y1); }
+void TChartCanvas3D::DrawPolyline(std::span<const TPoint> points) { FTarget->Polyline(points); }
+
+// In 2D the depth is ignored.
+void TChartCanvas3D::MoveTo(int x, int y, int) { MoveTo(x, y); }
+void TChartCanvas3D::LineTo(int x, int y, int) { LineTo(x, y); }
+void TChartCanvas3D::HorizLine(int x0, int x1, int y, int) { HorizLine(x0, x1, y); }
+void TChartCanvas3D::VertLine(int x, int y0, int y1, int) { VertLine(x, y0, y1); }
+
+void TChartCanvas3D::BeginFastDraw() { FFastDC = FTarget; }
+void TChartCanvas3D::EndFastDraw() { FFastDC = &FNoCanvasDC; }
+
+// --- clipping ----------------------------------------------------------------------------------------
+
+void TChartCanvas3D::ClipToRect(const TRect& rect) {
+  // The surface draws without a mapping mode, so logical and device coordinates agree.
+  ClipStack().push_back(FTarget->GetClipRect());
+  FTarget->IntersectClipRect(rect.Normalized());
+}
+
+void TChartCanvas3D::RemoveClip() {
+  auto& stack = ClipStack();
+  if (stack.empty()) {
+    FTarget->RemoveClip();
+    return;
+  }
+  FTarget->SelectClipRect(stack.back());
+  stack.pop_back();
+}
+
+// --- misc ----------------------------------------------------------------------------------------------
+
+TPoint TChartCanvas3D::ProjectPoint(int x, int y, int) const { return TPoint{x, y}; }
+
+// Groups only matter to recording surfaces; the screen surface draws straight through.
+void TChartCanvas3D::BeginGroup(std::string_view) {}
+void TChartCanvas3D::EndGroup() {}
+
+} // namespace chart
