@@ -304,3 +304,24 @@ TEST(Canvas, TextAlignmentPlacesTheTextAroundItsReferencePoint) {
   EXPECT_GE(leftTop.Left, 30);
   EXPECT_GE(leftTop.Top, 20);
 }
+
+TEST(Canvas, GradientDrawWithRoundCornersAndBlendedSubGradient) {
+  TDirectSurface s(20, 20);
+  TChartGradient gradient;
+  gradient.SetVisible(true);
+  gradient.SetStartColor(clWhite);
+  gradient.SetEndColor(clWhite);
+  gradient.Draw(s.Canvas, TRect{0, 0, 20, 20}, 10);
+  EXPECT_EQ(s.Window.Pixel(0, 0), PixelBlack); // outside the rounded corner
+  EXPECT_EQ(s.Window.Pixel(10, 0), PixelWhite);
+  EXPECT_EQ(s.Window.Pixel(0, 10), PixelWhite);
+  EXPECT_TRUE(s.Canvas.Gradient().Visible());
+
+  // Half of a black sub-gradient over white leaves mid grey.
+  TDirectSurface blended(8, 8);
+  gradient.SubGradient().SetVisible(true);
+  gradient.SubGradient().SetStartColor(clBlack);
+  gradient.SubGradient().SetEndColor(clBlack);
+  gradient.Draw(blended.Canvas, TRect{0, 0, 8, 8});
+  EXPECT_TRUE(PixelsMatch(blended.Window, [](int, int) { return 0x7F7F7Fu; }, "subgradient"));
+}
