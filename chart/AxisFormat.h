@@ -3,8 +3,23 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace chart {
+
+// Label texts break into lines at this character.
+inline constexpr char LabelLineSeparator = '\r';
+
+template <class Visit>
+void ForEachLabelLine(std::string_view text, Visit visit) {
+  for (;;) {
+    const auto end = text.find(LabelLineSeparator);
+    visit(text.substr(0, end));
+    if (end == std::string_view::npos)
+      return;
+    text.remove_prefix(end + 1);
+  }
+}
 
 // The user's number separators as UTF-8 text; the window layer sets them from the locale.
 struct TLabelSeparators {

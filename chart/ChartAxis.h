@@ -252,6 +252,9 @@ public:
   int AxisLineSize() const;
 
 protected:
+  // Depth axes start hidden and at the front.
+  TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide, bool depth);
+
   template <class T, class U>
   void SetProperty(T& field, const U& value) {
     if (field == value)
@@ -304,14 +307,14 @@ private:
   bool FOtherSide;
   double FStartPosition = 0;
   double FEndPosition = 100;
-  bool FVisible = true;
+  bool FVisible;
   bool FLogarithmic = false;
   double FLogarithmicBase = 10;
   std::string FDateTimeFormat;
   bool FExactDateTime = true;
   TChartAxis* FPartnerAxis = nullptr;
   bool FUsePartnerAxis = false;
-  double FZPosition = 0;
+  double FZPosition;
 
   bool FLabels = true;
   TChartFont FLabelsFont;

@@ -1,0 +1,76 @@
+// Measures the two raster operations a chart paint spends its time in: millions of one-pixel
+// solid LineTo segments (the fast line series) and TextOut with a font built per call (axis
+// labels). Prints one JSON object.
+#include "platform/gdi/DeviceContext.h"
+
+#include <chrono>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+double Seconds(Clock::time_point since) { return std::chrono::duration<double>(Clock::now() - since).count(); }
+
+struct TLineResult {
+  double NsPerSegment;
+  double NsPerPixel;
+  std::int64_t Pixels;
+};
+
+TLineResult BenchLines(gdi::TGdiDC& dc, int segments) {
+  const int width = dc.Bitmap().Width(), height = dc.Bitmap().Height();
+  std::mt19937 rng(42);
+  std::uniform_int_distribution<int> xs(0, width - 1), ys(0, height - 1);
+  std::vector<gdi::TPoint> points(std::size_t(segments) + 1);
+  std::int64_t pixels = 0;
+  for (std::size_t i = 0; i < points.size(); ++i) {
+    points[i] = {xs(rng), ys(rng)};
+    if (i > 0)
+      pixels += std::max(std::abs(points[i].X - points[i - 1].X), std::abs(points[i].Y - points[i - 1].Y));
+  }
+  dc.SelectPen(gdi::TPen::Cosmetic(gdi::TPenStyle::psSolid, 0x0000FF));
+  const auto start = Clock::now();
+  dc.MoveTo(points[0].X, points[0].Y);
+  for (std::size_t i = 1; i < points.size(); ++i)
+    dc.LineTo(points[i].X, points[i].Y);
+  const double s = Seconds(start);
+  return {s * 1e9 / segments, s * 1e9 / double(pixels), pixels};
+}
+
+double BenchText(gdi::TGdiDC& dc, int calls) {
+  dc.SetBkMode(gdi::TBkMode::Transparent);
+  dc.SetTextAlign(gdi::TA_RIGHT | gdi::TA_TOP);
+  const auto start = Clock::now();
+  for (int i = 0; i < calls; ++i) {
+    // A new font description per call, as the chart surface builds one for every label.
+    gdi::TFont font;
+    font.FaceName = "Verdana";
+    font.Height = -11;
+    dc.SelectFont(font);
+    dc.SetTextColor(0x000000);
+    dc.TextOut(60 + (i % 10) * 80, 20 + (i % 25) * 10, "-1,234");
+  }
+  return Seconds(start) * 1e6 / calls;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+  const int segments = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10000000;
+  const int textCalls = argc > 2 ? std::max(1, std::atoi(argv[2])) : 1000;
+  gdi::TGdiBitmap bitmap(873, 296);
+  gdi::TGdiDC dc(bitmap);
+  // The plotting rectangle of a chart of that size, as a series draws clipped to it.
+  dc.IntersectClipRect({40, 10, 860, 270});
+  const TLineResult lines = BenchLines(dc, segments);
+  const double textUs = BenchText(dc, textCalls);
+  std::printf("{\"segments\": %d, \"pixels\": %lld, \"ns_per_segment\": %.2f, \"ns_per_pixel\": %.3f, "
+              "\"textout_calls\": %d, \"us_per_textout\": %.3f}\n",
+              segments, static_cast<long long>(lines.Pixels), lines.NsPerSegment, lines.NsPerPixel, textCalls, textUs);
+  return 0;
+}
