@@ -1,0 +1,152 @@
+#include "chart/ChartValueList.h"
+
+#include "ValueMemoryFake.h"
+
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+namespace chart {
+namespace {
+
+std::vector<double> Values(const TChartValueList& list) {
+  std::vector<double> values;
+  for (int i = 0; i < list.ValueCount(); ++i)
+    values.push_back(list[i]);
+  return values;
+}
+
+std::vector<int> AddAll(TChartValueList& list, std::initializer_list<double> values) {
+  std::vector<int> indices;
+  for (double v : values)
+    indices.push_back(list.AddOrdered(v));
+  return indices;
+}
+
+TEST(ChartValueListOrder, AscendingAppendsInOrderAndInsertsAfterEqualValues) {
+  TChartValueList list(nullptr, "X");
+  list.SetOrder(loAscending);
+  EXPECT_EQ(AddAll(list, {1, 2, 3}), (std::vector<int>{0, 1, 2}));
+
+  TChartValueList odd(nullptr, "X");
+  odd.SetOrder(loAscending);
+  AddAll(odd, {1, 3, 5, 7});
+  EXPECT_EQ(odd.AddOrdered(5), 3);
+  EXPECT_EQ(odd.AddOrdered(0), 0);
+  EXPECT_EQ(odd.AddOrdered(9), 6);
+  EXPECT_EQ(Values(odd), (std::vector<double>{0, 1, 3, 5, 5, 7, 9}));
+}
+
+TEST(ChartValueListOrder, DescendingMirrorsAscending) {
+  TChartValueList list(nullptr, "X");
+  list.SetOrder(loDescending);
+  EXPECT_EQ(AddAll(list, {7, 5, 3, 1}), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(list.AddOrdered(5), 2);
+  EXPECT_EQ(list.AddOrdered(8), 0);
+  EXPECT_EQ(list.AddOrdered(0), 6);
+  EXPECT_EQ(Values(list), (std::vector<double>{8, 7, 5, 5, 3, 1, 0}));
+}
+
+TEST(ChartValueListOrder, NoneKeepsArrivalOrder) {
+  TChartValueList list(nullptr, "Y");
+  EXPECT_EQ(AddAll(list, {5, -1, 9, 0}), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(Values(list), (std::vector<double>{5, -1, 9, 0}));
+  EXPECT_EQ(list.First(), 5);
+  EXPECT_EQ(list.Last(), 0);
+}
+
+TEST(ChartValueListEdit, InsertAndDeleteShiftTheRestAndRejectBadIndices) {
+  TChartValueList list(nullptr, "Y");
+  AddAll(list, {1, 2, 3});
+  list.InsertValueAt(0, 10);
+  list.InsertValueAt(2, 20);
+  list.InsertValueAt(5, 30);
+  EXPECT_EQ(Values(list), (std::vector<double>{10, 1, 20, 2, 3, 30}));
+  list.DeleteValueAt(1);
+  list.DeleteValueAt(4);
+  EXPECT_EQ(Values(list), (std::vector<double>{10, 20, 2, 3}));
+
+  EXPECT_THROW(list.InsertValueAt(5, 0), std::out_of_range);
+  EXPECT_THROW(list.InsertValueAt(-1, 0), std::out_of_range);
+  EXPECT_THROW(list.DeleteValueAt(4), std::out_of_range);
+  EXPECT_EQ(Values(list), (std::vector<double>{10, 20, 2, 3}));
+}
+
+TEST(ChartValueListStats, ComputedLazilyFromTheValues) {
+  TChartValueList list(nullptr, "Y");
+  EXPECT_TRUE(list.StatsStale());
+  EXPECT_EQ(list.ListMinimum(), 0);
+  EXPECT_EQ(list.ListMaximum(), 0);
+  EXPECT_EQ(list.ListTotal(), 0);
+  EXPECT_EQ(list.ListAbsTotal(), 0);
+  EXPECT_FALSE(list.StatsStale());
+
+  AddAll(list, {3, -2, 7});
+  EXPECT_TRUE(list.StatsStale());
+  EXPECT_EQ(list.ListMinimum(), -2);
+  EXPECT_EQ(list.ListMaximum(), 7);
+  EXPECT_EQ(list.ListTotal(), 8);
+  EXPECT_EQ(list.ListAbsTotal(), 12);
+  EXPECT_EQ(list.Range(), 9);
+
+  list.DeleteValueAt(2);
+  EXPECT_EQ(list.ListMaximum(), 3);
+  list.RemoveAllValues();
+  EXPECT_EQ(list.ListMinimum(), 0);
+  EXPECT_EQ(list.ListAbsTotal(), 0);
+}
+
+TEST(ChartValueListCapacity, GrowsInStepsOfAThousandAndStartsAfreshAfterClearing) {
+  test::TFailingValueMemory memory;
+  TChartValueList list(nullptr, "X");
+  list.SetValueMemory(memory);
+  EXPECT_EQ(list.Capacity(), 0);
+  list.AddOrdered(0);
+  EXPECT_EQ(list.Capacity(), 1000);
+  for (int i = 1; i < 1000; ++i)
+    list.AddOrdered(i);
+  EXPECT_EQ(list.Capacity(), 1000);
+  list.AddOrdered(1000);
+  EXPECT_EQ(list.Capacity(), 2000);
+
+  list.RemoveAllValues();
+  EXPECT_EQ(list.Capacity(), 0);
+  EXPECT_EQ(memory.Releases, 1);
+  list.AddOrdered(1);
+  EXPECT_EQ(list.Capacity(), 1000);
+  EXPECT_EQ(memory.Reservations, 2);
+}
+
+// Growing must never move the values: that is what keeps a long load linear.
+TEST(ChartValueListCapacity, LongListsKeepTheirAddressAndValues) {
+  TChartValueList list(nullptr, "X");
+  list.SetOrder(loAscending);
+  list.AddOrdered(0);
+  const double* start = list.ValueArray().Data();
+  const int count = 3'000'000;
+  for (int i = 1; i < count; ++i)
+    list.AddOrdered(i);
+  EXPECT_EQ(list.ValueArray().Data(), start);
+  EXPECT_EQ(list.Capacity(), 3'000'000);
+  EXPECT_EQ(list.Last(), count - 1);
+  EXPECT_EQ(list.ListTotal(), double(count) * (count - 1) / 2);
+}
+
+TEST(ChartValueListCapacity, AFailedGrowthLeavesTheListAsItWas) {
+  test::TFailingValueMemory memory;
+  TChartValueList list(nullptr, "Y");
+  list.SetValueMemory(memory);
+  memory.FailCommits = true;
+  EXPECT_THROW(list.AddOrdered(1), std::bad_alloc);
+  EXPECT_EQ(list.ValueCount(), 0);
+  EXPECT_EQ(list.Capacity(), 0);
+
+  memory.FailCommits = false;
+  list.AddOrdered(1);
+  EXPECT_EQ(Values(list), (std::vector<double>{1}));
+  EXPECT_THROW(list.SetValueMemory(SystemValueMemory()), std::logic_error);
+}
+
+} // namespace
+} // namespace chart

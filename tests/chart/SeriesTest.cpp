@@ -1,0 +1,206 @@
+#include "chart/FastLineSeries.h"
+#include "chart/LineSeries.h"
+
+#include "ValueMemoryFake.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace chart {
+namespace {
+
+std::vector<double> Values(const TChartValueList& list) {
+  std::vector<double> values;
+  for (int i = 0; i < list.ValueCount(); ++i)
+    values.push_back(list[i]);
+  return values;
+}
+
+void AddPlain(TChartSeries& series, double x, double y) { series.AddPoint(x, y, "", DefaultSeriesColor); }
+
+TEST(SeriesAddPoint, TheYValueFollowsWhereTheXValueLands) {
+  TLineSeries series;
+  for (double x : {1, 3, 5, 7})
+    AddPlain(series, x, x * 10);
+  EXPECT_EQ(series.AddPoint(5, -5, "", DefaultSeriesColor), 3);
+  EXPECT_EQ(series.AddPoint(0, -1, "", DefaultSeriesColor), 0);
+  EXPECT_EQ(Values(series.XValues()), (std::vector<double>{0, 1, 3, 5, 5, 7}));
+  EXPECT_EQ(Values(series.YValues()), (std::vector<double>{-1, 10, 30, 50, -5, 70}));
+  EXPECT_EQ(series.PointCount(), 6);
+  EXPECT_EQ(series.SmallestX(), 0);
+  EXPECT_EQ(series.LargestX(), 7);
+}
+
+TEST(SeriesAddPoint, PlainPointsStoreNoColoursOrLabels) {
+  TFastLineSeries series;
+  for (int i = 0; i < 5; ++i)
+    AddPlain(series, i, i);
+  EXPECT_TRUE(series.PointColors().empty());
+  EXPECT_TRUE(series.PointLabels().empty());
+  EXPECT_EQ(series.StoredColor(0), DefaultSeriesColor);
+  EXPECT_EQ(series.StoredColor(4), DefaultSeriesColor);
+}
+
+// The first colour or label of a series pads for the points before it, so entry i stays point i
+// even when later points land in the middle.
+TEST(SeriesAddPoint, ColoursAndLabelsStayWithTheirPoints) {
+  TLineSeries series;
+  AddPlain(series, 1, 0);
+  AddPlain(series, 3, 0);
+  series.AddPoint(2, 0, "two", clRed);
+  series.AddPoint(0, 0, "", DefaultSeriesColor);
+  series.AddPoint(4, 0, "four", clBlue);
+  EXPECT_EQ(series.PointColors(),
+            (std::vector<TColor>{DefaultSeriesColor, DefaultSeriesColor, clRed, DefaultSeriesColor, clBlue}));
+  EXPECT_EQ(series.PointLabels(), (std::vector<std::string>{"", "", "two", "", "four"}));
+  EXPECT_EQ(series.StoredColor(2), clRed);
+  EXPECT_EQ(series.StoredColor(9), DefaultSeriesColor);
+
+  series.ClearPoints();
+  EXPECT_TRUE(series.PointColors().empty());
+  EXPECT_TRUE(series.PointLabels().empty());
+}
+
+TEST(SeriesAddPoint, EventsCanRefuseAndObserveEachPoint) {
+  TFastLineSeries series;
+  std::vector<int> added;
+  series.SetOnBeforeAdd([](TChartSeries& sender) { return sender.XValues().PendingValue() >= 0; });
+  series.SetOnAfterAdd([&](TChartSeries&, int index) { added.push_back(index); });
+  EXPECT_EQ(series.AddPoint(-1, 1, "skipped", clRed), -1);
+  EXPECT_EQ(series.AddPoint(2, 1, "", DefaultSeriesColor), 0);
+  EXPECT_EQ(series.AddPoint(1, 1, "", DefaultSeriesColor), 0);
+  EXPECT_EQ(added, (std::vector<int>{0, 0}));
+  EXPECT_EQ(series.PointCount(), 2);
+  EXPECT_TRUE(series.PointColors().empty());
+
+  series.BeginUpdate();
+  AddPlain(series, 3, 1);
+  series.EndUpdate();
+  EXPECT_EQ(added.size(), 2u);
+  EXPECT_EQ(series.PointCount(), 3);
+}
+
+TEST(SeriesClearPoints, EmptiesEverythingBeforeTellingAnyone) {
+  TLineSeries series;
+  for (int i = 0; i < 1500; ++i)
+    AddPlain(series, i, -i);
+  int countSeenByHandler = -1;
+  series.SetOnClearValues([&](TChartSeries& sender) { countSeenByHandler = sender.PointCount(); });
+  series.ClearPoints();
+  EXPECT_EQ(countSeenByHandler, 0);
+  EXPECT_EQ(series.PointCount(), 0);
+  EXPECT_EQ(series.YValues().ValueCount(), 0);
+  EXPECT_EQ(series.FirstVisible(), -1);
+  EXPECT_EQ(series.LastVisible(), -1);
+  EXPECT_EQ(series.XValues().Capacity(), 0);
+  EXPECT_EQ(series.SmallestY(), 0);
+
+  AddPlain(series, 1, 2);
+  EXPECT_EQ(series.XValues().Capacity(), 1000);
+  EXPECT_EQ(series.YValues().Capacity(), 1000);
+  EXPECT_EQ(series.LargestY(), 2);
+}
+
+// Every reader indexes X and Y with one point number, so a failed growth must not leave one
+// list a point longer than the other.
+TEST(SeriesAddPoint, AFailedGrowthOfTheYListKeepsTheListsPaired) {
+  test::TFailingValueMemory memory;
+  TFastLineSeries series;
+  series.YValues().SetValueMemory(memory);
+  memory.FailCommits = true;
+  EXPECT_THROW(AddPlain(series, 1, 1), std::bad_alloc);
+  EXPECT_EQ(series.XValues().ValueCount(), 0);
+  EXPECT_EQ(series.YValues().ValueCount(), 0);
+
+  // Plain points fit in pages already committed until the Y list needs fresh ones.
+  memory.FailCommits = false;
+  AddPlain(series, 0, 0);
+  memory.FailCommits = true;
+  int count = 1;
+  try {
+    for (; count < 10'000'000; ++count)
+      AddPlain(series, count, count);
+  } catch (const std::bad_alloc&) {
+  }
+  ASSERT_LT(count, 10'000'000);
+  EXPECT_EQ(series.PointCount(), count);
+  EXPECT_EQ(series.YValues().ValueCount(), count);
+  EXPECT_THROW(series.AddPoint(count, 0, "label", clRed), std::bad_alloc);
+  EXPECT_EQ(series.XValues().ValueCount(), count);
+  EXPECT_EQ(series.YValues().ValueCount(), count);
+  EXPECT_TRUE(series.PointColors().empty());
+  EXPECT_TRUE(series.PointLabels().empty());
+
+  memory.FailCommits = false;
+  EXPECT_EQ(series.AddPoint(count, 5, "label", clRed), count);
+  EXPECT_EQ(series.YValues().Last(), 5);
+  EXPECT_EQ(series.PointLabels().back(), "label");
+  EXPECT_EQ(series.PointColors().size(), std::size_t(count + 1));
+}
+
+TEST(LineSeriesExtremes, NullPointsAreLeftOutUnlessTreatedAsValues) {
+  TLineSeries series;
+  EXPECT_EQ(series.TreatNulls(), tnDontPaint);
+  EXPECT_EQ(series.LargestY(), 0);
+  series.AddPoint(1, 5, "", DefaultSeriesColor);
+  series.AddPoint(2, 100, "", clNone);
+  series.AddPoint(3, -100, "", clNone);
+  series.AddPoint(4, -3, "", clGreen);
+  EXPECT_EQ(series.LargestY(), 5);
+  EXPECT_EQ(series.SmallestY(), -3);
+  series.SetTreatNulls(tnSkip);
+  EXPECT_EQ(series.LargestY(), 5);
+  series.SetTreatNulls(tnIgnore);
+  EXPECT_EQ(series.LargestY(), 100);
+  EXPECT_EQ(series.SmallestY(), -100);
+}
+
+TEST(LineSeriesExtremes, NoValueLeftGivesZeroAndAClNoneSeriesIsAllNulls) {
+  TLineSeries series;
+  series.AddPoint(1, 7, "", clNone);
+  EXPECT_EQ(series.LargestY(), 0);
+  EXPECT_EQ(series.SmallestY(), 0);
+
+  TLineSeries plain;
+  plain.AddPoint(1, 7, "", DefaultSeriesColor);
+  plain.AddPoint(2, 9, "", DefaultSeriesColor);
+  EXPECT_EQ(plain.LargestY(), 9);
+  plain.SetSeriesColor(clNone);
+  EXPECT_EQ(plain.LargestY(), 0);
+  EXPECT_EQ(plain.PointColor(0), clNone);
+}
+
+TEST(SeriesColour, PointColourFallsBackToTheEffectiveSeriesColour) {
+  TLineSeries series;
+  series.AddPoint(1, 1, "", DefaultSeriesColor);
+  series.AddPoint(2, 1, "", clRed);
+  EXPECT_EQ(series.SeriesColor(), DefaultSeriesColor);
+  EXPECT_EQ(series.PointColor(1), clRed);
+  series.SetSeriesColor(clBlue);
+  EXPECT_EQ(series.Color(), clBlue);
+  EXPECT_EQ(series.PointColor(0), clBlue);
+  EXPECT_EQ(series.PointColor(1), clRed);
+}
+
+TEST(SeriesColour, TheFastLinePenFollowsTheSeriesColour) {
+  TFastLineSeries series;
+  EXPECT_EQ(series.TreatNulls(), tnIgnore);
+  EXPECT_TRUE(series.AutoRepaint());
+  series.SetSeriesColor(clRed);
+  EXPECT_EQ(series.LinePen().Color(), clRed);
+
+  TChartPen pen(clGreen);
+  pen.SetWidth(3);
+  series.SetLinePen(pen);
+  EXPECT_EQ(series.SeriesColor(), clGreen);
+  EXPECT_EQ(series.LinePen().Width(), 3);
+
+  TLineSeries line;
+  line.SetSeriesColor(clRed);
+  EXPECT_EQ(line.LinePen().Color(), clBlack);
+}
+
+} // namespace
+} // namespace chart
