@@ -65,6 +65,16 @@ TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) {
   const int cMin0 = s.XMajor ? clip.Top : clip.Left;
   const int cMin1 = s.XMajor ? clip.Bottom : clip.Right;
 
+  s.TwoMinor = 2 * aMin;
+  s.TwoMajor = 2 * aMaj;
+  // Both ends inside: every pixel lies between them, so the wide arithmetic can be skipped.
+  if (clip.Contains(from.X, from.Y) && clip.Contains(to.X, to.Y)) {
+    s.Count = aMaj;
+    s.Rem = aMaj - 1;
+    s.X = from.X;
+    s.Y = from.Y;
+    return s;
+  }
   Int128 lo1, hi1, lo2, hi2;
   MajorRange(m0, s.MajorStep, cMaj0, cMaj1, lo1, hi1);
   if (s.MinorStep > 0)
@@ -78,8 +88,6 @@ TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) {
 
   s.First = std::int64_t(lo);
   s.Count = std::int64_t(hi - lo);
-  s.TwoMinor = 2 * aMin;
-  s.TwoMajor = 2 * aMaj;
   const Int128 num = 2 * lo * aMin + aMaj - 1;
   const std::int64_t offset = std::int64_t(num / s.TwoMajor);
   s.Rem = std::int64_t(num % s.TwoMajor);
