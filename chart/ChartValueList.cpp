@@ -45,46 +45,28 @@ void TChartValueList::SetValueSource(const std::string& value) {
   Changed();
 }
 
-void TChartValueList::MakeRoom() {
-  if (FValueArray.Length() <= std::size_t(FValueCount))
-    FValueArray.Grow(FValueArray.Length() + ValueCapacityStep);
-}
-
-// Values arriving in order are appended after one comparison with the last value; otherwise the
-// walk from the end puts the new value after every equal one.
-int TChartValueList::OrderedPosition() const {
-  if (FValueCount == 0 || FOrder == loNone)
-    return FValueCount;
+// The walk from the end puts the new value after every equal one.
+int TChartValueList::InsertPendingInside() {
   const double pending = FPendingValue;
   int index = FValueCount - 1;
   if (FOrder == loAscending) {
-    if (pending >= Value(index))
-      return FValueCount;
     while (index >= 0 && Value(index) > pending)
       --index;
   } else {
-    if (pending <= Value(index))
-      return FValueCount;
     while (index >= 0 && Value(index) < pending)
       --index;
   }
+  StoreAt(index + 1, pending);
   return index + 1;
 }
 
 void TChartValueList::StoreAt(int index, double value) {
   MakeRoom();
   double* values = FValueArray.Data();
-  if (index < FValueCount)
-    std::memmove(values + index + 1, values + index, std::size_t(FValueCount - index) * sizeof(double));
+  std::memmove(values + index + 1, values + index, std::size_t(FValueCount - index) * sizeof(double));
   values[index] = value;
   ++FValueCount;
   FStatsStale = true;
-}
-
-int TChartValueList::InsertPending() {
-  const int index = OrderedPosition();
-  StoreAt(index, FPendingValue);
-  return index;
 }
 
 int TChartValueList::AddOrdered(double value) {
@@ -95,7 +77,10 @@ int TChartValueList::AddOrdered(double value) {
 void TChartValueList::InsertValueAt(int index, double value) {
   if (index < 0 || index > FValueCount)
     throw std::out_of_range("Value list " + FName + ": no position " + std::to_string(index));
-  StoreAt(index, value);
+  if (index == FValueCount)
+    StoreLast(value);
+  else
+    StoreAt(index, value);
 }
 
 void TChartValueList::DeleteValueAt(int index) {

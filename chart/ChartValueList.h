@@ -48,10 +48,19 @@ public:
 
   double PendingValue() const { return FPendingValue; }
   void SetPendingValue(double value) { FPendingValue = value; }
-  // Stores PendingValue where Order puts it (after any equal values); returns its index.
-  int InsertPending();
+  // Stores PendingValue where Order puts it (after any equal values); returns its index. Values
+  // that arrive in order are appended after one comparison, inline: loading calls this per point.
+  int InsertPending() {
+    if (!PendingGoesLast())
+      return InsertPendingInside();
+    StoreLast(FPendingValue);
+    return FValueCount - 1;
+  }
   // Grows the array by one step when it is full. Throws std::bad_alloc; the values stay as they are.
-  void MakeRoom();
+  void MakeRoom() {
+    if (FValueArray.Length() <= std::size_t(FValueCount))
+      FValueArray.Grow(FValueArray.Length() + ValueCapacityStep);
+  }
 
   virtual int AddOrdered(double value);
   virtual void RemoveAllValues();
@@ -68,7 +77,18 @@ public:
   double Range() const;
 
 private:
-  int OrderedPosition() const;
+  bool PendingGoesLast() const {
+    if (FValueCount == 0 || FOrder == loNone)
+      return true;
+    return FOrder == loAscending ? FPendingValue >= Last() : FPendingValue <= Last();
+  }
+  void StoreLast(double value) {
+    MakeRoom();
+    FValueArray[std::size_t(FValueCount)] = value;
+    ++FValueCount;
+    FStatsStale = true;
+  }
+  int InsertPendingInside();
   void StoreAt(int index, double value);
   void Changed();
 
