@@ -1,12 +1,13 @@
 #include "chart/Chart.h"
 
 #include "chart/ChartSeries.h"
+#include "chart/Palette.h"
 
 #include <algorithm>
 
 namespace chart {
 
-TChart::TChart() = default;
+TChart::TChart() { SetColorPaletteIndex(DefaultPaletteIndex()); }
 TChart::~TChart() = default;
 
 void TChart::SetHost(TChartHost* host) { FHost = host; }
@@ -44,8 +45,21 @@ void TChart::MouseMove(TShiftState, int, int) {}
 void TChart::MouseUp(TMouseButton, TShiftState, int, int) {}
 void TChart::MouseWheel(int, TShiftState, int, int) {}
 
+// The colour is chosen before the series is listed, so its own colour does not count as taken.
 void TChart::AddSeries(std::unique_ptr<TChartSeries> series) {
+  if (series->SeriesColor() == DefaultSeriesColor)
+    AssignSeriesColor(*series, FindFreeSeriesColor(*this, true, nullptr));
   FSeries.push_back(std::move(series));
+  Invalidate();
+}
+
+void TChart::SetColorPaletteIndex(int index) {
+  if (index == FColorPaletteIndex)
+    return;
+  FColorPaletteIndex = index;
+  const std::span<const TColor> table = ColorPaletteTable(index);
+  FChartPalette.assign(table.begin(), table.end());
+  ReassignSeriesColors(*this);
   Invalidate();
 }
 

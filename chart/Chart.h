@@ -4,6 +4,7 @@
 
 #include "chart/ChartHost.h"
 #include "chart/MouseTypes.h"
+#include "chart/surface/ChartColors.h"
 
 #include <memory>
 #include <vector>
@@ -45,11 +46,24 @@ public:
   int Width() const;
   int Height() const;
 
+  TColor Color() const { return FColor; }
+  // Stands in for BackWall.Color until the chart has its walls.
+  TColor BackWallColor() const { return 0xC0C0C0u; }
+
+  // The palette table last selected and its colours; an empty ChartPalette means the default
+  // palette applies. Selecting another table recolours the series that have no colour of their own.
+  int ColorPaletteIndex() const { return FColorPaletteIndex; }
+  void SetColorPaletteIndex(int index);
+  const std::vector<TColor>& ChartPalette() const { return FChartPalette; }
+
 private:
   TChartHost* FHost = nullptr;
   bool FRepaintAllowed = true;
   bool FPaintPending = false;
   std::vector<std::unique_ptr<TChartSeries>> FSeries;
+  TColor FColor = clBtnFace;
+  int FColorPaletteIndex = 0;
+  std::vector<TColor> FChartPalette;
 };
 
 } // namespace chart

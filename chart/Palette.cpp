@@ -1,8 +1,10 @@
 #include "chart/Palette.h"
 
+#include "chart/Chart.h"
 #include "chart/ChartSeries.h"
 
 #include <array>
+#include <utility>
 
 namespace chart {
 
@@ -36,6 +38,17 @@ constexpr std::array<std::span<const TColor>, 18> PaletteTables = {
     Palette6,                  Palette7, Palette8,  Palette9,  Palette10, Palette11,
     Palette12,                 Palette13, Palette14, Palette15, Palette16, Palette17};
 
+TDefaultPaletteReader& DefaultPaletteReader() {
+  static TDefaultPaletteReader reader;
+  return reader;
+}
+
+std::span<const TColor> PaletteInForce(const TChart& chart) {
+  if (chart.ChartPalette().empty())
+    return DefaultColorPalette();
+  return chart.ChartPalette();
+}
+
 } // namespace
 
 std::span<const TColor> DefaultColorPalette() { return DefaultPalette; }
@@ -46,20 +59,32 @@ std::span<const TColor> ColorPaletteTable(int index) {
   return PaletteTables[std::size_t(index)];
 }
 
-std::span<const TColor> PaletteInForce(std::span<const TColor> chartPalette) {
-  return chartPalette.empty() ? DefaultColorPalette() : chartPalette;
+void SetDefaultPaletteReader(TDefaultPaletteReader reader) { DefaultPaletteReader() = std::move(reader); }
+
+int DefaultPaletteIndex() {
+  const TDefaultPaletteReader& reader = DefaultPaletteReader();
+  return reader ? reader().value_or(StandardPaletteIndex) : StandardPaletteIndex;
 }
 
-TColor PaletteColor(std::span<const TColor> chartPalette, int index) {
-  const std::span<const TColor> palette = PaletteInForce(chartPalette);
+TColor PaletteColor(const TChart& chart, int index) {
+  const std::span<const TColor> palette = PaletteInForce(chart);
   const int length = int(palette.size());
   return palette[std::size_t((index % length + length) % length)];
 }
 
-TColor FindFreeSeriesColor(std::span<const TColor> chartPalette, const std::function<bool(TColor)>& isFree) {
-  const std::span<const TColor> palette = PaletteInForce(chartPalette);
+bool IsFreeSeriesColor(const TChart& chart, TColor color, bool checkBackground, const TChartSeries* exclude) {
+  for (int i = 0; i < chart.SeriesCount(); ++i) {
+    const TChartSeries& series = chart.Series(i);
+    if (&series != exclude && series.Color() == color)
+      return false;
+  }
+  return !(checkBackground && (color == chart.Color() || color == chart.BackWallColor()));
+}
+
+TColor FindFreeSeriesColor(const TChart& chart, bool checkBackground, const TChartSeries* exclude) {
+  const std::span<const TColor> palette = PaletteInForce(chart);
   for (const TColor color : palette.first(palette.size() - 1))
-    if (isFree(color))
+    if (IsFreeSeriesColor(chart, color, checkBackground, exclude))
       return color;
   return palette.back();
 }
@@ -67,6 +92,14 @@ TColor FindFreeSeriesColor(std::span<const TColor> chartPalette, const std::func
 void AssignSeriesColor(TChartSeries& series, TColor color) {
   series.FAssignedColor = color;
   series.ApplySeriesColor(series.Color());
+}
+
+void ReassignSeriesColors(TChart& chart) {
+  for (int i = 0; i < chart.SeriesCount(); ++i) {
+    TChartSeries& series = chart.Series(i);
+    if (series.SeriesColor() == DefaultSeriesColor)
+      AssignSeriesColor(series, FindFreeSeriesColor(chart, true, &series));
+  }
 }
 
 } // namespace chart

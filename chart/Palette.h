@@ -1,14 +1,16 @@
 // Colour palettes: the default palette, the fixed tables a chart's ColorPaletteIndex selects, and
-// the choice of a palette colour for a series that has no colour of its own.
+// how a chart hands a free palette colour to each series that has no colour of its own.
 #pragma once
 
 #include "chart/surface/ChartColors.h"
 
 #include <functional>
+#include <optional>
 #include <span>
 
 namespace chart {
 
+class TChart;
 class TChartSeries;
 
 // The palette in force while a chart has selected no table (20 colours).
@@ -16,14 +18,27 @@ std::span<const TColor> DefaultColorPalette();
 // The table that ColorPaletteIndex `index` selects: 1 to 17; empty for any other index.
 std::span<const TColor> ColorPaletteTable(int index);
 
-// The palette a chart draws from: its own ChartPalette, or the default one while that is empty.
-std::span<const TColor> PaletteInForce(std::span<const TColor> chartPalette);
-// Entry `index` of the palette in force, wrapping around its length.
-TColor PaletteColor(std::span<const TColor> chartPalette, int index);
-// The first colour of the palette in force that `isFree` accepts, trying each entry once; the
-// last entry when it accepts none.
-TColor FindFreeSeriesColor(std::span<const TColor> chartPalette, const std::function<bool(TColor)>& isFree);
+// A new chart starts on this palette unless the user's "DefaultPalette" setting names another.
+inline constexpr int StandardPaletteIndex = 13;
+// Reads the per-user "DefaultPalette" setting; no value when it is not set. The window layer
+// installs one at start-up; without it every chart starts on StandardPaletteIndex.
+using TDefaultPaletteReader = std::function<std::optional<int>()>;
+void SetDefaultPaletteReader(TDefaultPaletteReader reader);
+int DefaultPaletteIndex();
+
+// Entry `index` of the chart's palette in force (its ChartPalette, or the default palette while
+// that is empty), wrapping around its length.
+TColor PaletteColor(const TChart& chart, int index);
+// False when a series other than `exclude` already draws in `color`, or, with checkBackground,
+// when the colour would vanish against the chart's panel or back wall.
+bool IsFreeSeriesColor(const TChart& chart, TColor color, bool checkBackground, const TChartSeries* exclude);
+// The first free colour of the palette in force, trying each entry once; the last entry when
+// none is free.
+TColor FindFreeSeriesColor(const TChart& chart, bool checkBackground, const TChartSeries* exclude);
 // Hands the series a palette colour; an explicitly set SeriesColor still wins.
 void AssignSeriesColor(TChartSeries& series, TColor color);
+// Gives every series without a colour of its own a free colour, in the chart's series order, so
+// earlier series keep the first free colours.
+void ReassignSeriesColors(TChart& chart);
 
 } // namespace chart
