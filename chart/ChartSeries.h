@@ -13,6 +13,7 @@
 
 namespace chart {
 
+class TChartAxis;
 class TCustomAxisPanel;
 class TChartSeries;
 
@@ -60,6 +61,11 @@ enum TSeriesEvent { seAdd, seClear };
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries& sender)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries& sender, int valueIndex)>;
 using TSeriesOnClear = std::function<void(TChartSeries& sender)>;
+using TSeriesNotifyEvent = std::function<void(TChartSeries& sender)>;
+
+// Which of the chart's axes place a series' points.
+enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
+enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
 
 class TChartSeries : public TCustomChartSeries {
 public:
@@ -124,6 +130,42 @@ protected:
   // Follows a change of the effective colour; a kind that draws with its own pen recolours it.
   virtual void ApplySeriesColor(TColor color);
 
+public:
+  // --- painting, driven by the chart's series loop ------------------------------------------------
+  THorizAxis HorizAxis() const { return FHorizAxis; }
+  void SetHorizAxis(THorizAxis value);
+  TVertAxis VertAxis() const { return FVertAxis; }
+  void SetVertAxis(TVertAxis value);
+  // The parent chart's axes that place the points (the both-sides choices use bottom and left);
+  // null without a parent chart.
+  TChartAxis* GetHorizAxis() const;
+  TChartAxis* GetVertAxis() const;
+
+  // Sets FirstVisible and LastVisible from PlotRect and the horizontal axis before each paint.
+  virtual void FindVisibleIndices();
+  // Draws the visible points; called only when FirstVisible is not -1.
+  virtual void PaintValues() {}
+  virtual void PaintValue(int) {}
+  // Pixels the axes keep free at their ends for this series.
+  virtual void HorizontalMargins(int& left, int& right) { left = right = 0; }
+  virtual void VerticalMargins(int& top, int& bottom) { top = bottom = 0; }
+  // Whether point `index` lies inside PlotRect.
+  virtual bool IsPointNearRect(int index) const;
+  // The pixel of point `index` on the series' axes.
+  int CalcXPos(int index) const;
+  int CalcYPos(int index) const;
+
+  const TSeriesNotifyEvent& BeforeDrawValues() const { return FBeforeDrawValues; }
+  void SetBeforeDrawValues(TSeriesNotifyEvent handler) { FBeforeDrawValues = std::move(handler); }
+  const TSeriesNotifyEvent& AfterDrawValues() const { return FAfterDrawValues; }
+  void SetAfterDrawValues(TSeriesNotifyEvent handler) { FAfterDrawValues = std::move(handler); }
+
+protected:
+  // The visible range follows the ordered X values (else it is every point).
+  bool FCalcVisiblePoints = true;
+  // The first point at or beyond the right edge stays in the visible range.
+  bool FDrawBetweenPoints = false;
+
   int FFirstVisible = -1;
   int FLastVisible = -1;
 
@@ -144,6 +186,10 @@ private:
   TColor FSeriesColor = DefaultSeriesColor;
   TColor FAssignedColor = clBlack;
   TChartPen FPen;
+  THorizAxis FHorizAxis = aBottomAxis;
+  TVertAxis FVertAxis = aLeftAxis;
+  TSeriesNotifyEvent FBeforeDrawValues;
+  TSeriesNotifyEvent FAfterDrawValues;
 };
 
 } // namespace chart

@@ -66,7 +66,7 @@ void TChartValueList::StoreAt(int index, double value) {
   std::memmove(values + index + 1, values + index, std::size_t(FValueCount - index) * sizeof(double));
   values[index] = value;
   ++FValueCount;
-  FStatsStale = true;
+  ValuesChanged();
 }
 
 int TChartValueList::AddOrdered(double value) {
@@ -89,13 +89,13 @@ void TChartValueList::DeleteValueAt(int index) {
   --FValueCount;
   double* values = FValueArray.Data();
   std::memmove(values + index, values + index + 1, std::size_t(FValueCount - index) * sizeof(double));
-  FStatsStale = true;
+  ValuesChanged();
 }
 
 void TChartValueList::RemoveAllValues() {
   FValueCount = 0;
   FValueArray.Release();
-  FStatsStale = true;
+  ValuesChanged();
 }
 
 // The comparison order matters for NaN: a NaN value fails "not below the minimum" and becomes it.

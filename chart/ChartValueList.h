@@ -4,6 +4,7 @@
 
 #include "chart/ChartValues.h"
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,6 +77,10 @@ public:
   double ListAbsTotal() const;
   double Range() const;
 
+  // Changes with every insertion, deletion and clearing, and differs between lists, so a cache
+  // derived from the values (a drawing summary) can tell whether it still describes them.
+  std::uint64_t ChangeStamp() const { return FChangeStamp; }
+
 private:
   bool PendingGoesLast() const {
     if (FValueCount == 0 || FOrder == loNone)
@@ -86,7 +91,7 @@ private:
     MakeRoom();
     FValueArray[std::size_t(FValueCount)] = value;
     ++FValueCount;
-    FStatsStale = true;
+    ValuesChanged();
   }
   int InsertPendingInside();
   void StoreAt(int index, double value);
@@ -105,6 +110,14 @@ private:
   std::string FValueSource;
   mutable bool FStatsStale = true;
   TChartValues FValueArray;
+  std::uint64_t FChangeStamp = 0;
+  // One counter for all lists: a list made anew at a freed list's address never repeats a stamp.
+  static inline std::uint64_t LastChangeStamp = 0;
+
+  void ValuesChanged() {
+    FStatsStale = true;
+    FChangeStamp = ++LastChangeStamp;
+  }
 };
 
 // Every value list of a series in creation order (X first, then Y, then any further ones);

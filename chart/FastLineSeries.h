@@ -6,6 +6,9 @@
 
 namespace chart {
 
+// How points sharing an X pixel are reduced when not every point is drawn.
+enum TDrawAllPointsStyle { daFirst, daMinMax };
+
 class TFastLineSeries : public TCustomLineSeries {
 public:
   TFastLineSeries();
@@ -14,9 +17,33 @@ public:
   // drawn at once instead.
   bool AutoRepaint() const { return FAutoRepaint; }
   void SetAutoRepaint(bool value) { FAutoRepaint = value; }
+  // True: every point that moves the line's pixel is drawn.
+  bool DrawAllPoints() const { return FDrawAllPoints; }
+  void SetDrawAllPoints(bool value) { SetFlag(FDrawAllPoints, value); }
+  TDrawAllPointsStyle DrawAllPointsStyle() const { return FDrawAllPointsStyle; }
+  void SetDrawAllPointsStyle(TDrawAllPointsStyle value);
+  // Draws straight into the target's raster, past the surface's attribute bookkeeping.
+  bool FastPen() const { return FFastPen; }
+  void SetFastPen(bool value) { FFastPen = value; }
+  // Stored only: painting follows TreatNulls.
+  bool IgnoreNulls() const { return FIgnoreNulls; }
+  void SetIgnoreNulls(bool value) { SetFlag(FIgnoreNulls, value); }
+  bool Stairs() const { return FStairs; }
+  void SetStairs(bool value) { SetFlag(FStairs, value); }
+  bool InvertedStairs() const { return FInvertedStairs; }
+  void SetInvertedStairs(bool value) { SetFlag(FInvertedStairs, value); }
 
   // Takes the whole pen, and its colour as the series colour.
   void SetLinePen(const TChartPen& pen);
+  // From another fast line series also its own switches.
+  void CopyFrom(const TCustomLineSeries& source) override;
+
+  void FindVisibleIndices() override;
+  void PaintValues() override;
+  void PaintValue(int index) override;
+  // W - (W - 2) div 2 pixels at both ends, W the pen width.
+  void HorizontalMargins(int& left, int& right) override;
+  void VerticalMargins(int& top, int& bottom) override;
 
 protected:
   void NotifyPointAdded(int index) override;
@@ -26,7 +53,31 @@ protected:
   virtual void DrawAddedPoint(int index);
 
 private:
+  void SetFlag(bool& field, bool value);
+  void PrepareLinePen();
+  void PointPixel(int index, int& x, int& y) const;
+  bool ShouldDrawPoint(int index, int& x, int& y);
+  void DrawMinMax(int index, int x, int y);
+  int LowestInColumn(int index, int x, int y) const;
+  void LineSegment(int x, int y);
+  void LineTo(int x, int y);
+  bool DrawColumns(int start);
+
   bool FAutoRepaint = true;
+  bool FDrawAllPoints = true;
+  TDrawAllPointsStyle FDrawAllPointsStyle = daFirst;
+  bool FFastPen = false;
+  bool FIgnoreNulls = true;
+  bool FInvertedStairs = false;
+  bool FStairs = false;
+
+  // Paint state: where the line stands, and the y run of the current column (daMinMax).
+  int FLastX = 0;
+  int FLastY = 0;
+  int FRunMinY = 0;
+  int FRunMaxY = 0;
+  bool FRunHasMinMax = false;
+  bool FFastPenActive = false;
 };
 
 } // namespace chart

@@ -1,5 +1,8 @@
 #include "chart/LineSeries.h"
 
+#include "chart/CustomAxisPanel.h"
+#include "chart/surface/ChartCanvas3D.h"
+
 namespace chart {
 
 void TCustomLineSeries::SetTreatNulls(TTreatNullsStyle value) {
@@ -9,9 +12,64 @@ void TCustomLineSeries::SetTreatNulls(TTreatNullsStyle value) {
   RequestRepaint();
 }
 
-// Without per-point colours every point has the series colour, so no point is null unless that
-// colour is clNone; the pass then needs no colour lookup per point.
-bool TCustomSeries::MayHaveNullPoints() const { return !PointColors().empty() || Color() == clNone; }
+void TCustomLineSeries::CopyFrom(const TCustomLineSeries& source) {
+  SetTreatNulls(source.TreatNulls());
+  LinePen().Assign(source.LinePen());
+}
+
+void TCustomLineSeries::ClearStorage() {
+  TChartSeries::ClearStorage();
+  FShortcut.Clear();
+}
+
+// Without per-point colours every point has the series colour.
+bool TCustomLineSeries::HasNoNullPoints() const { return PointColors().empty() && Color() != clNone; }
+
+TCustomAxisPanel& TCustomLineSeries::Chart() const { return *ParentChart(); }
+
+TChartCanvas3D& TCustomLineSeries::Canvas() const { return Chart().Canvas(); }
+
+TCustomSeries::TCustomSeries() {
+  FBrush.SetColor(DefaultSeriesColor);
+  FBrush.SetBackColor(DefaultSeriesColor);
+  FShadow.SetVisible(true);
+  FShadow.SetSize(0);
+  FEmboss.SetVisible(true);
+  FEmboss.SetSize(0);
+  for (TChartPersistent* part : {static_cast<TChartPersistent*>(&FPointer), static_cast<TChartPersistent*>(&FBrush),
+                                 static_cast<TChartPersistent*>(&FOutLine), static_cast<TChartPersistent*>(&FShadow),
+                                 static_cast<TChartPersistent*>(&FEmboss)})
+    part->SetOnChange([this] { RequestRepaint(); });
+}
+
+void TCustomSeries::SetFlag(bool& field, bool value) {
+  if (field == value)
+    return;
+  field = value;
+  RequestRepaint();
+}
+
+void TCustomSeries::SetLineBrush(TBrushStyle value) {
+  if (FLineBrush == value)
+    return;
+  FLineBrush = value;
+  RequestRepaint();
+}
+
+void TCustomSeries::SetLineHeight(int value) {
+  if (FLineHeight == value)
+    return;
+  FLineHeight = value;
+  RequestRepaint();
+}
+
+TLineSeries::TLineSeries() {
+  FDrawLine = true;
+  FDrawBetweenPoints = true;
+}
+
+// Without null points the pass needs no colour lookup per point.
+bool TCustomSeries::MayHaveNullPoints() const { return !HasNoNullPoints(); }
 
 template <class Better>
 double TCustomSeries::YExtreme(Better better) const {

@@ -1,0 +1,75 @@
+#include "chart/SeriesShortcut.h"
+
+#include "chart/ChartAxis.h"
+#include "chart/ChartSeries.h"
+
+#include <algorithm>
+
+namespace chart {
+
+namespace {
+
+bool PlainDrawing = false;
+
+// Below this many points per pixel column on average, building a summary costs more than it saves.
+constexpr int DensePointsPerColumn = 4;
+
+} // namespace
+
+void SetPlainSeriesDrawing(bool plain) { PlainDrawing = plain; }
+bool PlainSeriesDrawing() { return PlainDrawing; }
+
+int TSeriesColumnPoints::XPixel(int index) const { return HorizAxis->ValueToPixel(X[index]) + OffsetX; }
+
+int TSeriesColumnPoints::YPixel(int index) const { return VertAxis->ValueToPixel(Y[index]) + OffsetY; }
+
+// The mapping is monotonic, so the extreme values give the extreme pixels, in either direction.
+void TSeriesColumnPoints::YPixelSpan(int first, int last, int& top, int& bottom) const {
+  double lowest = 0;
+  double highest = 0;
+  YSummary->MinMax(first, last, lowest, highest);
+  const int a = VertAxis->ValueToPixel(lowest);
+  const int b = VertAxis->ValueToPixel(highest);
+  top = std::min(a, b) + OffsetY;
+  bottom = std::max(a, b) + OffsetY;
+}
+
+bool TLineShortcut::PlainPen(const TChartPen& pen) {
+  return pen.Visible() && pen.Style() == psSolid && pen.Width() <= 1 && !pen.SmallDots() &&
+         pen.Mode() == pmCopy;
+}
+
+bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int plotWidth) {
+  if (PlainDrawing || last - first < 2 || !series.GetHorizAxis() || !series.GetVertAxis())
+    return false;
+  const TChartValueList& xValues = series.XValues();
+  const TChartValueList& yValues = series.YValues();
+  const int count = series.PointCount();
+  const double* x = xValues.ValueArray().Data();
+  const double* y = yValues.ValueArray().Data();
+  const bool current = FXOrder.Describes(x, count, xValues.ChangeStamp()) &&
+                       FYSummary.Describes(y, count, yValues.ChangeStamp());
+  const bool dense = std::int64_t(last - first) >= std::int64_t(DensePointsPerColumn) * (std::max(plotWidth, 0) + 1);
+  if (!current && !dense)
+    return false;
+  FXOrder.Update(x, count, xValues.ChangeStamp(), false);
+  FYSummary.Update(y, count, yValues.ChangeStamp(), true);
+  return FXOrder.Ascending() && FYSummary.AllFinite();
+}
+
+TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, int offsetX, int offsetY) const {
+  return {series.XValues().ValueArray().Data(),
+          series.YValues().ValueArray().Data(),
+          series.GetHorizAxis(),
+          series.GetVertAxis(),
+          &FYSummary,
+          offsetX,
+          offsetY};
+}
+
+void TLineShortcut::Clear() {
+  FXOrder.Clear();
+  FYSummary.Clear();
+}
+
+} // namespace chart
