@@ -1,0 +1,47 @@
+#include "app/ChannelLoader.h"
+
+#include "chart/FastLineSeries.h"
+#include "chart/LineSeries.h"
+#include "chart/surface/ChartColors.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace app {
+
+namespace {
+
+std::int32_t Sample16(const std::byte* bytes) {
+  const auto low = unsigned(bytes[0]);
+  const auto high = unsigned(bytes[1]);
+  return std::int16_t(std::uint16_t(low | (high << 8)));
+}
+
+} // namespace
+
+TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store,
+                         chart::TFastLineSeries& Series1, chart::TLineSeries& Series2) {
+  Data.SetPosition(0);
+  TLoadResult result;
+  result.FramesInData = Data.Size() / 4;
+  result.FramesLoaded = std::int32_t(std::min<std::int64_t>(result.FramesInData, Store.Capacity()));
+
+  Series1.ClearPoints();
+  Series2.ClearPoints();
+  const std::string_view noLabel;
+  const std::byte* frame = Data.Memory();
+  for (std::int32_t index = 0; index < result.FramesLoaded; ++index, frame += 4) {
+    const std::int32_t left = Sample16(frame);
+    const std::int32_t right = Sample16(frame + 2);
+    Store.LeftSamples[index] = left;
+    Store.RightSamples[index] = right;
+    const double x = double(index) + 1.0;
+    Series1.AddPoint(x, double(left), noLabel, chart::DefaultSeriesColor);
+    Series2.AddPoint(x, double(right), noLabel, chart::DefaultSeriesColor);
+  }
+  Data.SetPosition(std::int64_t(result.FramesLoaded) * 4);
+  Store.SampleCount = result.FramesLoaded;
+  return result;
+}
+
+} // namespace app

@@ -1,0 +1,142 @@
+#include "app/Form1.h"
+
+#include "app/AsciiExport.h"
+#include "app/ChannelLoader.h"
+#include "app/StringTable.h"
+#include "app/reader/ReadWaveFile.h"
+#include "platform/qt/ChartWidget.h"
+#include "platform/qt/MessageBox.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QStyle>
+
+#include <algorithm>
+
+namespace app {
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+constexpr int Panel1Width = 233;
+constexpr int Chart1Height = 296;
+
+// The reader's lines go to the end of the log box, one line each.
+class TMemoLog final : public TWaveLog {
+public:
+  explicit TMemoLog(QPlainTextEdit& Memo) : FMemo(Memo) {}
+  void AppendLine(const std::string& line) override {
+    FMemo.appendPlainText(QString::fromStdString(line));
+  }
+
+private:
+  QPlainTextEdit& FMemo;
+};
+
+QFrame* NewPanel(QWidget* parent) {
+  auto* panel = new QFrame(parent);
+  panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  panel->setLineWidth(1);
+  panel->setFocusPolicy(Qt::NoFocus);
+  return panel;
+}
+
+QFont WindowFont() {
+  // An 11-pixel text height is 8 points at 96 pixels per inch.
+  QFont font(QStringLiteral("MS Sans Serif"));
+  font.setStyleHint(QFont::SansSerif);
+  font.setPixelSize(11);
+  return font;
+}
+
+} // namespace
+
+TForm1::TForm1(TSampleStore& Store, QWidget* parent)
+    : QWidget(parent), OpenDialog1(this), FStore(Store) {
+  setWindowTitle(QStringLiteral("Form1"));
+  setFont(WindowFont());
+  // Created in tab order, so the focus chain needs no rearranging.
+  Panel1 = NewPanel(this);
+  CreateCommandPanel();
+  Panel2 = NewPanel(this);
+  CreateCharts();
+  resize(1108, 535);
+  move(259, 107);
+  AlignControls();
+}
+
+TForm1::~TForm1() {
+  if (Form1 == this)
+    Form1 = nullptr;
+}
+
+void TForm1::CreateCommandPanel() {
+  SpeedButton1 = new QPushButton(QStringLiteral(" SaveASCII File"), Panel1);
+  SpeedButton1->setFlat(true);
+  SpeedButton1->setFocusPolicy(Qt::NoFocus);
+  SpeedButton1->setGeometry(22, 408, 89, 17);
+  connect(SpeedButton1, &QPushButton::clicked, this, &TForm1::SpeedButton1Click);
+
+  BitBtn1 = new QPushButton(style()->standardIcon(QStyle::SP_DialogCloseButton),
+                            QString::fromStdString(LoadStr(SCloseButton)), Panel1);
+  BitBtn1->setGeometry(160, 504, 65, 17);
+  connect(BitBtn1, &QPushButton::clicked, this, &QWidget::close);
+
+  Button1 = new QPushButton(QStringLiteral("ReadWF"), Panel1);
+  Button1->setGeometry(14, 200, 89, 17);
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+
+  Memo1 = new QPlainTextEdit(Panel1);
+  Memo1->setGeometry(8, 240, 209, 49);
+  Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Tab moves on to the next control instead of typing a tab character.
+  Memo1->setTabChangesFocus(true);
+}
+
+void TForm1::resizeEvent(QResizeEvent*) { AlignControls(); }
+
+void TForm1::AlignControls() {
+  const int clientWidth = width();
+  const int clientHeight = height();
+  Panel1->setGeometry(0, 0, Panel1Width, clientHeight);
+  Panel2->setGeometry(Panel1Width, 0, std::max(0, clientWidth - Panel1Width), clientHeight);
+  // The charts sit inside the panel's one-pixel bevel.
+  const QRect inside = Panel2->rect().adjusted(1, 1, -1, -1);
+  const int innerWidth = std::max(0, inside.width());
+  const int innerHeight = std::max(0, inside.height());
+  Chart1->setGeometry(inside.left(), inside.top(), innerWidth, Chart1Height);
+  Chart2->setGeometry(inside.left(), inside.top() + Chart1Height, innerWidth,
+                      std::max(0, innerHeight - Chart1Height));
+}
+
+void TForm1::ReadWave(const std::string& FileName, TWaveInfo& Info) {
+  TMemoLog log(*Memo1);
+  const auto start = std::chrono::steady_clock::now();
+  ReadWaveFile(FileName, Info, log);
+  FLastRead = {Info.Status, std::chrono::steady_clock::now() - start};
+}
+
+void TForm1::Button1Click() {
+  TWaveInfo info;
+  if (OpenDialog1.Execute())
+    ReadWave(OpenDialog1.FileName, info);
+  FStore.WaveFileName = OpenDialog1.FileName;
+  // Without a stream (cancelled, or the reader failed before the data chunk) the store and the
+  // charts keep the previous file; the log already tells what happened.
+  if (!info.Data)
+    return;
+  const TLoadResult loaded = LoadChannels(*info.Data, FStore, *Series1, *Series2);
+  info.Data.reset();
+  if (loaded.FramesInData > loaded.FramesLoaded)
+    ui::ShowMessageBox("The file holds " + std::to_string(loaded.FramesInData) +
+                           " frames; only the first " + std::to_string(loaded.FramesLoaded) +
+                           " were loaded.",
+                       ui::TMessageKind::mkInformation);
+}
+
+void TForm1::SpeedButton1Click() { SaveAsciiFile(FStore); }
+
+} // namespace app

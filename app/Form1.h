@@ -1,0 +1,77 @@
+// The main window: the command panel with the log box on the left, the two charts on the right,
+// and the handlers of the "ReadWF" and " SaveASCII File" buttons.
+#pragma once
+
+#include "app/OpenDialog.h"
+#include "app/SampleStore.h"
+
+#include <QWidget>
+
+#include <chrono>
+#include <cstdint>
+#include <string>
+
+struct TWaveInfo;
+class QFrame;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace chart {
+class TFastLineSeries;
+class TLineSeries;
+} // namespace chart
+
+namespace ui {
+class TChartWidget;
+} // namespace ui
+
+namespace app {
+
+// What the reader said about the last file, and how long it took; only the benchmark reads it.
+struct TReadReport {
+  std::int16_t Status = 0;
+  std::chrono::nanoseconds Duration{0};
+};
+
+class TForm1 final : public QWidget {
+  Q_OBJECT
+public:
+  explicit TForm1(TSampleStore& Store, QWidget* parent = nullptr);
+  ~TForm1() override;
+
+  QFrame* Panel1 = nullptr;
+  QPushButton* SpeedButton1 = nullptr;
+  QPushButton* BitBtn1 = nullptr;
+  QPushButton* Button1 = nullptr;
+  QPlainTextEdit* Memo1 = nullptr;
+  TOpenDialog OpenDialog1;
+  QFrame* Panel2 = nullptr;
+  ui::TChartWidget* Chart1 = nullptr;
+  chart::TFastLineSeries* Series1 = nullptr;
+  ui::TChartWidget* Chart2 = nullptr;
+  chart::TLineSeries* Series2 = nullptr;
+
+  void Button1Click();
+  void SpeedButton1Click();
+
+  TSampleStore& Store() const { return FStore; }
+  const TReadReport& LastRead() const { return FLastRead; }
+
+protected:
+  void resizeEvent(QResizeEvent* event) override;
+
+private:
+  void CreateCommandPanel();
+  // The two charts with their series and property values.
+  void CreateCharts();
+  void AlignControls();
+  void ReadWave(const std::string& FileName, TWaveInfo& Info);
+
+  TSampleStore& FStore;
+  TReadReport FLastRead;
+};
+
+// The one main window of the program.
+extern TForm1* Form1;
+
+} // namespace app

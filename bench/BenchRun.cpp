@@ -1,0 +1,183 @@
+#include "bench/BenchRun.h"
+
+#include "app/Form1.h"
+#include "bench/Json.h"
+#include "chart/Chart.h"
+#include "platform/qt/ChartWidget.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <chrono>
+#include <functional>
+
+namespace bench {
+
+namespace {
+
+using TClock = std::chrono::steady_clock;
+
+double Ms(std::chrono::nanoseconds duration) { return double(duration.count()) / 1e6; }
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  const std::size_t middle = values.size() / 2;
+  return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+double TimeMs(const std::function<void()>& step) {
+  const auto start = TClock::now();
+  step();
+  return Ms(TClock::now() - start);
+}
+
+std::vector<std::string> LogLines(const QPlainTextEdit& memo) {
+  std::vector<std::string> lines;
+  if (memo.toPlainText().isEmpty())
+    return lines;
+  for (QTextBlock block = memo.document()->begin(); block.isValid(); block = block.next())
+    lines.push_back(block.text().toStdString());
+  return lines;
+}
+
+void SendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+  QMouseEvent event(type, at, widget->mapToGlobal(at), Qt::LeftButton, buttons, Qt::NoModifier);
+  QApplication::sendEvent(widget, &event);
+}
+
+// A click as the mouse makes it, so an error from the handler takes the program's own way to
+// the message box.
+void Press(QWidget* button) {
+  const QPoint centre = button->rect().center();
+  SendMouse(button, QEvent::MouseButtonPress, centre, Qt::LeftButton);
+  SendMouse(button, QEvent::MouseButtonRelease, centre, Qt::NoButton);
+}
+
+// A left-button drag in a few steps, so the chart draws its zoom rectangle on the way.
+void Drag(QWidget* widget, QPoint from, QPoint to) {
+  SendMouse(widget, QEvent::MouseButtonPress, from, Qt::LeftButton);
+  for (int step = 1; step <= 4; ++step)
+    SendMouse(widget, QEvent::MouseMove, from + (to - from) * step / 4, Qt::LeftButton);
+  SendMouse(widget, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+class TBenchRun {
+public:
+  TBenchRun(const TBenchOptions& options, app::TForm1& form) : FOptions(options), FForm(form) {}
+
+  TBenchResult Run() {
+    Load();
+    Paint();
+    if (FOptions.Export)
+      Repeat("export", [&] { return TimeMs([&] { Press(FForm.SpeedButton1); }); });
+    if (FOptions.Zoom)
+      Zoom(*FOptions.Zoom);
+    if (!FOptions.Png.empty())
+      FForm.grab().save(QString::fromStdString(FOptions.Png));
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    FResult.PeakRssMb = double(usage.ru_maxrss) / 1024.0;
+    return FResult;
+  }
+
+private:
+  void Repeat(const std::string& key, const std::function<double()>& step) {
+    std::vector<double> times;
+    for (int i = 0; i < FOptions.Repeat; ++i)
+      times.push_back(step());
+    FResult.TimingsMs[key] = Median(times);
+  }
+
+  void Load() {
+    std::vector<double> reads;
+    Repeat("load", [&] {
+      const double ms = TimeMs([&] { Press(FForm.Button1); });
+      reads.push_back(Ms(FForm.LastRead().Duration));
+      if (FResult.Log.empty())
+        FResult.Log = LogLines(*FForm.Memo1);
+      return ms;
+    });
+    FResult.TimingsMs["read"] = Median(reads);
+    FResult.Status = FForm.LastRead().Status;
+    FResult.Frames = FForm.Store().SampleCount;
+  }
+
+  static double PaintChart(ui::TChartWidget& widget) {
+    widget.Chart().Invalidate();
+    widget.repaint();
+    return Ms(widget.LastPaintDuration());
+  }
+
+  void Paint() {
+    // Both charts paint in one window repaint, as they do when the button's handler returns.
+    FForm.repaint();
+    FResult.TimingsMs["first_paint_chart1"] = Ms(FForm.Chart1->LastPaintDuration());
+    FResult.TimingsMs["first_paint_chart2"] = Ms(FForm.Chart2->LastPaintDuration());
+    Repeat("paint_chart1", [&] { return PaintChart(*FForm.Chart1); });
+    Repeat("paint_chart2", [&] { return PaintChart(*FForm.Chart2); });
+    Repeat("repaint_unchanged", [&] {
+      FForm.repaint();
+      return Ms(FForm.Chart1->LastPaintDuration() + FForm.Chart2->LastPaintDuration());
+    });
+  }
+
+  void Zoom(const TZoomDrag& zoom) {
+    ui::TChartWidget* widget = zoom.Chart == 1 ? FForm.Chart1 : FForm.Chart2;
+    const QPoint from(zoom.X0, zoom.Y0);
+    const QPoint to(zoom.X1, zoom.Y1);
+    Repeat("zoom", [&] {
+      Drag(widget, from, to);
+      widget->repaint();
+      const double ms = Ms(widget->LastPaintDuration());
+      // Dragging back towards the left undoes the zoom for the next round.
+      if (FOptions.Repeat > 1) {
+        Drag(widget, to, from);
+        widget->repaint();
+      }
+      return ms;
+    });
+  }
+
+  const TBenchOptions& FOptions;
+  app::TForm1& FForm;
+  TBenchResult FResult;
+};
+
+} // namespace
+
+TBenchResult RunBenchmark(const TBenchOptions& options) {
+  app::TSampleStore store;
+  app::TForm1 form(store);
+  app::Form1 = &form;
+  if (options.Width > 0)
+    form.resize(options.Width, options.Height);
+  form.OpenDialog1.SetChooser([&](std::string& fileName) {
+    fileName = options.File;
+    return true;
+  });
+  form.show();
+  QApplication::processEvents();
+  return TBenchRun(options, form).Run();
+}
+
+std::string ResultJson(const TBenchResult& result) {
+  std::string json = "{\"status\": " + std::to_string(result.Status) + ", \"log\": [";
+  for (std::size_t i = 0; i < result.Log.size(); ++i)
+    json += (i ? ", " : "") + JsonString(result.Log[i]);
+  json += "], \"frames\": " + std::to_string(result.Frames) + ", \"plot_rect\": null";
+  json += ", \"timings_ms\": {";
+  bool first = true;
+  for (const auto& [key, ms] : result.TimingsMs) {
+    json += (first ? "" : ", ") + JsonString(key) + ": " + JsonNumber(ms);
+    first = false;
+  }
+  return json + "}, \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
+}
+
+} // namespace bench

@@ -1,0 +1,26 @@
+// One benchmark run: the real main window off screen, a file loaded through the "ReadWF"
+// button, the charts painted, exported and zoomed as the options ask, every step timed.
+#pragma once
+
+#include "bench/BenchOptions.h"
+
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace bench {
+
+struct TBenchResult {
+  int Status = 0;
+  std::vector<std::string> Log;
+  int Frames = 0;
+  // Medians in milliseconds, by the contract's key names.
+  std::map<std::string, double> TimingsMs;
+  double PeakRssMb = 0;
+};
+
+TBenchResult RunBenchmark(const TBenchOptions& options);
+std::string ResultJson(const TBenchResult& result);
+
+} // namespace bench

@@ -1,0 +1,103 @@
+#include "app/AsciiExport.h"
+#include "platform/files/FileError.h"
+#include "tests/app/FormFixture.h"
+
+#include <QDir>
+
+#include <string>
+
+namespace {
+
+using testsupport::FormFixture;
+using testsupport::ReadFile;
+
+void Fill(app::TSampleStore& store, const std::vector<std::pair<int, int>>& frames) {
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    store.LeftSamples[i] = frames[i].first;
+    store.RightSamples[i] = frames[i].second;
+  }
+  store.SampleCount = std::int32_t(frames.size());
+}
+
+TEST(AsciiFileName, ReplacesOnlyTheFileNamesExtension) {
+  EXPECT_EQ(app::AsciiFileName("/data/rec.wav"), "/data/rec_out.dat");
+  EXPECT_EQ(app::AsciiFileName("take.1.wav"), "take.1_out.dat");
+  EXPECT_EQ(app::AsciiFileName("/data/v1.2/take"), "/data/v1.2/take_out.dat");
+  EXPECT_EQ(app::AsciiFileName("/data/.wav"), "/data/_out.dat");
+  EXPECT_EQ(app::AsciiFileName(""), "_out.dat");
+#ifndef _WIN32
+  // Backslashes and colons are ordinary characters in a file name here.
+  EXPECT_EQ(app::AsciiFileName("dir.x\\file"), "dir_out.dat");
+#endif
+}
+
+TEST_F(FormFixture, ExportWritesEachFrameAsSpaceLeftSpaceRightCrLf) {
+  Store.WaveFileName = PathOf("rec.wav");
+  Fill(Store, {{12, -7}, {-32768, 32767}, {0, 0}});
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(ReadFile(PathOf("rec_out.dat")), " 12 -7\r\n -32768 32767\r\n 0 0\r\n");
+  EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(FormFixture, ExportWritesOnlyTheLastLoadsFramesAndReplacesTheOldFile) {
+  Load(testsupport::SampleBytes({1, 2, 3, 4, 5, 6}), "rec.wav");
+  Load(testsupport::SampleBytes({-1, -2}), "rec.wav");
+  testsupport::WriteFile(PathOf("rec_out.dat"), std::string(100, 'x'));
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(ReadFile(PathOf("rec_out.dat")), " -1 -2\r\n");
+}
+
+TEST_F(FormFixture, ExportBeforeAnyLoadMakesAnEmptyFileInTheWorkingFolder) {
+  const QString previous = QDir::currentPath();
+  ASSERT_TRUE(QDir::setCurrent(Folder.path()));
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  QDir::setCurrent(previous);
+  EXPECT_TRUE(QFile::exists(QString::fromStdString(PathOf("_out.dat"))));
+  EXPECT_EQ(ReadFile(PathOf("_out.dat")), "");
+}
+
+TEST_F(FormFixture, ExportFailureNamesTheFileInAMessageBoxAndChangesNothing) {
+  testsupport::WriteFile(PathOf("plain"), "a regular file, not a folder");
+  Load(testsupport::SampleBytes({5, 6}));
+  Store.WaveFileName = PathOf("plain/rec.wav");
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_NE(Messages[0].find(PathOf("plain/rec_out.dat")), std::string::npos) << Messages[0];
+  EXPECT_NE(Messages[0].find("Not a directory"), std::string::npos) << Messages[0];
+  EXPECT_EQ(Store.SampleCount, 1);
+  EXPECT_EQ(Store.LeftSamples[0], 5);
+
+  // The window is still usable: the next press does its work.
+  Store.WaveFileName = PathOf("rec.wav");
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(ReadFile(PathOf("rec_out.dat")), " 5 6\r\n");
+}
+
+TEST(SaveAsciiFile, LongExportsMatchLineByLineFormatting) {
+  QTemporaryDir folder;
+  app::TSampleStore store(300000);
+  std::string expected;
+  for (int i = 0; i < 300000; ++i) {
+    store.LeftSamples[i] = std::int32_t(i * 7919LL % 65536 - 32768);
+    store.RightSamples[i] = 32767 - i % 65536;
+    expected += " " + std::to_string(store.LeftSamples[i]) + " " +
+                std::to_string(store.RightSamples[i]) + "\r\n";
+  }
+  store.SampleCount = 300000;
+  store.WaveFileName = folder.filePath("long.wav").toStdString();
+  app::SaveAsciiFile(store);
+  EXPECT_EQ(ReadFile(folder.filePath("long_out.dat").toStdString()), expected);
+}
+
+TEST(SaveAsciiFile, ThrowsAFileErrorNamingTheFile) {
+  app::TSampleStore store(4);
+  store.WaveFileName = "/nonexistent-folder/x.wav";
+  try {
+    app::SaveAsciiFile(store);
+    FAIL() << "no error";
+  } catch (const files::EFileError& error) {
+    EXPECT_NE(std::string(error.what()).find("/nonexistent-folder/x_out.dat"), std::string::npos);
+  }
+}
+
+} // namespace

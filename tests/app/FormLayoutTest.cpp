@@ -1,0 +1,112 @@
+#include "app/Form1.h"
+#include "platform/qt/ChartWidget.h"
+#include "tests/platform/qt/QtTestApp.h"
+
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FormLayout : public ::testing::Test {
+protected:
+  app::TSampleStore Store{16};
+  app::TForm1 Form{Store};
+};
+
+TEST_F(FormLayout, ControlsSitWhereTheLayoutPutsThem) {
+  EXPECT_EQ(Form.size(), QSize(1108, 535));
+  EXPECT_EQ(Form.pos(), QPoint(259, 107));
+  EXPECT_EQ(Form.Panel1->geometry(), QRect(0, 0, 233, 535));
+  EXPECT_EQ(Form.SpeedButton1->geometry(), QRect(22, 408, 89, 17));
+  EXPECT_EQ(Form.BitBtn1->geometry(), QRect(160, 504, 65, 17));
+  EXPECT_EQ(Form.Button1->geometry(), QRect(14, 200, 89, 17));
+  EXPECT_EQ(Form.Memo1->geometry(), QRect(8, 240, 209, 49));
+  EXPECT_EQ(Form.Panel2->geometry(), QRect(233, 0, 875, 535));
+  EXPECT_EQ(Form.Chart1->geometry(), QRect(1, 1, 873, 296));
+  EXPECT_EQ(Form.Chart2->geometry(), QRect(1, 297, 873, 237));
+
+  for (QWidget* onPanel1 : {static_cast<QWidget*>(Form.SpeedButton1),
+                            static_cast<QWidget*>(Form.BitBtn1), static_cast<QWidget*>(Form.Button1),
+                            static_cast<QWidget*>(Form.Memo1)})
+    EXPECT_EQ(onPanel1->parentWidget(), Form.Panel1);
+  EXPECT_EQ(Form.Chart1->parentWidget(), Form.Panel2);
+  EXPECT_EQ(Form.Chart2->parentWidget(), Form.Panel2);
+  EXPECT_EQ(Form.Chart1->Chart().SeriesCount(), 1);
+  EXPECT_EQ(Form.Chart2->Chart().SeriesCount(), 1);
+}
+
+TEST_F(FormLayout, ResizingMovesOnlyWhatIsAligned) {
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  Form.resize(700, 400);
+  EXPECT_EQ(Form.Panel1->geometry(), QRect(0, 0, 233, 400));
+  EXPECT_EQ(Form.Panel2->geometry(), QRect(233, 0, 467, 400));
+  EXPECT_EQ(Form.Chart1->geometry(), QRect(1, 1, 465, 296));
+  EXPECT_EQ(Form.Chart2->geometry(), QRect(1, 297, 465, 102));
+  EXPECT_EQ(Form.BitBtn1->geometry(), QRect(160, 504, 65, 17));
+  EXPECT_EQ(Form.Chart2->WindowImage().Width(), 465);
+
+  // Too small for the top chart: the lower one shrinks to nothing rather than below it.
+  Form.resize(200, 250);
+  EXPECT_EQ(Form.Panel2->geometry(), QRect(233, 0, 0, 250));
+  EXPECT_EQ(Form.Chart1->height(), 296);
+  EXPECT_EQ(Form.Chart2->height(), 0);
+}
+
+TEST_F(FormLayout, CaptionsLookAndFont) {
+  EXPECT_EQ(Form.windowTitle(), "Form1");
+  EXPECT_EQ(Form.SpeedButton1->text(), " SaveASCII File");
+  EXPECT_TRUE(Form.SpeedButton1->isFlat());
+  EXPECT_EQ(Form.BitBtn1->text(), "&Close");
+  EXPECT_FALSE(Form.BitBtn1->icon().isNull());
+  EXPECT_EQ(Form.Button1->text(), "ReadWF");
+  EXPECT_TRUE(Form.Memo1->toPlainText().isEmpty());
+  EXPECT_FALSE(Form.Memo1->isReadOnly());
+  EXPECT_EQ(Form.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+  EXPECT_EQ(Form.Panel1->frameShape(), QFrame::Panel);
+  EXPECT_EQ(Form.Panel1->frameShadow(), QFrame::Raised);
+  EXPECT_EQ(Form.Panel2->lineWidth(), 1);
+  EXPECT_EQ(Form.font().pixelSize(), 11);
+  EXPECT_EQ(Form.Memo1->font().pixelSize(), 11);
+}
+
+TEST_F(FormLayout, TabVisitsCloseReadAndLogOnly) {
+  Form.show();
+  QApplication::setActiveWindow(&Form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+  EXPECT_EQ(Form.SpeedButton1->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(Form.Chart1->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(Form.Chart2->focusPolicy(), Qt::NoFocus);
+
+  Form.BitBtn1->setFocus();
+  std::vector<QWidget*> visited;
+  for (int i = 0; i < 4; ++i) {
+    visited.push_back(QApplication::focusWidget());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  }
+  const std::vector<QWidget*> expected = {Form.BitBtn1, Form.Button1, Form.Memo1, Form.BitBtn1};
+  EXPECT_EQ(visited, expected);
+  // The log box passes Tab on instead of typing it.
+  EXPECT_TRUE(Form.Memo1->toPlainText().isEmpty());
+}
+
+TEST_F(FormLayout, CloseButtonAndAltCCloseTheWindow) {
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  QTest::mouseClick(Form.BitBtn1, Qt::LeftButton);
+  EXPECT_FALSE(Form.isVisible());
+
+  Form.show();
+  QApplication::setActiveWindow(&Form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::AltModifier);
+  // A mnemonic presses the button visibly, so the click lands a moment later.
+  EXPECT_TRUE(QTest::qWaitFor([&] { return !Form.isVisible(); }, 2000));
+}
+
+} // namespace

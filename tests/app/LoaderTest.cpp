@@ -1,0 +1,135 @@
+#include "tests/app/FormFixture.h"
+
+#include <QPlainTextEdit>
+
+namespace {
+
+using testsupport::FormFixture;
+using testsupport::SampleBytes;
+using Samples = std::vector<std::int32_t>;
+
+TEST_F(FormFixture, ReadWFAsksTheDialogReadsTheFileAndFillsStoreAndSeries) {
+  std::string offered = "unset";
+  Form.OpenDialog1.FileName = "earlier.wav";
+  testsupport::WriteFile(PathOf("a.wav"), testsupport::WaveBytes(SampleBytes({1, -2, 3, -4, 5, -6})));
+  Form.OpenDialog1.SetChooser([&](std::string& fileName) {
+    offered = fileName;
+    fileName = PathOf("a.wav");
+    return true;
+  });
+  QTest::mouseClick(Form.Button1, Qt::LeftButton);
+
+  EXPECT_EQ(offered, "earlier.wav");
+  EXPECT_EQ(Store.WaveFileName, PathOf("a.wav"));
+  EXPECT_EQ(Form.Memo1->toPlainText().split('\n').first(), "RIFF");
+  EXPECT_EQ(Form.LastRead().Status, 0);
+  EXPECT_EQ(Store.SampleCount, 3);
+  EXPECT_EQ(Left(3), (Samples{1, 3, 5}));
+  EXPECT_EQ(Right(3), (Samples{-2, -4, -6}));
+  EXPECT_EQ(Values(Form.Series1->XValues()), (std::vector<double>{1, 2, 3}));
+  EXPECT_EQ(Values(Form.Series1->YValues()), (std::vector<double>{1, 3, 5}));
+  EXPECT_EQ(Values(Form.Series2->XValues()), (std::vector<double>{1, 2, 3}));
+  EXPECT_EQ(Values(Form.Series2->YValues()), (std::vector<double>{-2, -4, -6}));
+  EXPECT_TRUE(Messages.empty());
+}
+
+TEST_F(FormFixture, FramesAreFourBytesWhateverTheLengthAndSignExtended) {
+  // Ten bytes: two frames, the last two bytes ignored; FF FF is -1 and 00 80 is -32768.
+  Load(std::string("\xFF\xFF\x00\x80\xFF\x7F\x01\x00\x09\x09", 10));
+  EXPECT_EQ(Store.SampleCount, 2);
+  EXPECT_EQ(Left(2), (Samples{-1, 32767}));
+  EXPECT_EQ(Right(2), (Samples{-32768, 1}));
+  EXPECT_EQ(Form.Series1->PointCount(), 2);
+
+  for (int size = 0; size <= 3; ++size) {
+    Load(std::string(std::size_t(size), '\x11'));
+    EXPECT_EQ(Store.SampleCount, 0) << size << " bytes";
+    EXPECT_EQ(Form.Series1->PointCount(), 0);
+    EXPECT_EQ(Form.Series2->PointCount(), 0);
+  }
+}
+
+TEST_F(FormFixture, AShorterLoadLeavesTheOlderTailInPlace) {
+  Load(SampleBytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
+  ASSERT_EQ(Store.SampleCount, 8);
+  Load(SampleBytes({-1, -2, -3, -4, -5, -6, -7, -8, -9, -10}));
+  EXPECT_EQ(Store.SampleCount, 5);
+  EXPECT_EQ(Left(8), (Samples{-1, -3, -5, -7, -9, 11, 13, 15}));
+  EXPECT_EQ(Right(8), (Samples{-2, -4, -6, -8, -10, 12, 14, 16}));
+  EXPECT_EQ(Form.Series1->PointCount(), 5);
+  EXPECT_EQ(Form.Series2->PointCount(), 5);
+}
+
+TEST_F(FormFixture, CancelOnlyTakesTheDialogsName) {
+  Load(SampleBytes({7, 8}));
+  const QString log = Form.Memo1->toPlainText();
+  Form.OpenDialog1.FileName = "kept.wav";
+  Form.OpenDialog1.SetChooser([](std::string& fileName) {
+    fileName = "never-taken.wav";
+    return false;
+  });
+  QTest::mouseClick(Form.Button1, Qt::LeftButton);
+  EXPECT_EQ(Store.WaveFileName, "kept.wav");
+  EXPECT_EQ(Form.OpenDialog1.FileName, "kept.wav");
+  EXPECT_EQ(Store.SampleCount, 1);
+  EXPECT_EQ(Form.Series1->PointCount(), 1);
+  EXPECT_EQ(Form.Memo1->toPlainText(), log);
+}
+
+TEST_F(FormFixture, AFailedReadChangesNeitherStoreNorCharts) {
+  Load(SampleBytes({7, 8, 9, 10}));
+  testsupport::WriteFile(PathOf("bad.wav"), "RIFX not a wave file");
+  PressReadWF(PathOf("bad.wav"));
+  EXPECT_EQ(Form.LastRead().Status, 5);
+  PressReadWF(PathOf("missing.wav"));
+  EXPECT_EQ(Form.LastRead().Status, 1);
+  EXPECT_EQ(Store.WaveFileName, PathOf("missing.wav"));
+  EXPECT_EQ(Store.SampleCount, 2);
+  EXPECT_EQ(Left(2), (Samples{7, 9}));
+  EXPECT_EQ(Form.Series2->PointCount(), 2);
+}
+
+TEST_F(FormFixture, APartlyReadDataChunkLoadsTheFramesThatWereRead) {
+  // The data chunk claims 16 bytes; the file ends after 10 of them.
+  std::string bytes = testsupport::WaveBytes(SampleBytes({1, 2, 3, 4, 5, 6, 7, 8}));
+  bytes.resize(bytes.size() - 6);
+  testsupport::WriteFile(PathOf("cut.wav"), bytes);
+  PressReadWF(PathOf("cut.wav"));
+  EXPECT_EQ(Form.LastRead().Status, 1);
+  EXPECT_EQ(Store.SampleCount, 2);
+  EXPECT_EQ(Left(2), (Samples{1, 3}));
+  EXPECT_EQ(Form.Series1->PointCount(), 2);
+}
+
+// Exactly one page per array, so a write past the end would leave the mapping.
+class SmallStore : public FormFixture {
+protected:
+  SmallStore() : FormFixture(1024) {}
+};
+
+TEST_F(SmallStore, FramesBeyondTheCapacityAreLeftOutAndReported) {
+  std::vector<std::int16_t> samples;
+  for (int i = 0; i < 2 * 1500; ++i)
+    samples.push_back(std::int16_t(i % 2 == 0 ? i / 2 : -(i / 2)));
+  Load(SampleBytes(samples));
+  EXPECT_EQ(Store.SampleCount, 1024);
+  EXPECT_EQ(Store.LeftSamples[1023], 1023);
+  EXPECT_EQ(Store.RightSamples[1023], -1023);
+  EXPECT_EQ(Form.Series1->PointCount(), 1024);
+  EXPECT_EQ(Form.Series2->PointCount(), 1024);
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_NE(Messages[0].find("1500"), std::string::npos);
+  EXPECT_NE(Messages[0].find("1024"), std::string::npos);
+}
+
+TEST(SampleStore, StartsEmptyAndZeroed) {
+  app::TSampleStore store(3000);
+  EXPECT_EQ(store.Capacity(), 3000);
+  EXPECT_EQ(store.SampleCount, 0);
+  EXPECT_TRUE(store.WaveFileName.empty());
+  EXPECT_EQ(store.LeftSamples[0], 0);
+  EXPECT_EQ(store.RightSamples[2999], 0);
+  EXPECT_EQ(app::TSampleStore().Capacity(), app::MaxFrames);
+}
+
+} // namespace
