@@ -90,6 +90,11 @@ double TCustomSeries::YExtreme(Better better) const {
   }
   if (count == 0)
     return 0;
+  // The axes ask at every paint: the kept summary answers without a pass over millions of values.
+  double lowest = 0;
+  double highest = 0;
+  if (FShortcut.ValueRange(YValues(), lowest, highest))
+    return better(highest, lowest) ? highest : lowest;
   double result = values[0];
   for (int i = 1; i < count; ++i)
     if (better(values[i], result))

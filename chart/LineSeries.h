@@ -34,7 +34,8 @@ protected:
   TCustomAxisPanel& Chart() const;
   TChartCanvas3D& Canvas() const;
 
-  TLineShortcut FShortcut;
+  // Summaries derived from the values, refreshed when a paint finds them out of date.
+  mutable TLineShortcut FShortcut;
 
 private:
   TTreatNullsStyle FTreatNulls = tnDontPaint;

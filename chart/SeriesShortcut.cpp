@@ -67,6 +67,15 @@ TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, int offset
           offsetY};
 }
 
+bool TLineShortcut::ValueRange(const TChartValueList& yValues, double& lowest, double& highest) {
+  const int count = yValues.ValueCount();
+  FYSummary.Update(yValues.ValueArray().Data(), count, yValues.ChangeStamp(), true);
+  if (count == 0 || !FYSummary.AllFinite())
+    return false;
+  FYSummary.MinMax(0, count - 1, lowest, highest);
+  return true;
+}
+
 void TLineShortcut::Clear() {
   FXOrder.Clear();
   FYSummary.Clear();

@@ -10,6 +10,7 @@ namespace chart {
 class TChartAxis;
 class TChartPen;
 class TChartSeries;
+class TChartValueList;
 
 // Debug switch: true makes every series draw point by point (for comparisons and benchmarks).
 void SetPlainSeriesDrawing(bool plain);
@@ -49,6 +50,10 @@ public:
   void Draw(const TSeriesColumnPoints& points, Sink& sink, int start, int last) const {
     TColumnLineDrawer<TSeriesColumnPoints, Sink>(points, sink).Draw(start, last);
   }
+
+  // The smallest and largest Y value, from the summary (built when out of date). False when
+  // there are no values or not all are finite: a pass over the values must decide then.
+  bool ValueRange(const TChartValueList& yValues, double& lowest, double& highest);
 
   // Drops the summaries (the series was cleared).
   void Clear();
