@@ -2,9 +2,12 @@
 // shows and how long each step took, as one JSON object.
 #include "bench/BenchOptions.h"
 #include "bench/BenchRun.h"
+#include "chart/SeriesShortcut.h"
 #include "platform/qt/Application.h"
 #include "platform/qt/MessageBox.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -13,6 +16,9 @@ int main(int argc, char** argv) {
     std::cerr << bench::Usage << '\n';
     return 2;
   }
+  // WAVEVIEW_PLAIN_SERIES=1 draws every series point by point, to compare with the shortcut.
+  if (const char* plain = std::getenv("WAVEVIEW_PLAIN_SERIES"))
+    chart::SetPlainSeriesDrawing(std::strcmp(plain, "1") == 0);
   qputenv("QT_QPA_PLATFORM", "offscreen");
   int qtArgc = 1;
   ui::TApplication application(qtArgc, argv);
