@@ -50,16 +50,10 @@ public:
   }
 
   // The product is formed in extended precision and stored as a double before rounding.
-  int ValueToPixel(double value) const {
-    const double d = double((static_cast<long double>(value) - FMinimumExt) * FScale);
-    return Place(std::llrint(ClampOffset(d)));
-  }
+  int ValueToPixel(double value) const { return Map<false>(value); }
 
   // Rounds the extended product directly; differs from ValueToPixel only in the last bit.
-  int ValueToPixelFast(double value) const {
-    const long double d = (static_cast<long double>(value) - FMinimumExt) * FScale;
-    return Place(std::llrint(ClampOffset(d)));
-  }
+  int ValueToPixelFast(double value) const { return Map<true>(value); }
 
   double PixelToValue(int pixel) const {
     if (AxisLength < 1)
@@ -77,29 +71,54 @@ private:
     // Whether the screen coordinate grows with the value: right for horizontal, up for vertical.
     const bool growsFromStart = FHorizontal != FInverted;
     FBase = RangeIsZero ? CenterPixel : growsFromStart ? StartPixel : EndPixel;
-    FScale = growsFromStart ? PixelsPerUnit : -PixelsPerUnit;
+    FScaleDouble = growsFromStart ? PixelsPerUnit : -PixelsPerUnit;
+    FScale = FScaleDouble;
     FPixelBase = FInverted ? EndPixel : StartPixel;
     FValueBase = FHorizontal ? WorkMinimum : WorkMaximum;
     FValueSign = FHorizontal != FInverted ? 1.0L : -1.0L;
   }
 
-  template <class Real>
-  static Real ClampOffset(Real d) {
-    constexpr Real limit = Real(MaxPixel) * 2;
-    d = d < -limit ? -limit : d;
-    return d > limit ? limit : d;
+  // The double product differs from the extended one by a few units in its last place, so it
+  // rounds the same way unless it lies that close to a half; only then is the extended product
+  // formed. This keeps the common case to plain double arithmetic.
+  template <bool RoundExtended>
+  int Map(double value) const {
+    const double d = ClampOffset((value - WorkMinimum) * FScaleDouble);
+    const double rounded = (d + RoundingBias) - RoundingBias; // halves to even
+    if (std::fabs(std::fabs(d - rounded) - 0.5) <= std::fabs(d) * NearHalf) [[unlikely]]
+      return Place(ClampOffset(ExtendedRound<RoundExtended>(value)));
+    return Place(rounded);
   }
 
-  int Place(std::int64_t offset) const {
-    // An undefined product (NaN) rounds to an arbitrary value; the clamps keep it in range.
-    offset = std::clamp<std::int64_t>(offset, -2LL * MaxPixel, 2LL * MaxPixel);
-    return int(std::clamp<std::int64_t>(FBase + offset, -MaxPixel, MaxPixel));
+  template <bool RoundExtended>
+  double ExtendedRound(double value) const {
+    const long double d = (static_cast<long double>(value) - FMinimumExt) * FScale;
+    if constexpr (RoundExtended)
+      return double(std::nearbyint(d));
+    else
+      return std::nearbyint(double(d));
   }
+
+  // Far values saturate; NaN fails both tests and lands on the lower limit.
+  static double ClampOffset(double d) {
+    constexpr double limit = double(MaxPixel) * 2;
+    d = d > -limit ? d : -limit;
+    return d < limit ? d : limit;
+  }
+
+  int Place(double offset) const {
+    return int(std::clamp<std::int64_t>(FBase + std::int64_t(offset), -MaxPixel, MaxPixel));
+  }
+
+  // Adding and subtracting 1.5 * 2^52 rounds any |d| < 2^51 to an integer, halves to even.
+  static constexpr double RoundingBias = 6755399441055744.0;
+  static constexpr double NearHalf = 1e-15;
 
   bool FHorizontal = true;
   bool FInverted = false;
   long double FMinimumExt = 0;
   long double FScale = 0;
+  double FScaleDouble = 0;
   int FBase = 0;
   int FPixelBase = 0;
   double FValueBase = 0;

@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <limits>
+#include <random>
 
 using chart::TAxisMapping;
 
@@ -95,4 +96,30 @@ TEST(AxisMapping, FastAndNormalAgreeOnOrdinaryValues) {
   const TAxisMapping m = Mapping(true, -0.25187969924812026, 1001.2518796992481, 40, 840);
   for (int x = -50; x < 1100; ++x)
     ASSERT_EQ(m.ValueToPixel(x), m.ValueToPixelFast(x)) << x;
+}
+
+// The mapping rounds a double product and falls back to the extended one only near halves; the
+// result must equal rounding the extended product every time.
+TEST(AxisMapping, DoubleShortcutRoundsLikeTheExtendedProduct) {
+  std::mt19937_64 random(12345);
+  std::uniform_real_distribution<double> unit(0, 1);
+  for (int trial = 0; trial < 2000; ++trial) {
+    const double minimum = (unit(random) - 0.5) * std::pow(10, int(unit(random) * 12) - 4);
+    const double range = std::pow(10, int(unit(random) * 14) - 6) * (0.5 + unit(random));
+    const int start = int(unit(random) * 100);
+    const int end = start + 1 + int(unit(random) * 2000);
+    const bool horizontal = trial % 2 == 0;
+    const TAxisMapping m = Mapping(horizontal, minimum, minimum + range, start, end);
+    const long double scale = horizontal ? m.PixelsPerUnit : -m.PixelsPerUnit;
+    const long double base = horizontal ? start : end;
+    for (int i = 0; i < 50; ++i) {
+      // Values on exact pixel halves as well as arbitrary ones.
+      const double pixel = i % 2 ? std::floor(unit(random) * (end - start)) + 0.5
+                                 : unit(random) * (end - start);
+      const double value = minimum + pixel / m.PixelsPerUnit;
+      const long double d = (static_cast<long double>(value) - minimum) * scale;
+      ASSERT_EQ(m.ValueToPixel(value), int(base + std::nearbyint(double(d)))) << trial;
+      ASSERT_EQ(m.ValueToPixelFast(value), int(base + std::nearbyint(d))) << trial;
+    }
+  }
 }
