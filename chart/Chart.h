@@ -1,67 +1,31 @@
-// The chart control: owns its series and drawing surface and answers the host's paint, resize
-// and mouse messages. (Placeholder until the layout and paint order land: paints a plain face.)
+// The chart control the window hosts: the whole chart with zoom and scroll, plus the colour
+// palette its series take their colours from.
 #pragma once
 
-#include "chart/ChartHost.h"
-#include "chart/MouseTypes.h"
-#include "chart/surface/ChartColors.h"
+#include "chart/ZoomScrollChart.h"
 
-#include <memory>
 #include <vector>
 
 namespace chart {
 
-class TChartSeries;
-
-class TChart {
+class TChart : public TZoomScrollChart {
 public:
+  // Starts on the user's preferred palette (palette 13 without a setting).
   TChart();
-  virtual ~TChart();
-  TChart(const TChart&) = delete;
-  TChart& operator=(const TChart&) = delete;
+  ~TChart() override;
 
-  void SetHost(TChartHost* host);
-  TChartHost* Host() const { return FHost; }
-
-  // Marks the buffer dirty and asks the host for one paint; a flag test when one is pending.
-  void Invalidate();
-  bool RepaintAllowed() const { return FRepaintAllowed; }
-  // Loading from the layout disallows repaint; its end allows it and invalidates once.
-  void BeginLoading();
-  void EndLoading();
-
-  // Host messages.
-  void PaintMessage();
-  void Resized();
-  void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-  void MouseMove(TShiftState shift, int x, int y);
-  void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-  void MouseWheel(int delta, TShiftState shift, int x, int y);
-
-  // Series list; the chart owns what it is given.
-  void AddSeries(std::unique_ptr<TChartSeries> series);
-  int SeriesCount() const { return int(FSeries.size()); }
-  TChartSeries& Series(int index) const { return *FSeries[std::size_t(index)]; }
-
-  int Width() const;
-  int Height() const;
-
-  TColor Color() const { return FColor; }
-  // Stands in for BackWall.Color until the chart has its walls.
-  TColor BackWallColor() const { return 0xC0C0C0u; }
-
-  // The palette table last selected and its colours; an empty ChartPalette means the default
-  // palette applies. Selecting another table recolours the series that have no colour of their own.
   int ColorPaletteIndex() const { return FColorPaletteIndex; }
-  void SetColorPaletteIndex(int index);
+  // Selects a palette table (none for 0 and values outside the tables: the default palette then
+  // applies) and recolours every series whose colour was never set.
+  void SetColorPaletteIndex(int value);
+  // Empty while no table is selected.
   const std::vector<TColor>& ChartPalette() const { return FChartPalette; }
 
+protected:
+  // A series without a colour of its own gets the first free palette colour.
+  void PrepareJoiningSeries(TChartSeries& series) override;
+
 private:
-  TChartHost* FHost = nullptr;
-  bool FRepaintAllowed = true;
-  bool FPaintPending = false;
-  std::vector<std::unique_ptr<TChartSeries>> FSeries;
-  TColor FColor = clBtnFace;
   int FColorPaletteIndex = 0;
   std::vector<TColor> FChartPalette;
 };

@@ -6,6 +6,7 @@
 #include "chart/surface/ChartColors.h"
 #include "chart/surface/ChartGeometry.h"
 #include "chart/surface/ChartPen.h"
+#include "platform/gdi/Bitmap.h"
 
 #include <memory>
 
@@ -121,6 +122,8 @@ private:
   void DrawBevel(TRect& r, TPanelBevel kind);
 
   TChartHost* FHost = nullptr;
+  // What the surface draws into while no host shows the chart; declared first, outlives it.
+  gdi::TGdiBitmap FNoWindow;
   std::unique_ptr<TChartCanvas3D> FCanvas;
   bool FRepaintAllowed = true;
   bool FLoading = false;

@@ -62,9 +62,10 @@ protected:
 private:
   // The frame's width in the layout: it counts even when a transparent title never draws it.
   int FrameLayoutWidth() const;
-  TRect TitleBox(TChartCanvas3D& canvas, const TRect& plotRect, int fw, int lh) const;
+  // Narrows the box to the widest line plus padding, keeping the side the alignment names.
+  void FitBoxToText(TChartCanvas3D& canvas, TRect& box, int padding) const;
+  int LineX(TChartCanvas3D& canvas, const TRect& box, const std::string& line, int wWidth) const;
   void DrawShape(TChartCanvas3D& canvas, const TRect& box) const;
-  void DrawLines(TChartCanvas3D& canvas, const TRect& box, int fw, int lh) const;
   int WidestLine(TChartCanvas3D& canvas) const;
 
   std::vector<std::string> FText;

@@ -94,6 +94,7 @@ private:
   std::unique_ptr<TChartAxis> FRightAxis;
   std::unique_ptr<TChartAxis> FDepthAxis;
   std::unique_ptr<TChartAxis> FDepthTopAxis;
+  // After the axes, so the series die first: they may refer to their axes until then.
   std::vector<std::unique_ptr<TChartSeries>> FSeries;
   bool FAxisVisible = true;
   bool FAxisBehind = true;

@@ -1,5 +1,5 @@
-// The chart picture: titles, walls and legend, the colour palette that series take their colour
-// from, the events around painting, and the paint sequence that orders all parts of a chart.
+// The chart picture: titles, walls and legend, the events around painting, and the paint
+// sequence that orders all parts of a chart.
 #pragma once
 
 #include "chart/ChartLegend.h"
@@ -8,8 +8,7 @@
 #include "chart/CustomAxisPanel.h"
 
 #include <functional>
-#include <optional>
-#include <vector>
+#include <memory>
 
 namespace chart {
 
@@ -17,18 +16,15 @@ class TCustomChart;
 
 using TChartNotifyEvent = std::function<void(TCustomChart& sender)>;
 
-// Where a newly constructed chart finds the user's preferred palette. Empty, or a reader that
-// returns nothing, leaves the built-in choice.
-using TDefaultPaletteReader = std::function<std::optional<int>()>;
-void SetDefaultPaletteReader(TDefaultPaletteReader reader);
-
 class TCustomChart : public TCustomAxisPanel {
 public:
-  // Palette chosen at construction when the user has no setting of their own.
-  static constexpr int BuiltInPaletteIndex = 13;
-
   TCustomChart();
   ~TCustomChart() override;
+
+  // The chart takes the series: it learns its chart, is prepared for joining (a palette colour,
+  // given before it joins so its own colour does not count as taken), joins the list, and the
+  // chart repaints.
+  void AddSeries(std::unique_ptr<TChartSeries> series);
 
   TChartTitle& Title() { return FTitle; }
   TChartTitle& SubTitle() { return FSubTitle; }
@@ -40,16 +36,8 @@ public:
   TChartBottomWall& BottomWall() { return FBottomWall; }
   TChartLegend& Legend() { return FLegend; }
 
-  // --- palette ---
-  int ColorPaletteIndex() const { return FColorPaletteIndex; }
-  // Selects a palette table (none for 0 and values outside the table, so the default palette
-  // applies) and recolours every series whose colour was never set.
-  void SetColorPaletteIndex(int value);
-  const std::vector<TColor>& ChartPalette() const { return FChartPalette; }
-  // Entry index of the palette in force, wrapping around.
-  TColor PaletteColor(int index) const;
-  bool IsFreeSeriesColor(TColor color, bool checkBackground, const TChartSeries* exclude) const;
-  TColor FindFreeSeriesColor(bool checkBackground, const TChartSeries* exclude) const;
+  // A series colour equal to this would vanish against the back wall.
+  TColor BackWallColor() const { return FBackWall.Color(); }
 
   // --- events ---
   TChartNotifyEvent OnBeforeDrawChart;
@@ -59,8 +47,7 @@ public:
 
 protected:
   void InternalDraw(const TRect& bounds) override;
-  // Gives a series joining the chart a free palette colour unless it has its own.
-  void ColorJoiningSeries(TChartSeries& series) const;
+  virtual void PrepareJoiningSeries(TChartSeries&) {}
   // An active zoom drag redraws its rectangle over the finished picture.
   virtual void DrawZoomRectangleStep() {}
 
@@ -69,6 +56,7 @@ private:
   void DrawBackWall();
   void PaintAxesAndSeries();
   void Fire(const TChartNotifyEvent& event);
+  // The wall's shape: its outline lies on PlotRect's four lines, right and bottom included.
   TRect BackWallRect() const;
 
   TChartTitle FTitle;
@@ -80,8 +68,6 @@ private:
   TChartRightWall FRightWall;
   TChartBottomWall FBottomWall;
   TChartLegend FLegend;
-  int FColorPaletteIndex = -1;
-  std::vector<TColor> FChartPalette;
 };
 
 } // namespace chart

@@ -1,0 +1,157 @@
+// When a chart repaints: invalidations coalesce, setters compare first, a clean buffer is only
+// copied, resizing forces a full paint, and nothing repaints during a paint or a load.
+#include "FakeChartHost.h"
+
+#include "chart/Chart.h"
+#include "chart/ChartAxis.h"
+#include "chart/surface/ChartCanvas3D.h"
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+namespace chart {
+namespace {
+
+using testing::TFakeChartHost;
+
+struct TCountingChart {
+  TCountingChart() : Host(200, 120) {
+    Chart.SetHost(&Host);
+    Chart.OnAfterDraw = [this](TCustomChart&) { ++Draws; };
+    Chart.PaintMessage();
+    Host.Invalidations = 0;
+    Draws = 0;
+  }
+  ~TCountingChart() { Chart.SetHost(nullptr); }
+
+  TFakeChartHost Host;
+  TChart Chart;
+  int Draws = 0;
+};
+
+TEST(ChartRepaint, InvalidationsCoalesceUntilThePaint) {
+  TCountingChart c;
+  for (int i = 0; i < 1000; ++i)
+    c.Chart.Invalidate();
+  EXPECT_EQ(c.Host.Invalidations, 1);
+  c.Chart.PaintMessage();
+  EXPECT_EQ(c.Draws, 1);
+  c.Chart.Invalidate();
+  EXPECT_EQ(c.Host.Invalidations, 2);
+}
+
+TEST(ChartRepaint, AnUnchangedChartIsOnlyCopiedAgain) {
+  TCountingChart c;
+  c.Chart.Invalidate();
+  c.Chart.PaintMessage();
+  ASSERT_EQ(c.Draws, 1);
+  const std::uint32_t before = c.Host.Pixel(0, 0);
+  // The window image is scribbled on (as another window would); the next paint restores it.
+  c.Host.WindowImage().Row(0)[0] = 0x123456;
+  c.Chart.PaintMessage();
+  EXPECT_EQ(c.Draws, 1);
+  EXPECT_EQ(c.Host.Pixel(0, 0), before);
+}
+
+TEST(ChartRepaint, SettersRepaintOnlyOnAChange) {
+  TCountingChart c;
+  TChart& chart = c.Chart;
+  chart.SetColor(chart.Color());
+  chart.SetMarginTop(chart.MarginTop());
+  chart.SetView3D(chart.View3D());
+  chart.Title().SetText(chart.Title().Text());
+  chart.Title().Font().SetName("Arial");
+  chart.Gradient().SetVisible(false);
+  chart.BackWall().Brush().Gradient().SetVisible(false);
+  chart.Legend().SetVisible(true);
+  chart.LeftAxis().SetMinimumOffset(0);
+  EXPECT_EQ(c.Host.Invalidations, 0);
+
+  const auto changes = {
+      +[](TChart& ch) { ch.SetMarginTop(5); },
+      +[](TChart& ch) { ch.Title().Font().SetName("Verdana"); },
+      +[](TChart& ch) { ch.Gradient().SetStartColor(0xEAEAEA); },
+      +[](TChart& ch) { ch.BackWall().Brush().Gradient().SetVisible(true); },
+      +[](TChart& ch) { ch.BackWall().Pen().SetWidth(2); },
+      +[](TChart& ch) { ch.Legend().SetVisible(false); },
+      +[](TChart& ch) { ch.Border().SetVisible(true); },
+      +[](TChart& ch) { ch.LeftAxis().SetMinimumOffset(1); },
+  };
+  for (const auto change : changes) {
+    c.Host.Invalidations = 0;
+    change(chart);
+    EXPECT_EQ(c.Host.Invalidations, 1);
+    chart.PaintMessage();
+  }
+}
+
+TEST(ChartRepaint, ResizingAlwaysPaintsTheWholeChartAgain) {
+  TCountingChart c;
+  c.Chart.Invalidate(); // a paint is already pending
+  c.Host.Resize(300, 90);
+  c.Chart.Resized();
+  EXPECT_EQ(c.Host.Invalidations, 2);
+  c.Chart.PaintMessage();
+  EXPECT_EQ(c.Draws, 1);
+  EXPECT_EQ(c.Chart.PanelBounds, (TRect{0, 0, 300, 90}));
+  EXPECT_EQ(c.Host.Pixel(299, 89), 0xA0A0A0u); // the shadow corner of the new size
+
+  c.Chart.Resized(); // moved: full repaint too
+  c.Chart.PaintMessage();
+  EXPECT_EQ(c.Draws, 2);
+}
+
+TEST(ChartRepaint, InvalidationsDuringAPaintAreIgnored) {
+  TCountingChart c;
+  c.Chart.OnBeforeDrawSeries = [](TCustomChart& chart) {
+    chart.SetMarginLeft(chart.MarginLeft() + 1);
+    chart.Invalidate();
+  };
+  c.Chart.Invalidate();
+  c.Chart.PaintMessage();
+  EXPECT_EQ(c.Host.Invalidations, 1);
+  EXPECT_FALSE(c.Chart.Canvas().BufferDirty());
+  EXPECT_TRUE(c.Chart.RepaintAllowed());
+}
+
+TEST(ChartRepaint, AFailingPaintStillAllowsLaterRepaints) {
+  TCountingChart c;
+  c.Chart.OnBeforeDrawChart = [](TCustomChart&) { throw std::runtime_error("boom"); };
+  c.Chart.Invalidate();
+  EXPECT_THROW(c.Chart.PaintMessage(), std::runtime_error);
+  EXPECT_TRUE(c.Chart.RepaintAllowed());
+  c.Chart.OnBeforeDrawChart = nullptr;
+  c.Chart.Invalidate();
+  EXPECT_EQ(c.Host.Invalidations, 2);
+  c.Chart.PaintMessage();
+  EXPECT_EQ(c.Draws, 1);
+}
+
+TEST(ChartRepaint, LoadingDefersEveryRepaintToOneAtItsEnd) {
+  TCountingChart c;
+  c.Chart.BeginLoading();
+  EXPECT_TRUE(c.Chart.IsLoading());
+  c.Chart.SetMarginTop(9);
+  c.Chart.Title().SetText({"TChart"});
+  c.Chart.Resized();
+  EXPECT_EQ(c.Host.Invalidations, 0);
+  c.Chart.EndLoading();
+  EXPECT_FALSE(c.Chart.IsLoading());
+  EXPECT_EQ(c.Host.Invalidations, 1);
+}
+
+TEST(ChartRepaint, WithoutAHostNothingIsRequestedAndTheSizeIsTheChartsOwn) {
+  TChart chart;
+  chart.Invalidate();
+  EXPECT_EQ(chart.Width(), 400);
+  EXPECT_EQ(chart.Height(), 250);
+  chart.SetSize(873, 296);
+  EXPECT_EQ(chart.Width(), 873);
+  chart.PaintMessage(); // no window: nothing to paint into
+  EXPECT_TRUE(chart.Canvas().BufferDirty());
+  EXPECT_TRUE(chart.EraseBackground());
+}
+
+} // namespace
+} // namespace chart
