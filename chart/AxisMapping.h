@@ -58,8 +58,8 @@ public:
   double PixelToValue(int pixel) const {
     if (AxisLength < 1)
       return 0;
-    const long double d = static_cast<long double>(pixel - FPixelBase) * WorkRange / AxisLength;
-    return double(FValueBase + FValueSign * d);
+    const double d = (double(pixel) - FPixelBase) * WorkRange / AxisLength;
+    return FValueBase + FValueSign * d;
   }
 
 private:
@@ -75,7 +75,7 @@ private:
     FScale = FScaleDouble;
     FPixelBase = FInverted ? EndPixel : StartPixel;
     FValueBase = FHorizontal ? WorkMinimum : WorkMaximum;
-    FValueSign = FHorizontal != FInverted ? 1.0L : -1.0L;
+    FValueSign = FHorizontal != FInverted ? 1.0 : -1.0;
   }
 
   // The double product differs from the extended one by a few units in its last place, so it
@@ -122,7 +122,7 @@ private:
   int FBase = 0;
   int FPixelBase = 0;
   double FValueBase = 0;
-  long double FValueSign = 1;
+  double FValueSign = 1;
 };
 
 // Round(size * percent / 100), kept inside the range a mapped pixel may take.
