@@ -114,11 +114,17 @@ private:
     return Ms(widget.LastPaintDuration());
   }
 
+  static std::array<int, 4> PlotRectOf(const ui::TChartWidget& widget) {
+    const auto& r = widget.Chart().PlotRect;
+    return {r.Left, r.Top, r.Right, r.Bottom};
+  }
+
   void Paint() {
     // Both charts paint in one window repaint, as they do when the button's handler returns.
     FForm.repaint();
     FResult.TimingsMs["first_paint_chart1"] = Ms(FForm.Chart1->LastPaintDuration());
     FResult.TimingsMs["first_paint_chart2"] = Ms(FForm.Chart2->LastPaintDuration());
+    FResult.PlotRects = {PlotRectOf(*FForm.Chart1), PlotRectOf(*FForm.Chart2)};
     Repeat("paint_chart1", [&] { return PaintChart(*FForm.Chart1); });
     Repeat("paint_chart2", [&] { return PaintChart(*FForm.Chart2); });
     Repeat("repaint_unchanged", [&] {
@@ -170,7 +176,14 @@ std::string ResultJson(const TBenchResult& result) {
   std::string json = "{\"status\": " + std::to_string(result.Status) + ", \"log\": [";
   for (std::size_t i = 0; i < result.Log.size(); ++i)
     json += (i ? ", " : "") + JsonString(result.Log[i]);
-  json += "], \"frames\": " + std::to_string(result.Frames) + ", \"plot_rect\": null";
+  json += "], \"frames\": " + std::to_string(result.Frames) + ", \"plot_rect\": {";
+  for (std::size_t chart = 0; chart < result.PlotRects.size(); ++chart) {
+    const auto& r = result.PlotRects[chart];
+    json += std::string(chart ? ", " : "") + "\"chart" + std::to_string(chart + 1) + "\": [" +
+            std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " + std::to_string(r[2]) +
+            ", " + std::to_string(r[3]) + "]";
+  }
+  json += "}";
   json += ", \"timings_ms\": {";
   bool first = true;
   for (const auto& [key, ms] : result.TimingsMs) {

@@ -4,6 +4,7 @@
 
 #include "bench/BenchOptions.h"
 
+#include <array>
 #include <map>
 #include <optional>
 #include <string>
@@ -15,6 +16,8 @@ struct TBenchResult {
   int Status = 0;
   std::vector<std::string> Log;
   int Frames = 0;
+  // PlotRect of Chart1 and Chart2 (left, top, right, bottom) after the first paint.
+  std::array<std::array<int, 4>, 2> PlotRects{};
   // Medians in milliseconds, by the contract's key names.
   std::map<std::string, double> TimingsMs;
   double PeakRssMb = 0;
