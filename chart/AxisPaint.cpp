@@ -42,7 +42,7 @@ int TChartAxis::TitleExtent() {
   return FChart.Canvas().FontHeight();
 }
 
-void TChartAxis::ReserveAxisSpace(TRect& r, bool /*standard: walls are 2D-free*/) {
+void TChartAxis::ReserveAxisSpace(TRect& r, bool /*standard: only 3D walls add to it*/) {
   if (FTitle && FTitle->IsShown())
     TakeRoom(r, TitleExtent(), FTitlePos);
   if (FLabels)
