@@ -1,6 +1,7 @@
 #include "bench/BenchRun.h"
 
 #include "app/Form1.h"
+#include "app/StartUp.h"
 #include "bench/Json.h"
 #include "chart/Chart.h"
 #include "platform/qt/ChartWidget.h"
@@ -158,6 +159,7 @@ private:
 } // namespace
 
 TBenchResult RunBenchmark(const TBenchOptions& options) {
+  app::ApplyUserSettings();
   app::TSampleStore store;
   app::TForm1 form(store);
   app::Form1 = &form;

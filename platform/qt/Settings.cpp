@@ -1,5 +1,6 @@
 #include "platform/qt/Settings.h"
 
+#include <QLocale>
 #include <QSettings>
 
 namespace ui {
@@ -13,6 +14,11 @@ std::optional<int> ReadDefaultPalette() {
   if (!value.isValid() || !ok)
     return std::nullopt;
   return palette;
+}
+
+chart::TLabelSeparators ReadLocaleSeparators() {
+  const QLocale locale;
+  return {locale.groupSeparator().toStdString(), locale.decimalPoint().toStdString()};
 }
 
 } // namespace ui

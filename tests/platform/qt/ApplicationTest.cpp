@@ -3,6 +3,7 @@
 #include "platform/qt/Settings.h"
 #include "tests/platform/qt/QtTestApp.h"
 
+#include <QLocale>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -68,3 +69,16 @@ TEST(Settings, DefaultPaletteIsReadWhenItIsAnInteger) {
 }
 
 } // namespace
+
+TEST(Settings, AxisLabelSeparatorsFollowTheLocale) {
+  const QLocale previous;
+  QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+  const chart::TLabelSeparators german = ui::ReadLocaleSeparators();
+  QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+  const chart::TLabelSeparators english = ui::ReadLocaleSeparators();
+  QLocale::setDefault(previous);
+  EXPECT_EQ(german.Thousands, ".");
+  EXPECT_EQ(german.Decimal, ",");
+  EXPECT_EQ(english.Thousands, ",");
+  EXPECT_EQ(english.Decimal, ".");
+}

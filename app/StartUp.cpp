@@ -1,0 +1,14 @@
+#include "app/StartUp.h"
+
+#include "chart/AxisFormat.h"
+#include "chart/Palette.h"
+#include "platform/qt/Settings.h"
+
+namespace app {
+
+void ApplyUserSettings() {
+  chart::SetDefaultPaletteReader(ui::ReadDefaultPalette);
+  chart::LabelSeparators() = ui::ReadLocaleSeparators();
+}
+
+} // namespace app
