@@ -128,9 +128,13 @@ private:
     FResult.PlotRects = {PlotRectOf(*FForm.Chart1), PlotRectOf(*FForm.Chart2)};
     Repeat("paint_chart1", [&] { return PaintChart(*FForm.Chart1); });
     Repeat("paint_chart2", [&] { return PaintChart(*FForm.Chart2); });
+    // Timed around the window repaints themselves: a paint that only copies the buffer must be
+    // seen as such, whatever the widget recorded last.
     Repeat("repaint_unchanged", [&] {
-      FForm.repaint();
-      return Ms(FForm.Chart1->LastPaintDuration() + FForm.Chart2->LastPaintDuration());
+      return TimeMs([&] {
+        FForm.Chart1->repaint();
+        FForm.Chart2->repaint();
+      });
     });
   }
 
