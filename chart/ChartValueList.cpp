@@ -94,7 +94,7 @@ void TChartValueList::DeleteValueAt(int index) {
 
 void TChartValueList::RemoveAllValues() {
   FValueCount = 0;
-  FValueArray.Release();
+  FValueArray.Empty();
   ValuesChanged();
 }
 

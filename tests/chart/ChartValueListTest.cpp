@@ -112,10 +112,11 @@ TEST(ChartValueListCapacity, GrowsInStepsOfAThousandAndStartsAfreshAfterClearing
 
   list.RemoveAllValues();
   EXPECT_EQ(list.Capacity(), 0);
-  EXPECT_EQ(memory.Releases, 1);
   list.AddOrdered(1);
   EXPECT_EQ(list.Capacity(), 1000);
-  EXPECT_EQ(memory.Reservations, 2);
+  // The pages of the first fill are reused, not given back and faulted in again.
+  EXPECT_EQ(memory.Reservations, 1);
+  EXPECT_EQ(memory.Releases, 0);
 }
 
 // Growing must never move the values: that is what keeps a long load linear.
