@@ -8,6 +8,7 @@
 #include "chart/MouseTypes.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace chart {
