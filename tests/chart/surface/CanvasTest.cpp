@@ -1,5 +1,5 @@
 // The drawing surface on small bitmaps: buffering, bevels, pens, clipping, gradients, text.
-#include "PixelCheck.h"
+#include "tests/support/PixelCheck.h"
 
 #include "chart/surface/ChartCanvas3D.h"
 #include "chart/surface/GradientRamp.h"
@@ -9,7 +9,7 @@
 #include <algorithm>
 
 using namespace chart;
-using surfacetest::PixelsMatch;
+using pixeltest::PixelsMatch;
 
 namespace {
 
@@ -60,7 +60,7 @@ TEST(Canvas, BevelFrameOfWidthOne) {
     if (x == 0 || y == 0)
       return PixelRed;
     return PixelBlack;
-  }, "bevel1"));
+  }));
 
   TDirectSurface wide(10, 10);
   TRect inner{0, 0, 10, 10};
@@ -90,7 +90,7 @@ TEST(Canvas, BufferedPaintReachesTheWindowOnlyWhenPresented) {
   // An unchanged repaint is one copy of the kept bitmap.
   Fill(window, PixelBlack);
   EXPECT_TRUE(canvas.RepaintFromBuffer());
-  EXPECT_TRUE(PixelsMatch(window, [](int, int) { return PixelRed; }, "repaint"));
+  EXPECT_TRUE(PixelsMatch(window, [](int, int) { return PixelRed; }));
 
   canvas.InvalidateBuffer();
   Fill(window, PixelBlack);
@@ -157,7 +157,7 @@ TEST(Canvas, SmallDotPens) {
   EXPECT_TRUE(PixelsMatch(s.Window, [](int x, int y) -> std::uint32_t {
     const bool on = y == 0 ? x % 2 == 0 : x % 3 == 0;
     return on ? PixelWhite : PixelBlack;
-  }, "smalldots"));
+  }));
 }
 
 TEST(Canvas, FastLinesDrawOnlyInsideTheBracket) {
@@ -323,5 +323,5 @@ TEST(Canvas, GradientDrawWithRoundCornersAndBlendedSubGradient) {
   gradient.SubGradient().SetStartColor(clBlack);
   gradient.SubGradient().SetEndColor(clBlack);
   gradient.Draw(blended.Canvas, TRect{0, 0, 8, 8});
-  EXPECT_TRUE(PixelsMatch(blended.Window, [](int, int) { return 0x7F7F7Fu; }, "subgradient"));
+  EXPECT_TRUE(PixelsMatch(blended.Window, [](int, int) { return 0x7F7F7Fu; }));
 }

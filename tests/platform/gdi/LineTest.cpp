@@ -1,4 +1,4 @@
-#include "PixelCheck.h"
+#include "tests/support/PixelCheck.h"
 
 #include "platform/gdi/DeviceContext.h"
 
@@ -12,7 +12,7 @@
 #include <vector>
 
 using namespace gdi;
-using gditest::PixelsMatch;
+using pixeltest::PixelsMatch;
 
 namespace {
 
@@ -41,7 +41,7 @@ std::vector<std::pair<int, int>> ReferenceLine(int x0, int y0, int x1, int y1) {
 struct Canvas {
   TGdiBitmap Bitmap{64, 64};
   TGdiDC DC{Bitmap};
-  Canvas() { gditest::Fill(Bitmap, White); }
+  Canvas() { pixeltest::Fill(Bitmap, White); }
 };
 
 } // namespace
@@ -56,7 +56,7 @@ TEST(Lines, EndPixelExcludedInAllEightOctants) {
     c.DC.LineTo(tx, ty);
     EXPECT_EQ(c.Bitmap.Pixel(32, 32), Ink) << tx << "," << ty;
     EXPECT_EQ(c.Bitmap.Pixel(tx, ty), White) << tx << "," << ty;
-    EXPECT_EQ(gditest::CountPixels(c.Bitmap, Ink), std::max(std::abs(tx - 32), std::abs(ty - 32)));
+    EXPECT_EQ(pixeltest::CountPixels(c.Bitmap, Ink), std::max(std::abs(tx - 32), std::abs(ty - 32)));
     EXPECT_EQ(c.DC.CurrentPosition(), (TPoint{tx, ty}));
   }
 }
@@ -115,7 +115,7 @@ TEST(Lines, HugeCoordinatesAreClippedWithoutOverflow) {
   extreme.DC.LineTo(INT_MAX, INT_MAX);
   extreme.DC.LineTo(INT_MIN, INT_MAX);
   extreme.DC.LineTo(INT_MAX, INT_MIN + 1);
-  EXPECT_LE(gditest::CountPixels(extreme.Bitmap, Ink), 3 * 64);
+  EXPECT_LE(pixeltest::CountPixels(extreme.Bitmap, Ink), 3 * 64);
 }
 
 TEST(Lines, CosmeticStylePatternsAndTheirContinuation) {
@@ -202,7 +202,7 @@ TEST(Lines, NotXorDrawnTwiceRestoresThePicture) {
     dc.Rectangle(5, 5, 7, 20);
   };
   drawAll();
-  EXPECT_FALSE(gditest::SameBitmap(bitmap, original));
+  EXPECT_FALSE(pixeltest::SameBitmap(bitmap, original));
   drawAll();
-  EXPECT_TRUE(gditest::SameBitmap(bitmap, original));
+  EXPECT_TRUE(pixeltest::SameBitmap(bitmap, original));
 }

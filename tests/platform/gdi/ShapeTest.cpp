@@ -1,4 +1,4 @@
-#include "PixelCheck.h"
+#include "tests/support/PixelCheck.h"
 
 #include "platform/gdi/DeviceContext.h"
 
@@ -7,7 +7,7 @@
 #include <climits>
 
 using namespace gdi;
-using gditest::PixelsMatch;
+using pixeltest::PixelsMatch;
 
 namespace {
 
@@ -18,7 +18,7 @@ constexpr TPixel Red = 0xFF0000;
 struct Canvas {
   TGdiBitmap Bitmap{32, 32};
   TGdiDC DC{Bitmap};
-  Canvas() { gditest::Fill(Bitmap, White); }
+  Canvas() { pixeltest::Fill(Bitmap, White); }
 };
 
 bool Inside(int x, int y, int l, int t, int r, int b) { return x >= l && x < r && y >= t && y < b; }
@@ -73,7 +73,7 @@ TEST(Shapes, FillsWithoutOutlineCoverTheWholeRectangle) {
   far.DC.SelectPen(TPen::Cosmetic(TPenStyle::psSolid, Ink));
   far.DC.SelectBrush(TBrush::Clear());
   far.DC.Rectangle(INT_MIN, INT_MIN, INT_MAX, INT_MAX);
-  EXPECT_EQ(gditest::CountPixels(far.Bitmap, Ink), 32 * 4);
+  EXPECT_EQ(pixeltest::CountPixels(far.Bitmap, Ink), 32 * 4);
 }
 
 TEST(Shapes, PolygonFillModes) {
@@ -118,7 +118,7 @@ TEST(Shapes, HatchedBrushesAndBackgroundMode) {
   diagonal.DC.FillRect({0, 0, 32, 32}, {TBrushStyle::bsFDiagonal, Ink});
   EXPECT_EQ(diagonal.Bitmap.Pixel(3, 3), Ink);
   EXPECT_EQ(diagonal.Bitmap.Pixel(12, 4), Ink);
-  EXPECT_EQ(gditest::CountPixels(diagonal.Bitmap, Ink), 32 * 4);
+  EXPECT_EQ(pixeltest::CountPixels(diagonal.Bitmap, Ink), 32 * 4);
 }
 
 TEST(Shapes, GeometricEndCaps) {
@@ -141,7 +141,7 @@ TEST(Shapes, GeometricEndCaps) {
   EXPECT_EQ(round.Pixel(9, 8), White); // but not at the corners
   EXPECT_EQ(round.Pixel(21, 10), Ink);
   EXPECT_EQ(round.Pixel(22, 9), White);
-  EXPECT_EQ(gditest::InkBox(round, White).Right, 22);
+  EXPECT_EQ(pixeltest::InkBox(round, White).Right, 22);
 }
 
 TEST(Shapes, GeometricJoins) {
@@ -158,8 +158,8 @@ TEST(Shapes, GeometricJoins) {
   EXPECT_EQ(bevel.Pixel(24, 24), White);
   EXPECT_EQ(round.Pixel(24, 24), White);
   EXPECT_EQ(round.Pixel(23, 23), Ink);
-  const int m = gditest::CountPixels(mitre, Ink), b = gditest::CountPixels(bevel, Ink),
-            r = gditest::CountPixels(round, Ink);
+  const int m = pixeltest::CountPixels(mitre, Ink), b = pixeltest::CountPixels(bevel, Ink),
+            r = pixeltest::CountPixels(round, Ink);
   EXPECT_LT(b, r);
   EXPECT_LT(r, m);
 }
@@ -181,7 +181,7 @@ TEST(Shapes, RoundRectKeepsToItsRectangle) {
   c.DC.SelectPen(TPen::Cosmetic(TPenStyle::psSolid, Ink));
   c.DC.SelectBrush(TBrush::Solid(Red));
   c.DC.RoundRect(2, 2, 30, 20, 10, 10);
-  const gditest::TBox box = gditest::InkBox(c.Bitmap, White);
+  const pixeltest::TBox box = pixeltest::InkBox(c.Bitmap, White);
   EXPECT_EQ(box.Left, 2);
   EXPECT_EQ(box.Top, 2);
   EXPECT_EQ(box.Right, 30);
@@ -253,7 +253,7 @@ TEST(BlockCopy, OverlappingCopyWithinOneBitmap) {
   for (int y = 0; y < 10; ++y)
     for (int x = 0; x < 10; ++x)
       want.Row(y)[x] = mid.Pixel(x + 1, y + 1);
-  EXPECT_TRUE(gditest::SameBitmap(c.Bitmap, want));
+  EXPECT_TRUE(pixeltest::SameBitmap(c.Bitmap, want));
 }
 
 TEST(Colors, EngineAndSystemColours) {

@@ -1,4 +1,4 @@
-#include "PixelCheck.h"
+#include "tests/support/PixelCheck.h"
 
 #include "platform/gdi/DeviceContext.h"
 
@@ -17,7 +17,7 @@ struct Canvas {
   TGdiBitmap Bitmap{64, 64};
   TGdiDC DC{Bitmap};
   Canvas() {
-    gditest::Fill(Bitmap, White);
+    pixeltest::Fill(Bitmap, White);
     DC.SetBkMode(TBkMode::Transparent);
     DC.SetTextColor(TextInk);
     TFont font;
@@ -73,7 +73,7 @@ TEST(Text, AlignmentFlagsPlaceTheBox) {
     Canvas c;
     c.DC.SetTextAlign(k.Align);
     c.DC.TextOut(32, 32, "HH");
-    const gditest::TBox ink = gditest::InkBox(c.Bitmap, White);
+    const pixeltest::TBox ink = pixeltest::InkBox(c.Bitmap, White);
     ASSERT_FALSE(ink.Empty()) << k.Align;
     EXPECT_GE(ink.Left, k.Left) << k.Align;
     EXPECT_LE(ink.Left, k.Left + 3) << k.Align;
@@ -117,7 +117,7 @@ TEST(Text, ClippedAndFarAwayTextStaysInside) {
   c.DC.TextOut(8, 8, "WWWWWW");
   c.DC.TextOut(2000000000, -2000000000, "far");
   c.DC.TextOut(-2147483647, 2147483647, "far");
-  const gditest::TBox ink = gditest::InkBox(c.Bitmap, White);
+  const pixeltest::TBox ink = pixeltest::InkBox(c.Bitmap, White);
   EXPECT_EQ(ink.Left, 10);
   EXPECT_EQ(ink.Top, 10);
   EXPECT_EQ(ink.Right, 20);
@@ -130,7 +130,7 @@ TEST(Text, RotatedTextRunsUpwards) {
   font.Escapement = 900;
   c.DC.SelectFont(font);
   c.DC.TextOut(30, 60, "HHHHH");
-  const gditest::TBox ink = gditest::InkBox(c.Bitmap, White);
+  const pixeltest::TBox ink = pixeltest::InkBox(c.Bitmap, White);
   ASSERT_FALSE(ink.Empty());
   const TSize size = c.DC.GetTextExtent("HHHHH");
   EXPECT_GT(ink.Bottom - ink.Top, ink.Right - ink.Left);

@@ -1,10 +1,10 @@
-#include "PixelCheck.h"
+#include "tests/support/PixelCheck.h"
 
 #include <algorithm>
 #include <fstream>
 #include <sstream>
 
-namespace gditest {
+namespace pixeltest {
 
 namespace {
 
@@ -77,4 +77,4 @@ void Fill(gdi::TGdiBitmap& bitmap, gdi::TPixel color) {
   std::fill(bitmap.Pixels(), bitmap.Pixels() + bitmap.Width() * bitmap.Height(), color);
 }
 
-} // namespace gditest
+} // namespace pixeltest

@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-namespace gditest {
+namespace pixeltest {
 
 using TExpected = std::function<gdi::TPixel(int x, int y)>;
 
@@ -32,4 +32,4 @@ TBox InkBox(const gdi::TGdiBitmap& bitmap, gdi::TPixel background);
 
 void Fill(gdi::TGdiBitmap& bitmap, gdi::TPixel color);
 
-} // namespace gditest
+} // namespace pixeltest
