@@ -3,6 +3,7 @@
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
 #include "chart/LineSeries.h"
+#include "tests/chart/FakeChartHost.h"
 
 #include <gtest/gtest.h>
 
@@ -11,22 +12,6 @@
 
 namespace chart {
 namespace {
-
-class TCountingHost final : public TChartHost {
-public:
-  int Invalidations = 0;
-  void InvalidateWindow() override { ++Invalidations; }
-  gdi::TGdiBitmap& WindowImage() override { return FImage; }
-  void ShowWindowImage() override {}
-  void SetMouseCapture(bool) override {}
-  void SetCursor(TCursorKind) override {}
-  int ClientWidth() const override { return 64; }
-  int ClientHeight() const override { return 64; }
-  bool HasParentWindow() const override { return true; }
-
-private:
-  gdi::TGdiBitmap FImage{64, 64};
-};
 
 TChartSeries& Add(TChart& chart, std::unique_ptr<TChartSeries> series) {
   TChartSeries& added = *series;
@@ -107,7 +92,7 @@ TEST(SelectingAPalette, OutsideTheTablesFallsBackToTheDefaultPalette) {
 }
 
 TEST(SelectingAPalette, RepaintsOnlyWhenTheIndexChanges) {
-  TCountingHost host;
+  testing::TFakeChartHost host(64, 64);
   TChart chart;
   chart.SetHost(&host);
   const int before = host.Invalidations;
