@@ -161,6 +161,11 @@ void TZoomScrollChart::DrawZoomRectangleStep() {
   FRectangleInBuffer = Canvas().Buffered();
 }
 
+void TZoomScrollChart::BufferRepainted() {
+  if (FZoom.Dragging && !FRectangleInBuffer)
+    DrawZoomRectangle();
+}
+
 void TZoomScrollChart::ToggleZoomRectangleOnWindow() {
   if (Host())
     Canvas().SetWindowCanvas(Host()->WindowImage());

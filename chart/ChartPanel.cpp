@@ -70,9 +70,12 @@ void TCustomChartPanel::EndLoading() {
 
 void TCustomChartPanel::PaintMessage() {
   FPaintPending = false;
-  if (!FHost || FCanvas->RepaintFromBuffer())
+  if (!FHost)
     return;
-  DrawChart({0, 0, Width(), Height()});
+  if (FCanvas->RepaintFromBuffer())
+    BufferRepainted();
+  else
+    DrawChart({0, 0, Width(), Height()});
 }
 
 void TCustomChartPanel::Resized() {

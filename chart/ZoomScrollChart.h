@@ -126,6 +126,9 @@ public:
 protected:
   // A paint during a zoom drag draws the rectangle over the finished picture.
   void DrawZoomRectangleStep() override;
+  // A copy of a buffer that never saw the rectangle wipes it off the window: draw it back, or the
+  // next mouse move would take its erasing pass for a new rectangle.
+  void BufferRepainted() override;
 
 private:
   // Whether a click handler took the click.
