@@ -18,10 +18,6 @@ std::int32_t* ReserveZeroed(std::int32_t capacity) {
                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
   if (memory == MAP_FAILED)
     throw std::bad_alloc();
-#ifdef MADV_HUGEPAGE
-  // Fewer page faults when a long file first fills the arrays; a refusal costs nothing.
-  madvise(memory, bytes, MADV_HUGEPAGE);
-#endif
   return static_cast<std::int32_t*>(memory);
 }
 

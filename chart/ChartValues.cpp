@@ -2,7 +2,6 @@
 
 #include <sys/mman.h>
 
-#include <cstdint>
 #include <new>
 #include <stdexcept>
 
@@ -10,7 +9,8 @@ namespace chart {
 
 namespace {
 
-// Commits go in whole huge pages: few system calls, and the kernel can back them with huge pages.
+// Commits go in pieces of 2 MiB, so a long list makes few system calls. The pages stay small: on
+// this kind of machine asking for huge pages makes the first fill stall on memory compaction.
 constexpr std::size_t CommitGranule = std::size_t(2) << 20;
 
 std::size_t RoundUp(std::size_t bytes, std::size_t granule) {
@@ -20,22 +20,10 @@ std::size_t RoundUp(std::size_t bytes, std::size_t granule) {
 class TSystemValueMemory final : public TValueMemory {
 public:
   void* Reserve(std::size_t bytes) override {
-    // Over-reserve by one granule so the usable start is huge-page aligned.
-    const std::size_t mapped = bytes + CommitGranule;
-    void* raw = mmap(nullptr, mapped, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (raw == MAP_FAILED)
+    void* memory = mmap(nullptr, bytes, PROT_NONE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (memory == MAP_FAILED)
       throw std::bad_alloc();
-    const auto start = reinterpret_cast<std::uintptr_t>(raw);
-    const std::uintptr_t aligned = RoundUp(start, CommitGranule);
-    const std::size_t head = aligned - start;
-    if (head > 0)
-      munmap(raw, head);
-    munmap(reinterpret_cast<void*>(aligned + bytes), CommitGranule - head);
-    // First-touch faults dominate filling a long list; huge pages cut them 512-fold. The first
-    // granule stays on small pages so that short lists cost a few kilobytes, not two megabytes.
-    if (bytes > CommitGranule)
-      madvise(reinterpret_cast<void*>(aligned + CommitGranule), bytes - CommitGranule, MADV_HUGEPAGE);
-    return reinterpret_cast<void*>(aligned);
+    return memory;
   }
 
   void Commit(void* address, std::size_t bytes) override {
