@@ -4,10 +4,12 @@
 
 #include "chart/Chart.h"
 #include "chart/ChartAxis.h"
+#include "chart/FastLineSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <stdexcept>
 
 namespace chart {
@@ -39,6 +41,27 @@ TEST(ChartRepaint, InvalidationsCoalesceUntilThePaint) {
   EXPECT_EQ(c.Draws, 1);
   c.Chart.Invalidate();
   EXPECT_EQ(c.Host.Invalidations, 2);
+}
+
+TEST(ChartRepaint, OnlyActiveSeriesAskForARepaintWhenPointsArrive) {
+  TCountingChart c;
+  auto owned = std::make_unique<TFastLineSeries>();
+  TFastLineSeries& series = *owned;
+  c.Chart.AddSeries(std::move(owned));
+  c.Chart.PaintMessage();
+  c.Host.Invalidations = 0;
+  series.SetActive(false);
+  c.Chart.PaintMessage();
+  c.Host.Invalidations = 0;
+  series.AddPoint(1, 2, "", DefaultSeriesColor);
+  series.ClearPoints();
+  EXPECT_EQ(c.Host.Invalidations, 0);
+  EXPECT_EQ(series.PointCount(), 0);
+  series.SetActive(true);
+  c.Chart.PaintMessage();
+  c.Host.Invalidations = 0;
+  series.AddPoint(1, 2, "", DefaultSeriesColor);
+  EXPECT_EQ(c.Host.Invalidations, 1);
 }
 
 TEST(ChartRepaint, AnUnchangedChartIsOnlyCopiedAgain) {
