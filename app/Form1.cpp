@@ -23,12 +23,13 @@ namespace {
 constexpr int Panel1Width = 233;
 constexpr int Chart1Height = 296;
 
-// The reader's lines go to the end of the log box, one line each.
+// The reader's lines go to the end of the log box, one line each. Identifier lines carry the
+// file's raw bytes, which need not be UTF-8: each byte shows as one character, none is lost.
 class TMemoLog final : public TWaveLog {
 public:
   explicit TMemoLog(QPlainTextEdit& Memo) : FMemo(Memo) {}
   void AppendLine(const std::string& line) override {
-    FMemo.appendPlainText(QString::fromStdString(line));
+    FMemo.appendPlainText(QString::fromLatin1(line.data(), qsizetype(line.size())));
   }
 
 private:

@@ -33,6 +33,18 @@ TEST_F(FormFixture, ReadWFAsksTheDialogReadsTheFileAndFillsStoreAndSeries) {
   EXPECT_TRUE(Messages.empty());
 }
 
+TEST_F(FormFixture, ChunkIdentifiersShowEachByteAsOneCharacter) {
+  std::string bytes = testsupport::WaveBytes(SampleBytes({1, 2}));
+  bytes.replace(12, 4, "f\xE9t ");  // not "fmt ": the walk logs it, then fails at the file's end
+  testsupport::WriteFile(PathOf("odd.wav"), bytes);
+  Form.OpenDialog1.SetChooser([&](std::string& fileName) {
+    fileName = PathOf("odd.wav");
+    return true;
+  });
+  QTest::mouseClick(Form.Button1, Qt::LeftButton);
+  EXPECT_EQ(Form.Memo1->toPlainText().split('\n').at(3), QString::fromUtf8("f\u00E9t "));
+}
+
 TEST_F(FormFixture, FramesAreFourBytesWhateverTheLengthAndSignExtended) {
   // Ten bytes: two frames, the last two bytes ignored; FF FF is -1 and 00 80 is -32768.
   Load(std::string("\xFF\xFF\x00\x80\xFF\x7F\x01\x00\x09\x09", 10));
