@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
+#include <QTextDocument>
 
 #include <algorithm>
 
@@ -93,6 +94,9 @@ void TForm1::CreateCommandPanel() {
   Memo1->setGeometry(8, 240, 209, 49);
   Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Qt's default text margin of four pixels leaves room for only two whole lines in a box laid
+  // out to show three.
+  Memo1->document()->setDocumentMargin(2);
   // Tab moves on to the next control instead of typing a tab character.
   Memo1->setTabChangesFocus(true);
 }

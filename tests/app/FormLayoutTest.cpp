@@ -75,6 +75,18 @@ TEST_F(FormLayout, CaptionsLookAndFont) {
   EXPECT_EQ(Form.Memo1->font().pixelSize(), 11);
 }
 
+TEST_F(FormLayout, LogBoxShowsThreeWholeLines) {
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  for (const char* line : {"RIFF", "FileSize 36", "WAVE"})
+    Form.Memo1->appendPlainText(QString::fromLatin1(line));
+  QApplication::processEvents();
+  EXPECT_EQ(Form.Memo1->verticalScrollBar()->maximum(), 0) << "three lines need no scrolling";
+  Form.Memo1->appendPlainText(QStringLiteral("fmt "));
+  QApplication::processEvents();
+  EXPECT_EQ(Form.Memo1->verticalScrollBar()->maximum(), 1);
+}
+
 TEST_F(FormLayout, TabVisitsCloseReadAndLogOnly) {
   Form.show();
   QApplication::setActiveWindow(&Form);
