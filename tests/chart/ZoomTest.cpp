@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <memory>
+#include <utility>
 #include <vector>
 
 namespace chart {
@@ -361,6 +362,107 @@ TEST_F(ZoomTest, DirectionAndVetoLimitWhatChanges) {
   Chart.SetAllowPanning(pmNone);
   Chart.MouseDown(Right, {}, 100, 100);
   EXPECT_FALSE(Chart.Panning().Dragging);
+}
+
+TEST_F(ZoomTest, RectangleZoomSetsAllFourStandardAxesFromTheirOwnMapping) {
+  // Axes no series uses, with ranges of their own.
+  Chart.TopAxis().SetRange(0, 50);
+  Chart.RightAxis().SetRange(-7, 3);
+  Repaint();
+  const TPoint from = At(0.25, 0.7), to = At(0.65, 0.2);
+  const auto across = [&](const TChartAxis& axis) {
+    return std::pair{axis.PixelToValue(from.X), axis.PixelToValue(to.X)};
+  };
+  const auto upward = [&](const TChartAxis& axis) {
+    return std::pair{axis.PixelToValue(from.Y), axis.PixelToValue(to.Y)};
+  };
+  const auto top = across(Chart.TopAxis()), bottom = across(Chart.BottomAxis());
+  const auto left = upward(Chart.LeftAxis()), right = upward(Chart.RightAxis());
+  Drag(Left, from, to);
+  ASSERT_TRUE(Chart.HasZoom());
+  // Unused axes zoom too, each through its own range and pixels; depth axes stay as they were.
+  EXPECT_DOUBLE_EQ(Chart.TopAxis().Minimum(), top.first);
+  EXPECT_DOUBLE_EQ(Chart.TopAxis().Maximum(), top.second);
+  EXPECT_DOUBLE_EQ(Chart.BottomAxis().Minimum(), bottom.first);
+  EXPECT_DOUBLE_EQ(Chart.LeftAxis().Minimum(), left.first);
+  EXPECT_DOUBLE_EQ(Chart.LeftAxis().Maximum(), left.second);
+  EXPECT_DOUBLE_EQ(Chart.RightAxis().Minimum(), right.first);
+  EXPECT_DOUBLE_EQ(Chart.RightAxis().Maximum(), right.second);
+  EXPECT_FALSE(Chart.RightAxis().Automatic());
+  EXPECT_TRUE(Chart.DepthAxis().Automatic());
+  // The record holds every axis but the depth ones, as they were before the zoom.
+  ASSERT_EQ(Chart.SavedScales().size(), 4u);
+  for (const TAxisSavedScales& saved : Chart.SavedScales()) {
+    EXPECT_FALSE(saved.Axis->IsDepthAxis());
+    const bool fixed = saved.Axis == &Chart.TopAxis() || saved.Axis == &Chart.RightAxis();
+    EXPECT_EQ(saved.Automatic, !fixed);
+  }
+  Drag(Left, to, from);
+  EXPECT_DOUBLE_EQ(Chart.RightAxis().Minimum(), -7);
+  EXPECT_DOUBLE_EQ(Chart.TopAxis().Maximum(), 50);
+  EXPECT_TRUE(Chart.LeftAxis().Automatic());
+}
+
+TEST_F(ZoomTest, VerticalAndUpLeftDragsDecideByTheirOwnDirection) {
+  Chart.Zoom().SetDirection(tzdVertical);
+  // The rectangle spans the plotting rectangle's width whatever the mouse does sideways; only
+  // the vertical extent counts, and a drag downward zooms.
+  Chart.MouseDown(Left, {}, At(0.5, 0.2).X, At(0.5, 0.2).Y);
+  EXPECT_EQ(Chart.Zoom().StartX, Chart.PlotRect.Left);
+  EXPECT_EQ(Chart.Zoom().EndX, Chart.PlotRect.Right);
+  Chart.MouseMove({}, At(0.5, 0.8).X, At(0.5, 0.8).Y);
+  EXPECT_EQ(Chart.Zoom().EndX, Chart.PlotRect.Right);
+  Chart.MouseUp(Left, {}, At(0.5, 0.8).X, At(0.5, 0.8).Y);
+  EXPECT_TRUE(Chart.HasZoom());
+  EXPECT_FALSE(Chart.LeftAxis().Automatic());
+  EXPECT_TRUE(Chart.BottomAxis().Automatic());
+  Paint();
+  Drag(Left, At(0.5, 0.8), At(0.5, 0.2));
+  EXPECT_FALSE(Chart.HasZoom());
+  ExpectAutomatic();
+  Paint();
+
+  Chart.Zoom().SetDirection(tzdBoth);
+  Chart.Zoom().SetUpLeftZooms(true);
+  const TPoint from = At(0.7, 0.8), to = At(0.2, 0.3);
+  const double xMin = Chart.BottomAxis().PixelToValue(to.X);
+  Drag(Left, from, to);
+  EXPECT_TRUE(Chart.HasZoom());
+  EXPECT_DOUBLE_EQ(Chart.BottomAxis().Minimum(), xMin);
+}
+
+TEST_F(ZoomTest, ScrollBaseIsTheStoredRangeWithOffsetsAndTheWorkingRangeWithout) {
+  TChartAxis& bottom = Chart.BottomAxis();
+  bottom.SetMinimumOffset(1);
+  bottom.SetMaximumOffset(1);
+  Repaint();
+  // With offsets the working range reaches past the data's ends.
+  ASSERT_LT(bottom.WorkMinimum(), bottom.Minimum());
+  const double minimum = bottom.Minimum(), maximum = bottom.Maximum();
+  const TPoint from = At(0.5, 0.5);
+  const double shift = bottom.PixelToValue(from.X) - bottom.PixelToValue(from.X + 20);
+  const double workMinimumLeft = Chart.LeftAxis().WorkMinimum();
+  const double shiftLeft = Chart.LeftAxis().PixelToValue(from.Y) - Chart.LeftAxis().PixelToValue(from.Y + 10);
+  Drag(Right, from, {from.X + 20, from.Y + 10});
+  EXPECT_NEAR(bottom.Minimum(), minimum + shift, 1e-9);
+  EXPECT_NEAR(bottom.Maximum(), maximum + shift, 1e-9);
+  // Without offsets the vertical axis starts from what the last paint showed.
+  EXPECT_NEAR(Chart.LeftAxis().Minimum(), workMinimumLeft + shiftLeft, 1e-9);
+}
+
+TEST_F(ZoomTest, WheelMovesEveryAxisThatIsNotHorizontalDepthAxesToo) {
+  std::vector<std::pair<double, double>> before;
+  for (TChartAxis* axis : Chart.Axes)
+    before.emplace_back(axis->Minimum(), axis->Maximum());
+  Chart.MouseWheel(-120, {}, 10, 10);
+  for (int i = 0; i < Chart.Axes.Count(); ++i) {
+    const TChartAxis& axis = Chart.Axes[i];
+    const auto [minimum, maximum] = before[std::size_t(i)];
+    const double step = axis.Horizontal() ? 0 : -(maximum - minimum) * 3 * 0.01;
+    EXPECT_DOUBLE_EQ(axis.Minimum(), minimum + step) << i;
+    EXPECT_DOUBLE_EQ(axis.Maximum(), maximum + step) << i;
+    EXPECT_EQ(axis.Automatic(), axis.Horizontal()) << i;
+  }
 }
 
 } // namespace
