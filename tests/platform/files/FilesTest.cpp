@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <cstring>
+#include <fcntl.h>
 #include <string>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
 
 #include "platform/files/FileError.h"
 #include "platform/files/MemoryStream.h"
@@ -100,6 +105,36 @@ TEST(ReadOnlyFile, OpenFailuresNameTheFileAndTheReason) {
               "Cannot open file \"" + missing + "\": " + std::strerror(ENOENT));
   }
   EXPECT_THROW(TReadOnlyFile file(folder.Path().string()), EFileError);
+}
+
+// A named pipe with no writer would block a plain open for good. Should that happen, a writer
+// comes along after a while to set the test free, and the test fails instead of hanging.
+TEST(ReadOnlyFile, PipeIsRefusedAtOnceRatherThanWaitedFor) {
+  TTempFolder folder;
+  const std::string pipe = (folder.Path() / "pipe.wav").string();
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+  std::atomic<bool> opened{false};
+  std::atomic<bool> rescued{false};
+  std::thread watchdog([&] {
+    for (int i = 0; i < 100 && !opened; ++i)
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    if (opened)
+      return;
+    rescued = true;
+    const int writer = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+    if (writer >= 0)
+      ::close(writer);
+  });
+  try {
+    TReadOnlyFile file(pipe);
+    opened = true;
+    ADD_FAILURE() << "a pipe was opened as a file";
+  } catch (const EFileError& error) {
+    opened = true;
+    EXPECT_NE(std::string(error.what()).find(pipe), std::string::npos) << error.what();
+  }
+  watchdog.join();
+  EXPECT_FALSE(rescued) << "opening the pipe waited for a writer";
 }
 
 } // namespace
