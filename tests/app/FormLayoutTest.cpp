@@ -95,6 +95,7 @@ TEST_F(FormLayout, TabVisitsCloseReadAndLogOnly) {
   EXPECT_EQ(Form.Chart1->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(Form.Chart2->focusPolicy(), Qt::NoFocus);
 
+  EXPECT_EQ(QApplication::focusWidget(), Form.BitBtn1) << "the first control in tab order starts with the focus";
   Form.BitBtn1->setFocus();
   std::vector<QWidget*> visited;
   for (int i = 0; i < 4; ++i) {
