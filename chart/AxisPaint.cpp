@@ -1,6 +1,7 @@
 // The drawing side of an axis: the room it takes beside the plotting rectangle, and its line,
 // ticks, grid, minor ticks, labels and title.
 #include "chart/AxisFormat.h"
+#include "chart/AxisSteps.h"
 #include "chart/ChartAxis.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/surface/ChartCanvas3D.h"
@@ -200,8 +201,14 @@ void TChartAxis::CalcMinorPositions() {
 }
 
 void TChartAxis::DrawLabels() {
+  // The walk down from the first label gathers rounding, so a label meant for an axis end can land
+  // a hair beyond it; it has its tick there and keeps its text.
+  const auto inRange = [this](double value) {
+    return (value >= WorkMinimum() || NearlyEqual(value, WorkMinimum())) &&
+           (value <= WorkMaximum() || NearlyEqual(value, WorkMaximum()));
+  };
   for (const TAxisItem& item : FItems)
-    if (item.Value >= WorkMinimum() && item.Value <= WorkMaximum())
+    if (inRange(item.Value))
       DrawLabel(item);
   FChart.Canvas().SetTextAlignment(TA_LEFT | TA_TOP);
 }

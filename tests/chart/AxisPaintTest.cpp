@@ -223,3 +223,25 @@ TEST(AxisPaint, DrawLabelEventCanMoveOrSuppress) {
     for (int y = band; y < 100; ++y)
       EXPECT_EQ(t.Pixel(x, y), White) << x << "," << y;
 }
+
+// Two frames label every 0.05 from 2 down; twenty subtractions leave the last label a hair below
+// the axis start, where its tick stands, and its text must still be drawn there.
+TEST(AxisPaint, EndLabelKeepsItsTextDespiteRounding) {
+  AxisTestChart t;
+  t.AddRamp(1, 2, 0, 1);
+  TChartAxis& bottom = t.Chart.BottomAxis();
+  t.SetPlotRect(20, 10, 420, 90);
+  t.Layout(bottom);
+  t.BeginPaint(440, 100);
+  bottom.PaintAxis(true);
+  ASSERT_FALSE(bottom.Items().empty());
+  const TAxisItem& last = bottom.Items().back();
+  ASSERT_EQ(last.Text, "1");
+  ASSERT_EQ(last.Position, bottom.StartPixel());
+  ASSERT_LT(last.Value, bottom.WorkMinimum());
+  bool inked = false;
+  for (int x = 10; x < 30; ++x)
+    for (int y = bottom.LabelsPos(); y < 100; ++y)
+      inked = inked || t.Pixel(x, y) != White;
+  EXPECT_TRUE(inked);
+}
