@@ -1,0 +1,242 @@
+// The window's two charts painted at their window sizes with the layout's values, checked pixel
+// by pixel where a screenshot shows the frame: panel ramp, bevel, back wall, title, series clip.
+#include "app/FormChartsLayout.h"
+
+#include "chart/Chart.h"
+#include "chart/FastLineSeries.h"
+#include "chart/LineSeries.h"
+#include "chart/surface/ChartCanvas3D.h"
+#include "tests/chart/FakeChartHost.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace app {
+namespace {
+
+using chart::TRect;
+using Pixel = std::uint32_t;
+
+constexpr int WindowChartWidth = 873;
+constexpr Pixel Highlight = 0xFFFFFF; // system colour 20
+constexpr Pixel Shadow = 0xA0A0A0;    // system colour 16
+constexpr Pixel LightGrey = 0xEAEAEA;
+constexpr Pixel GridGrey = 0xA9A9A9;
+constexpr Pixel SeriesPixel = 0x4466A3; // 0xA36644 as red, green, blue
+
+Pixel Grey(int level) { return Pixel(level) * 0x010101u; }
+
+// Band `band` of a ramp of `bands` bands from white (band 0) to light grey (the last band).
+Pixel WhiteToLightGrey(int band, int bands) { return Grey(255 + band * (0xEA - 0xFF) / (bands - 1)); }
+
+// Which band of a bottom-up ramp of `extent` rows covers the row `fromBottom` rows above its last.
+int BandOfRow(int fromBottom, int extent) {
+  const int bands = std::min(extent, 256);
+  for (int band = 0; band < bands; ++band)
+    if (extent * band / bands <= fromBottom && fromBottom < extent * (band + 1) / bands)
+      return band;
+  return -1;
+}
+
+// One of the window's charts, hosted at its window size with the layout applied, as it stands
+// after start-up (no points) unless a test adds some.
+class TWindowChart {
+public:
+  explicit TWindowChart(int chartNumber)
+      : Host(WindowChartWidth, chartNumber == 1 ? 296 : 237) {
+    if (chartNumber == 1) {
+      auto series = std::make_unique<chart::TFastLineSeries>();
+      Series = series.get();
+      Chart.AddSeries(std::move(series));
+      ApplyChart1Layout(Chart, *static_cast<chart::TFastLineSeries*>(Series));
+    } else {
+      auto series = std::make_unique<chart::TLineSeries>();
+      Series = series.get();
+      Chart.AddSeries(std::move(series));
+      ApplyChart2Layout(Chart, *static_cast<chart::TLineSeries*>(Series));
+    }
+    Chart.OnBeforeDrawSeries = [this](chart::TCustomChart& c) { Plot = c.PlotRect; };
+    Chart.SetHost(&Host);
+  }
+  ~TWindowChart() { Chart.SetHost(nullptr); }
+  TWindowChart(const TWindowChart&) = delete;
+  TWindowChart& operator=(const TWindowChart&) = delete;
+
+  void Paint() {
+    Chart.Invalidate();
+    Chart.PaintMessage();
+  }
+  int Height() const { return Host.ClientHeight(); }
+  Pixel At(int x, int y) const { return Host.Pixel(x, y); }
+
+  // The panel's ramp: flat light grey down to the middle row, then one-row bands to white.
+  Pixel PanelColour(int y) const {
+    const int middle = Height() / 2;
+    if (y < middle)
+      return LightGrey;
+    const int extent = Height() - middle;
+    return WhiteToLightGrey(BandOfRow(Height() - 1 - y, extent), std::min(extent, 256));
+  }
+  // The back wall's ramp over PlotRect's rows, its bottom line included.
+  Pixel WallColour(int y) const {
+    const int extent = Plot.Bottom + 1 - Plot.Top;
+    return WhiteToLightGrey(BandOfRow(Plot.Bottom - y, extent), std::min(extent, 256));
+  }
+  int TitleLineHeight() {
+    Chart.Canvas().AssignFont(Chart.Title().Font());
+    const int height = Chart.Canvas().FontHeight();
+    Chart.Canvas().ResetState();
+    return height;
+  }
+
+  chart::testing::TFakeChartHost Host;
+  chart::TChart Chart;
+  chart::TChartSeries* Series = nullptr;
+  TRect Plot;
+};
+
+TEST(FormChartsPaint, PanelRampAndRaisedBevelOnEveryRowOfBothCharts) {
+  for (int number : {1, 2}) {
+    TWindowChart w(number);
+    w.Paint();
+    const int h = w.Height();
+    const int right = WindowChartWidth - 1;
+    // Highlight on the left column and top row, shadow on the right column and bottom row; the
+    // shadow, drawn second, takes the top-right and bottom-left corners.
+    for (int y = 0; y < h; ++y) {
+      ASSERT_EQ(w.At(0, y), y == h - 1 ? Shadow : Highlight) << number << " row " << y;
+      ASSERT_EQ(w.At(right, y), Shadow) << number << " row " << y;
+    }
+    for (int x = 0; x < WindowChartWidth; ++x) {
+      ASSERT_EQ(w.At(x, 0), x == right ? Shadow : Highlight) << number << " column " << x;
+      ASSERT_EQ(w.At(x, h - 1), Shadow) << number << " column " << x;
+    }
+    // Inside the bevel, left of the percent margin (26 pixels), nothing but the panel ramp.
+    for (int y = 1; y < h - 1; ++y)
+      for (int x = 1; x < 27; ++x)
+        ASSERT_EQ(w.At(x, y), w.PanelColour(y)) << number << " at " << x << ", " << y;
+  }
+
+  // The upper chart's worked rows: flat to row 147, then 255 + (i * -21) div 147 from row 295 up.
+  TWindowChart upper(1);
+  upper.Paint();
+  EXPECT_EQ(upper.At(5, 147), LightGrey);
+  EXPECT_EQ(upper.At(5, 148), LightGrey);
+  EXPECT_EQ(upper.At(5, 294), Grey(255));
+  EXPECT_EQ(upper.At(5, 295 - 6), Grey(255));
+  EXPECT_EQ(upper.At(5, 295 - 7), Grey(254));
+  EXPECT_EQ(upper.At(5, 295 - 146), Grey(255 + 146 * -21 / 147));
+}
+
+TEST(FormChartsPaint, BackWallRampInsideABlackOutlineOnPlotRect) {
+  for (int number : {1, 2}) {
+    TWindowChart w(number);
+    w.Paint();
+    const TRect p = w.Plot;
+    // The axes draw their lines over the wall's left column and bottom rows; the top and right
+    // lines keep the black outline, right one inclusive, and the panel starts just beyond.
+    for (int x = p.Left + 1; x <= p.Right; ++x)
+      ASSERT_EQ(w.At(x, p.Top), 0u) << number << " column " << x;
+    for (int y = p.Top; y < p.Bottom - 1; ++y) {
+      ASSERT_EQ(w.At(p.Right, y), 0u) << number << " row " << y;
+      ASSERT_EQ(w.At(p.Right + 1, y), w.PanelColour(y)) << number << " row " << y;
+    }
+    for (int x = p.Left; x <= p.Right + 1; ++x)
+      ASSERT_EQ(w.At(x, p.Top - 1), w.PanelColour(p.Top - 1)) << number << " column " << x;
+    // Every inside pixel is its row's band, except the dashed grid through the empty axes' zero.
+    for (int y = p.Top + 1; y < p.Bottom - 1; ++y)
+      for (int x = p.Left + 1; x < p.Right; ++x) {
+        const Pixel at = w.At(x, y);
+        if (at == GridGrey && (x == w.Chart.PlotCenterX || y == w.Chart.PlotCenterY))
+          continue;
+        ASSERT_EQ(at, w.WallColour(y)) << number << " at " << x << ", " << y;
+      }
+    // The band under the top outline is one step off light grey; the bottom bands are white.
+    EXPECT_EQ(w.At(p.Left + 5, p.Top + 1), w.WallColour(p.Top + 1));
+    EXPECT_EQ(w.At(p.Left + 5, p.Bottom - 2), Grey(255));
+
+    // Without axes all four lines of the outline show.
+    w.Chart.SetAxisVisible(false);
+    w.Paint();
+    const TRect q = w.Plot;
+    for (int x = q.Left; x <= q.Right; ++x) {
+      ASSERT_EQ(w.At(x, q.Top), 0u) << number << " column " << x;
+      ASSERT_EQ(w.At(x, q.Bottom), 0u) << number << " column " << x;
+      ASSERT_EQ(w.At(x, q.Bottom + 1), w.PanelColour(q.Bottom + 1)) << number << " column " << x;
+    }
+    for (int y = q.Top; y <= q.Bottom; ++y) {
+      ASSERT_EQ(w.At(q.Left, y), 0u) << number << " row " << y;
+      ASSERT_EQ(w.At(q.Left - 1, y), w.PanelColour(y)) << number << " row " << y;
+    }
+  }
+}
+
+TEST(FormChartsPaint, TitleSitsAtItsWorkedPlaceAndPushesThePlotDown) {
+  for (int number : {1, 2}) {
+    TWindowChart w(number);
+    const int lh = w.TitleLineHeight();
+    ASSERT_GT(lh, 0);
+    w.Paint();
+    // The margin line is 12 on the upper chart and 9 + 1 on the lower; no top axis is shown.
+    const int top = number == 1 ? 12 : 10;
+    EXPECT_EQ(w.Chart.Title().TitleRect().Top, top) << number;
+    EXPECT_EQ(w.Chart.Title().TitleRect().Bottom, top + 1 + lh + 1) << number;
+    EXPECT_EQ(w.Plot.Top, top + 8 + lh) << number;
+
+    // The same chart with an invisible title font, then "TChart" drawn by hand at (436 - half its
+    // width, top + 1): both pictures must agree pixel for pixel.
+    TWindowChart reference(number);
+    reference.Chart.Title().Font().SetColor(chart::clNone);
+    chart::TChartFont font;
+    font.SetName("Verdana");
+    font.SetColor(chart::clBlue);
+    reference.Chart.OnAfterDraw = [&](chart::TCustomChart& c) {
+      chart::TChartCanvas3D& canvas = c.Canvas();
+      canvas.AssignFont(font);
+      canvas.TextOut(436 - canvas.TextWidth("TChart") / 2, top + 1, "TChart");
+    };
+    reference.Paint();
+    const auto actual = w.Host.Pixels();
+    const auto expected = reference.Host.Pixels();
+    ASSERT_EQ(actual.size(), expected.size());
+    int blue = 0;
+    for (std::size_t i = 0; i < actual.size(); ++i) {
+      ASSERT_EQ(actual[i], expected[i]) << number << " at " << i % WindowChartWidth << ", "
+                                        << i / WindowChartWidth;
+      const Pixel px = actual[i];
+      blue += (px & 0xFF) > ((px >> 16) & 0xFF) + 40 ? 1 : 0;
+    }
+    EXPECT_GT(blue, 20) << number;
+  }
+}
+
+TEST(FormChartsPaint, SeriesDrawLastInsideThePlotWithoutItsLeftColumnAndBottomLine) {
+  TWindowChart w(2);
+  // The lower chart has no axis offsets: the first and last points sit on PlotRect's left and
+  // right lines, the extremes on its top and bottom lines.
+  for (int i = 1; i <= 400; ++i)
+    w.Series->AddPoint(i, i % 2 == 0 ? 1000 : -1000, "", chart::DefaultSeriesColor);
+  w.Paint();
+  const TRect p = w.Plot;
+  int onTop = 0, onLeftNeighbour = 0, onRightNeighbour = 0;
+  for (int y = 0; y < w.Height(); ++y)
+    for (int x = 0; x < WindowChartWidth; ++x) {
+      if (w.At(x, y) != SeriesPixel)
+        continue;
+      ASSERT_TRUE(x > p.Left && x < p.Right && y >= p.Top && y < p.Bottom) << x << ", " << y;
+      onTop += y == p.Top;
+      onLeftNeighbour += x == p.Left + 1;
+      onRightNeighbour += x == p.Right - 1;
+    }
+  // The series covers the wall's top outline and the axis line's inner row: it paints last.
+  EXPECT_GT(onTop, 0);
+  EXPECT_GT(onLeftNeighbour, 0);
+  EXPECT_GT(onRightNeighbour, 0);
+}
+
+} // namespace
+} // namespace app
