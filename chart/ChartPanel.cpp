@@ -84,6 +84,9 @@ void TCustomChartPanel::Resized() {
   Invalidate();
 }
 
+bool TCustomChartPanel::Monochrome() const { return FCanvas->Monochrome(); }
+void TCustomChartPanel::SetMonochrome(bool value) { FCanvas->SetMonochrome(value); }
+
 int TCustomChartPanel::Width() const { return FHost ? FHost->ClientWidth() : FWidth; }
 int TCustomChartPanel::Height() const { return FHost ? FHost->ClientHeight() : FHeight; }
 

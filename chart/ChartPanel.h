@@ -83,6 +83,9 @@ public:
   void SetBorderRound(int value) { SetProperty(FBorderRound, value); }
   bool View3D() const { return FView3D; }
   void SetView3D(bool value) { SetProperty(FView3D, value); }
+  // Black pens and text, white brushes, grey gradients: kept by the surface, which draws them.
+  bool Monochrome() const;
+  void SetMonochrome(bool value);
 
   // --- layout of the current (or last) paint ---
   // The whole chart as the surface hands it out; (0, 0, Width, Height) when buffered.

@@ -148,6 +148,28 @@ TEST(ChartPaint, ATransparentPanelColourLeavesTheImageUnfilled) {
   EXPECT_EQ(p.Pixel(5, 5), 0u);
 }
 
+TEST(ChartPaint, MonochromeDrawsTheTitleBlackAndKeepsTheGreyRamps) {
+  TPaintedChart p;
+  p.Paint();
+  const std::vector<std::uint32_t> colour = p.Host.Pixels();
+  p.Chart.SetMonochrome(true);
+  EXPECT_TRUE(p.Chart.Canvas().Monochrome());
+  p.Paint();
+  // The light grey ramps are already grey, so the panel and the wall keep their pixels.
+  EXPECT_EQ(p.Pixel(5, 60), LightGrey);
+  EXPECT_EQ(p.Pixel(5, 294), Grey(255));
+  // The title's text loses its blue: every pixel in its box is grey.
+  const TRect box = p.Chart.Title().TitleRect();
+  int changed = 0;
+  for (int y = box.Top; y < box.Bottom; ++y)
+    for (int x = box.Left; x < box.Right; ++x) {
+      const std::uint32_t px = p.Pixel(x, y);
+      ASSERT_EQ(px & 0xFF, (px >> 16) & 0xFF) << x << ", " << y;
+      changed += px != colour[std::size_t(y) * 873 + std::size_t(x)] ? 1 : 0;
+    }
+  EXPECT_GT(changed, 10);
+}
+
 // A series that records the chart's calls and draws a horizontal line across the whole panel.
 class TRecordingSeries : public TChartSeries {
 public:

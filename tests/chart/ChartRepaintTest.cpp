@@ -89,6 +89,7 @@ TEST(ChartRepaint, SettersRepaintOnlyOnAChange) {
   chart.BackWall().Brush().Gradient().SetVisible(false);
   chart.Legend().SetVisible(true);
   chart.LeftAxis().SetMinimumOffset(0);
+  chart.SetMonochrome(false);
   EXPECT_EQ(c.Host.Invalidations, 0);
 
   const auto changes = {
@@ -100,6 +101,7 @@ TEST(ChartRepaint, SettersRepaintOnlyOnAChange) {
       +[](TChart& ch) { ch.Legend().SetVisible(false); },
       +[](TChart& ch) { ch.Border().SetVisible(true); },
       +[](TChart& ch) { ch.LeftAxis().SetMinimumOffset(1); },
+      +[](TChart& ch) { ch.SetMonochrome(true); },
   };
   for (const auto change : changes) {
     c.Host.Invalidations = 0;
