@@ -61,6 +61,12 @@ void ApplySeriesLayout(chart::TCustomLineSeries& series) {
   series.XValues().SetOrder(chart::loAscending);
   series.YValues().SetName("Y");
   series.YValues().SetOrder(chart::loNone);
+  chart::TSeriesMarks& marks = series.Marks();
+  marks.SetVisible(false);
+  marks.Arrow().SetVisible(true);
+  marks.Callout().Arrow().SetVisible(true);
+  marks.Callout().Brush().SetColor(chart::clBlack);
+  marks.SetShapeStyle(chart::fosRoundRectangle);
 }
 
 } // namespace
@@ -83,6 +89,7 @@ void ApplyChart2Layout(chart::TChart& chart, chart::TLineSeries& series) {
   series.Pointer().SetVisible(false);
   series.Pointer().SetStyle(chart::psRectangle);
   series.Pointer().SetInflateMargins(true);
+  series.Brush().SetBackColor(chart::clDefault);
   chart.EndLoading();
 }
 

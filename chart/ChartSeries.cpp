@@ -48,6 +48,7 @@ TChartSeries::TChartSeries() {
   FValueLists.Add(std::make_unique<TChartValueList>(this, "X")).SetOrder(loAscending);
   FValueLists.Add(std::make_unique<TChartValueList>(this, "Y"));
   FPen.SetOnChange([this] { RequestRepaint(); });
+  FMarks.SetOnChange([this] { RequestRepaint(); });
 }
 
 TChartSeries::~TChartSeries() = default;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/ChartValueList.h"
+#include "chart/SeriesMarks.h"
 #include "chart/surface/ChartColors.h"
 #include "chart/surface/ChartPen.h"
 
@@ -121,6 +122,7 @@ public:
   // The series' own pen; line series draw with it.
   TChartPen& Pen() { return FPen; }
   const TChartPen& Pen() const { return FPen; }
+  TSeriesMarks& Marks() { return FMarks; }
 
 protected:
   virtual void ClearStorage();
@@ -186,6 +188,7 @@ private:
   TColor FSeriesColor = DefaultSeriesColor;
   TColor FAssignedColor = clBlack;
   TChartPen FPen;
+  TSeriesMarks FMarks;
   THorizAxis FHorizAxis = aBottomAxis;
   TVertAxis FVertAxis = aLeftAxis;
   TSeriesNotifyEvent FBeforeDrawValues;

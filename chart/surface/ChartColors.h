@@ -17,6 +17,8 @@ inline constexpr bool IsSystemColor(TColor color) { return (color & clSystemColo
 inline constexpr TColor clNone = 0x1FFFFFFFu;
 // The series' own colour; resolved by the series before anything is drawn.
 inline constexpr TColor DefaultSeriesColor = 0x20000000u;
+// "Whatever the owner uses": the same value, as layouts store it for brush colours.
+inline constexpr TColor clDefault = DefaultSeriesColor;
 
 inline constexpr TColor clBlack = 0x000000u;
 inline constexpr TColor clMaroon = 0x000080u;

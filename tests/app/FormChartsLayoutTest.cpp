@@ -55,6 +55,12 @@ void ExpectSeriesLayout(chart::TCustomLineSeries& series) {
   EXPECT_EQ(series.XValues().Order(), chart::loAscending);
   EXPECT_EQ(series.YValues().Name(), "Y");
   EXPECT_EQ(series.YValues().Order(), chart::loNone);
+  chart::TSeriesMarks& marks = series.Marks();
+  EXPECT_FALSE(marks.Visible());
+  EXPECT_TRUE(marks.Arrow().Visible());
+  EXPECT_TRUE(marks.Callout().Arrow().Visible());
+  EXPECT_EQ(marks.Callout().Brush().Color(), chart::clBlack);
+  EXPECT_EQ(marks.ShapeStyle(), chart::fosRoundRectangle);
 }
 
 TEST(FormChartsLayout, UpperChartCarriesTheSharedValuesAndOnePixelOffsets) {
@@ -94,6 +100,7 @@ TEST(FormChartsLayout, LowerChartKeepsDefaultOffsetsAndHidesThePointer) {
   EXPECT_FALSE(series.Pointer().Visible());
   EXPECT_EQ(series.Pointer().Style(), chart::psRectangle);
   EXPECT_TRUE(series.Pointer().InflateMargins());
+  EXPECT_EQ(series.Brush().BackColor(), chart::clDefault);
 }
 
 } // namespace
