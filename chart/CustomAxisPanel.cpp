@@ -37,8 +37,6 @@ void TChartAxes::Add(TChartAxis& axis) {
     FItems.push_back(&axis);
 }
 
-void TChartAxes::Remove(TChartAxis& axis) { std::erase(FItems, &axis); }
-
 void TChartAxes::SetFastCalc(bool value) {
   if (value == FFastCalc)
     return;

@@ -21,9 +21,8 @@ public:
   auto begin() const { return FItems.begin(); }
   auto end() const { return FItems.end(); }
 
-  // Adding an axis already in the list, or removing one that is not, does nothing.
+  // Adding an axis already in the list does nothing.
   void Add(TChartAxis& axis);
-  void Remove(TChartAxis& axis);
 
   bool FastCalc() const { return FFastCalc; }
   void SetFastCalc(bool value);
@@ -38,7 +37,6 @@ public:
   TCustomAxisPanel();
   ~TCustomAxisPanel() override;
 
-  // Declared before the axes so that it outlives them: an axis may leave the list as it dies.
   TChartAxes Axes;
 
   TChartAxis& BottomAxis() const { return *FBottomAxis; }

@@ -17,7 +17,6 @@ constexpr int DensePointsPerColumn = 4;
 } // namespace
 
 void SetPlainSeriesDrawing(bool plain) { PlainDrawing = plain; }
-bool PlainSeriesDrawing() { return PlainDrawing; }
 
 int TSeriesColumnPoints::XPixel(int index) const { return HorizAxis->ValueToPixel(X[index]) + OffsetX; }
 

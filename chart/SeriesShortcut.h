@@ -14,7 +14,6 @@ class TChartValueList;
 
 // Debug switch: true makes every series draw point by point (for comparisons and benchmarks).
 void SetPlainSeriesDrawing(bool plain);
-bool PlainSeriesDrawing();
 
 // The points of a series as pixels on its axes, shifted by a pass offset (shadow passes).
 struct TSeriesColumnPoints {

@@ -104,7 +104,6 @@ public:
   void FillRect(const TRect& rect, const TBrush& brush);
   // Solid fill with the selected brush (pattern copy; the raster operation does not apply).
   void PatBlt(int left, int top, int width, int height);
-  void FillSolidRect(const TRect& rect, TPixel color);
   void SetPixel(int x, int y, TPixel color);
 
   // --- block copy ---------------------------------------------------------------------------

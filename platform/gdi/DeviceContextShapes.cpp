@@ -67,8 +67,6 @@ void TGdiDC::PatBlt(int left, int top, int width, int height) {
           FBrush, TRop2::Copy);
 }
 
-void TGdiDC::FillSolidRect(const TRect& rect, TPixel color) { FillRect(rect, TBrush::Solid(color)); }
-
 void TGdiDC::OutlineRect(const TRect& r) {
   if (IsWidePen() && FPen.Style == TPenStyle::psInsideFrame) {
     const int w = FPen.Width;

@@ -47,10 +47,6 @@ struct TPen {
   static TPen Null() { return Cosmetic(TPenStyle::psClear, 0); }
 
   bool IsNull() const { return Style == TPenStyle::psClear; }
-  // The pen that LineTo draws on its fastest path: one solid pixel wide.
-  bool IsThinSolid() const {
-    return (Style == TPenStyle::psSolid || Style == TPenStyle::psInsideFrame) && (!Geometric || Width <= 1);
-  }
 };
 
 enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
