@@ -18,30 +18,9 @@ void ReserveOneMore(std::vector<T>& entries) {
 
 } // namespace
 
-void TCustomChartElement::SetActive(bool value) {
-  if (FActive == value)
-    return;
-  FActive = value;
-  RequestRepaint();
-}
-
 void TCustomChartElement::RequestRepaint() const {
   if (FParentChart)
     FParentChart->Invalidate();
-}
-
-void TCustomChartSeries::SetTitle(const std::string& value) {
-  if (FTitle == value)
-    return;
-  FTitle = value;
-  RequestRepaint();
-}
-
-void TCustomChartSeries::SetShowInLegend(bool value) {
-  if (FShowInLegend == value)
-    return;
-  FShowInLegend = value;
-  RequestRepaint();
 }
 
 TChartSeries::TChartSeries() {

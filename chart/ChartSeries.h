@@ -30,7 +30,7 @@ public:
   // Only the chart calls this, as the element joins it; the chart's list is what owns it.
   void SetParentChart(TCustomAxisPanel* chart) { FParentChart = chart; }
   bool Active() const { return FActive; }
-  void SetActive(bool value);
+  void SetActive(bool value) { SetAndRepaint(FActive, value); }
 
   // Asks the owning chart to repaint. Called per added point, so it stays one call that the chart
   // answers with a flag test while a paint is already pending.
@@ -38,6 +38,15 @@ public:
 
 protected:
   TCustomChartElement() = default;
+
+  // Stores a different value and repaints; an equal value changes nothing.
+  template <class T>
+  void SetAndRepaint(T& field, const T& value) {
+    if (field == value)
+      return;
+    field = value;
+    RequestRepaint();
+  }
 
 private:
   TCustomAxisPanel* FParentChart = nullptr;
@@ -47,9 +56,9 @@ private:
 class TCustomChartSeries : public TCustomChartElement {
 public:
   const std::string& Title() const { return FTitle; }
-  void SetTitle(const std::string& value);
+  void SetTitle(const std::string& value) { SetAndRepaint(FTitle, value); }
   bool ShowInLegend() const { return FShowInLegend; }
-  void SetShowInLegend(bool value);
+  void SetShowInLegend(bool value) { SetAndRepaint(FShowInLegend, value); }
 
 private:
   std::string FTitle;
@@ -135,9 +144,9 @@ protected:
 public:
   // --- painting, driven by the chart's series loop ------------------------------------------------
   THorizAxis HorizAxis() const { return FHorizAxis; }
-  void SetHorizAxis(THorizAxis value);
+  void SetHorizAxis(THorizAxis value) { SetAndRepaint(FHorizAxis, value); }
   TVertAxis VertAxis() const { return FVertAxis; }
-  void SetVertAxis(TVertAxis value);
+  void SetVertAxis(TVertAxis value) { SetAndRepaint(FVertAxis, value); }
   // The parent chart's axes that place the points (the both-sides choices use bottom and left);
   // null without a parent chart.
   TChartAxis* GetHorizAxis() const;

@@ -27,20 +27,6 @@ TFastLineSeries::TFastLineSeries() {
   FDrawBetweenPoints = true;
 }
 
-void TFastLineSeries::SetFlag(bool& field, bool value) {
-  if (field == value)
-    return;
-  field = value;
-  RequestRepaint();
-}
-
-void TFastLineSeries::SetDrawAllPointsStyle(TDrawAllPointsStyle value) {
-  if (FDrawAllPointsStyle == value)
-    return;
-  FDrawAllPointsStyle = value;
-  RequestRepaint();
-}
-
 void TFastLineSeries::SetLinePen(const TChartPen& pen) {
   LinePen().Assign(pen);
   SetSeriesColor(pen.Color());

@@ -19,19 +19,19 @@ public:
   void SetAutoRepaint(bool value) { FAutoRepaint = value; }
   // True: every point that moves the line's pixel is drawn.
   bool DrawAllPoints() const { return FDrawAllPoints; }
-  void SetDrawAllPoints(bool value) { SetFlag(FDrawAllPoints, value); }
+  void SetDrawAllPoints(bool value) { SetAndRepaint(FDrawAllPoints, value); }
   TDrawAllPointsStyle DrawAllPointsStyle() const { return FDrawAllPointsStyle; }
-  void SetDrawAllPointsStyle(TDrawAllPointsStyle value);
+  void SetDrawAllPointsStyle(TDrawAllPointsStyle value) { SetAndRepaint(FDrawAllPointsStyle, value); }
   // Draws straight into the target's raster, past the surface's attribute bookkeeping.
   bool FastPen() const { return FFastPen; }
   void SetFastPen(bool value) { FFastPen = value; }
   // Stored only: painting follows TreatNulls.
   bool IgnoreNulls() const { return FIgnoreNulls; }
-  void SetIgnoreNulls(bool value) { SetFlag(FIgnoreNulls, value); }
+  void SetIgnoreNulls(bool value) { SetAndRepaint(FIgnoreNulls, value); }
   bool Stairs() const { return FStairs; }
-  void SetStairs(bool value) { SetFlag(FStairs, value); }
+  void SetStairs(bool value) { SetAndRepaint(FStairs, value); }
   bool InvertedStairs() const { return FInvertedStairs; }
-  void SetInvertedStairs(bool value) { SetFlag(FInvertedStairs, value); }
+  void SetInvertedStairs(bool value) { SetAndRepaint(FInvertedStairs, value); }
 
   // Takes the whole pen, and its colour as the series colour.
   void SetLinePen(const TChartPen& pen);
@@ -53,7 +53,6 @@ protected:
   virtual void DrawAddedPoint(int index);
 
 private:
-  void SetFlag(bool& field, bool value);
   void PrepareLinePen();
   void PointPixel(int index, int& x, int& y) const;
   bool ShouldDrawPoint(int index, int& x, int& y);

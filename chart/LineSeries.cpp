@@ -42,27 +42,6 @@ TCustomSeries::TCustomSeries() {
     part->SetOnChange([this] { RequestRepaint(); });
 }
 
-void TCustomSeries::SetFlag(bool& field, bool value) {
-  if (field == value)
-    return;
-  field = value;
-  RequestRepaint();
-}
-
-void TCustomSeries::SetLineBrush(TBrushStyle value) {
-  if (FLineBrush == value)
-    return;
-  FLineBrush = value;
-  RequestRepaint();
-}
-
-void TCustomSeries::SetLineHeight(int value) {
-  if (FLineHeight == value)
-    return;
-  FLineHeight = value;
-  RequestRepaint();
-}
-
 TLineSeries::TLineSeries() {
   FDrawLine = true;
   FDrawBetweenPoints = true;

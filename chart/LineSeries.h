@@ -96,19 +96,19 @@ public:
   TChartEmboss& Emboss() { return FEmboss; }
 
   bool ColorEachLine() const { return FColorEachLine; }
-  void SetColorEachLine(bool value) { SetFlag(FColorEachLine, value); }
+  void SetColorEachLine(bool value) { SetAndRepaint(FColorEachLine, value); }
   bool Stairs() const { return FStairs; }
-  void SetStairs(bool value) { SetFlag(FStairs, value); }
+  void SetStairs(bool value) { SetAndRepaint(FStairs, value); }
   bool InvertedStairs() const { return FInvertedStairs; }
-  void SetInvertedStairs(bool value) { SetFlag(FInvertedStairs, value); }
+  void SetInvertedStairs(bool value) { SetAndRepaint(FInvertedStairs, value); }
   bool ClickableLine() const { return FClickableLine; }
-  void SetClickableLine(bool value) { SetFlag(FClickableLine, value); }
+  void SetClickableLine(bool value) { SetAndRepaint(FClickableLine, value); }
   bool Dark3D() const { return FDark3D; }
-  void SetDark3D(bool value) { SetFlag(FDark3D, value); }
+  void SetDark3D(bool value) { SetAndRepaint(FDark3D, value); }
   TBrushStyle LineBrush() const { return FLineBrush; }
-  void SetLineBrush(TBrushStyle value);
+  void SetLineBrush(TBrushStyle value) { SetAndRepaint(FLineBrush, value); }
   int LineHeight() const { return FLineHeight; }
-  void SetLineHeight(int value);
+  void SetLineHeight(int value) { SetAndRepaint(FLineHeight, value); }
 
   // Line end points are kept within this many pixels of the origin.
   static constexpr int MaxCoordinate = 32767;
@@ -121,7 +121,6 @@ private:
   template <class Better>
   double YExtreme(Better better) const;
   bool MayHaveNullPoints() const;
-  void SetFlag(bool& field, bool value);
   void DrawValuesPass(int offsetX, int offsetY);
   void DrawShadowPass(const TChartShadow& shadow, int sign);
   void DrawOutLinePass();

@@ -8,20 +8,6 @@
 
 namespace chart {
 
-void TChartSeries::SetHorizAxis(THorizAxis value) {
-  if (FHorizAxis == value)
-    return;
-  FHorizAxis = value;
-  RequestRepaint();
-}
-
-void TChartSeries::SetVertAxis(TVertAxis value) {
-  if (FVertAxis == value)
-    return;
-  FVertAxis = value;
-  RequestRepaint();
-}
-
 TChartAxis* TChartSeries::GetHorizAxis() const {
   const TCustomAxisPanel* chart = ParentChart();
   if (!chart)
