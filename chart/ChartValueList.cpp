@@ -17,34 +17,6 @@ void TChartValueList::Changed() {
     FOwner->RequestRepaint();
 }
 
-void TChartValueList::SetDateTime(bool value) {
-  if (FDateTime == value)
-    return;
-  FDateTime = value;
-  Changed();
-}
-
-void TChartValueList::SetName(const std::string& value) {
-  if (FName == value)
-    return;
-  FName = value;
-  Changed();
-}
-
-void TChartValueList::SetOrder(TChartListOrder value) {
-  if (FOrder == value)
-    return;
-  FOrder = value;
-  Changed();
-}
-
-void TChartValueList::SetValueSource(const std::string& value) {
-  if (FValueSource == value)
-    return;
-  FValueSource = value;
-  Changed();
-}
-
 // The walk from the end puts the new value after every equal one.
 int TChartValueList::InsertPendingInside() {
   const double pending = FPendingValue;

@@ -27,13 +27,13 @@ public:
 
   TChartSeries* Owner() const { return FOwner; }
   bool DateTime() const { return FDateTime; }
-  void SetDateTime(bool value);
+  void SetDateTime(bool value) { SetAndChange(FDateTime, value); }
   const std::string& Name() const { return FName; }
-  void SetName(const std::string& value);
+  void SetName(const std::string& value) { SetAndChange(FName, value); }
   TChartListOrder Order() const { return FOrder; }
-  void SetOrder(TChartListOrder value);
+  void SetOrder(TChartListOrder value) { SetAndChange(FOrder, value); }
   const std::string& ValueSource() const { return FValueSource; }
-  void SetValueSource(const std::string& value);
+  void SetValueSource(const std::string& value) { SetAndChange(FValueSource, value); }
 
   int ValueCount() const { return FValueCount; }
   // Unchecked: callers index below ValueCount.
@@ -95,6 +95,14 @@ private:
   }
   int InsertPendingInside();
   void StoreAt(int index, double value);
+  // Stores a different value and has the owner repaint; an equal value changes nothing.
+  template <class T>
+  void SetAndChange(T& field, const T& value) {
+    if (field == value)
+      return;
+    field = value;
+    Changed();
+  }
   void Changed();
 
   int FValueCount = 0;
