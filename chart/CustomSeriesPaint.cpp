@@ -59,27 +59,20 @@ bool TCustomSeries::IsPointNearRect(int index) const {
          std::max(y - v, plot.Top) < std::min(y + v, plot.Bottom);
 }
 
-void TCustomSeries::HorizontalMargins(int& left, int& right) {
+int TCustomSeries::PixelMargin(int pointerSize) const {
   int margin = 0;
   if (FPointer.Visible() && FPointer.InflateMargins())
-    margin = FPointer.HorizSize() + 1;
+    margin = pointerSize + 1;
   if (FStairs)
     margin = std::max(margin, LinePen().Width());
   if (FOutLine.Visible())
     margin = std::max(margin, FOutLine.Width());
-  left = right = margin;
+  return margin;
 }
 
-void TCustomSeries::VerticalMargins(int& top, int& bottom) {
-  int margin = 0;
-  if (FPointer.Visible() && FPointer.InflateMargins())
-    margin = FPointer.VertSize() + 1;
-  if (FStairs)
-    margin = std::max(margin, LinePen().Width());
-  if (FOutLine.Visible())
-    margin = std::max(margin, FOutLine.Width());
-  top = bottom = margin;
-}
+void TCustomSeries::HorizontalMargins(int& left, int& right) { left = right = PixelMargin(FPointer.HorizSize()); }
+
+void TCustomSeries::VerticalMargins(int& top, int& bottom) { top = bottom = PixelMargin(FPointer.VertSize()); }
 
 void TCustomSeries::PaintValues() {
   // The fast mapping rounds the extended product directly; the line tolerates the last bit.

@@ -121,6 +121,8 @@ private:
   template <class Better>
   double YExtreme(Better better) const;
   bool MayHaveNullPoints() const;
+  // Room on each side for the pointer (of the given half size), stairs and outline.
+  int PixelMargin(int pointerSize) const;
   void DrawValuesPass(int offsetX, int offsetY);
   void DrawShadowPass(const TChartShadow& shadow, int sign);
   void DrawOutLinePass();
