@@ -109,7 +109,6 @@ public:
   void AssignFont(const TChartFont& font);
   const TChartFont* BoundFont() const { return FBoundFont; }
   const TCanvasFont& Font() const { return FFont; }
-  void SetFontColor(TColor color) { FFont.Color = color; }
 
   // Direct attribute changes the chart makes between assignments.
   void SetPenColor(TColor color);

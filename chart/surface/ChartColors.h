@@ -11,7 +11,6 @@ using TColor = std::uint32_t;
 // The top bit marks a system colour; its low byte indexes the system colour table.
 inline constexpr TColor clSystemColor = 0x80000000u;
 inline constexpr TColor SystemColor(int index) { return clSystemColor | (TColor(index) & 0xFFu); }
-inline constexpr bool IsSystemColor(TColor color) { return (color & clSystemColor) != 0; }
 
 // Draw nothing (transparent); also marks a null point.
 inline constexpr TColor clNone = 0x1FFFFFFFu;
