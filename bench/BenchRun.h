@@ -6,7 +6,6 @@
 
 #include <array>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 

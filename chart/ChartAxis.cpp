@@ -4,7 +4,6 @@
 #include "chart/CustomAxisPanel.h"
 
 #include <algorithm>
-#include <cmath>
 #include <utility>
 
 namespace chart {

@@ -27,7 +27,6 @@
 #include "platform/gdi/Geometry.h"
 #include "platform/gdi/StylePattern.h"
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>

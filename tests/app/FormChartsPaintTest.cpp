@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
-#include <string>
 
 namespace app {
 namespace {

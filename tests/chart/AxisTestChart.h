@@ -9,8 +9,6 @@
 #include "platform/gdi/Bitmap.h"
 
 #include <memory>
-#include <string>
-#include <vector>
 
 namespace axistest {
 

@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <random>
-#include <string>
 
 namespace chart::testing {
 namespace {
