@@ -145,7 +145,8 @@ TEST(AxisPaint, HiddenPartsDrawNothing) {
   t.BeginPaint(440, 100);
   bottom.PaintAxis(true);
   const TRect& plot = t.Chart.PlotRect;
-  // Labels start right at the plot's bottom edge now; above it nothing may be drawn.
+  // With line and ticks hidden the labels start right at the plot's bottom edge; above it nothing
+  // may be drawn.
   for (int y = plot.Top; y < plot.Bottom; ++y)
     EXPECT_FALSE(RowHas(t, y, 0, 439, Gray) || RowHas(t, y, 0, 439, 0)) << y;
   EXPECT_EQ(bottom.Items().size(), 11u); // the labels themselves still come
