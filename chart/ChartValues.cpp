@@ -17,6 +17,16 @@ std::size_t RoundUp(std::size_t bytes, std::size_t granule) {
   return (bytes + granule - 1) / granule * granule;
 }
 
+// Arrays that all start on a page boundary put entry i of every list at the same address bits
+// below 4 KiB. Loading writes entry i of four lists per frame and reads the last X value back, and
+// the processor then takes that read for one that must wait on the other lists' stores. Starting
+// each array at its own offset within the page keeps loads several times faster.
+std::size_t NextStagger() {
+  static unsigned next = 0;
+  constexpr std::size_t Step = 64 * 5;
+  return (next++ % 12) * Step + 64;
+}
+
 class TSystemValueMemory final : public TValueMemory {
 public:
   void* Reserve(std::size_t bytes) override {
@@ -46,23 +56,27 @@ void TChartValues::Grow(std::size_t length) {
     return;
   if (length > MaxLength)
     throw std::length_error("A value list cannot hold more than 2147483647 values");
-  if (!FData) {
-    const std::size_t reserved = RoundUp(MaxLength * sizeof(double), CommitGranule);
-    FData = static_cast<double*>(FMemory->Reserve(reserved));
+  if (!FBase) {
+    const std::size_t stagger = NextStagger();
+    const std::size_t reserved = RoundUp(stagger + MaxLength * sizeof(double), CommitGranule);
+    FBase = static_cast<char*>(FMemory->Reserve(reserved));
     FReservedBytes = reserved;
+    FStagger = stagger;
+    FData = reinterpret_cast<double*>(FBase + stagger);
   }
-  const std::size_t needed = length * sizeof(double);
+  const std::size_t needed = FStagger + length * sizeof(double);
   if (needed > FCommittedBytes) {
     const std::size_t committed = RoundUp(needed, CommitGranule);
-    FMemory->Commit(reinterpret_cast<char*>(FData) + FCommittedBytes, committed - FCommittedBytes);
+    FMemory->Commit(FBase + FCommittedBytes, committed - FCommittedBytes);
     FCommittedBytes = committed;
   }
   FLength = length;
 }
 
 void TChartValues::Release() {
-  if (FData)
-    FMemory->Release(FData, FReservedBytes);
+  if (FBase)
+    FMemory->Release(FBase, FReservedBytes);
+  FBase = nullptr;
   FData = nullptr;
   FLength = 0;
   FReservedBytes = 0;
@@ -70,7 +84,7 @@ void TChartValues::Release() {
 }
 
 void TChartValues::SetMemory(TValueMemory& memory) {
-  if (FData)
+  if (FBase)
     throw std::logic_error("The memory of a value array can only change while it is empty");
   FMemory = &memory;
 }

@@ -51,7 +51,9 @@ public:
 
 private:
   TValueMemory* FMemory = &SystemValueMemory();
+  char* FBase = nullptr;  // start of the reservation; FData lies FStagger bytes into it
   double* FData = nullptr;
+  std::size_t FStagger = 0;
   std::size_t FLength = 0;
   std::size_t FReservedBytes = 0;
   std::size_t FCommittedBytes = 0;
