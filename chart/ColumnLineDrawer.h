@@ -97,6 +97,8 @@ private:
       LineTo(column, FPoints.YPixel(i));
   }
 
+  static std::int64_t Distance(int a, int b) { return std::llabs(std::int64_t(a) - std::int64_t(b)); }
+
   // A column that another segment leaves from its last point.
   void DrawColumn(int first, int last, int column) {
     LineTo(column, FPoints.YPixel(first));
@@ -104,8 +106,9 @@ private:
     int bottom = 0;
     FPoints.YPixelSpan(first, last, top, bottom);
     const int lastY = FPoints.YPixel(last);
-    // Either order covers the span; take the shorter way.
-    if (std::abs(FPenY - top) + std::abs(bottom - lastY) <= std::abs(FPenY - bottom) + std::abs(top - lastY)) {
+    // Either order covers the span; take the shorter way. Pixels of far-out values reach ±2^30,
+    // so the distances are summed in 64 bits.
+    if (Distance(FPenY, top) + Distance(bottom, lastY) <= Distance(FPenY, bottom) + Distance(top, lastY)) {
       LineTo(column, top);
       LineTo(column, bottom);
     } else {
