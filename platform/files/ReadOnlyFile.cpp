@@ -49,10 +49,7 @@ void TReadOnlyFile::Seek(std::int64_t Offset) {
     throw EFileError("Cannot seek in file", FFileName, errno);
 }
 
-void TReadOnlyFile::ReadExact(void* Buffer, std::int64_t Count) {
-  if (Read(Buffer, Count) != Count)
-    throw EFileError("Read beyond end of file \"" + FFileName + "\"");
-}
+std::string TReadOnlyFile::Description() const { return "file \"" + FFileName + "\""; }
 
 std::int64_t TReadOnlyFile::Read(void* Buffer, std::int64_t Count) {
   auto* out = static_cast<char*>(Buffer);

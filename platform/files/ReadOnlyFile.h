@@ -1,32 +1,30 @@
-// An existing file opened for reading only, with relative seeks and exact reads; every failure
-// is an EFileError naming the file and the system's reason.
+// An existing file opened for reading only, read as a byte source; every failure is an
+// EFileError naming the file and the system's reason.
 #pragma once
 
 #include <cstdint>
 #include <string>
 
+#include "platform/files/ByteSource.h"
+
 namespace files {
 
-class TReadOnlyFile {
+class TReadOnlyFile final : public TByteSource {
 public:
   // Linux has no share modes: opening read-only is what stands in for denying other openers.
   explicit TReadOnlyFile(const std::string& FileName);
-  ~TReadOnlyFile();
+  ~TReadOnlyFile() override;
   TReadOnlyFile(const TReadOnlyFile&) = delete;
   TReadOnlyFile& operator=(const TReadOnlyFile&) = delete;
 
   const std::string& FileName() const { return FFileName; }
-  std::int64_t Size() const;
-  std::int64_t Position() const;
+  std::int64_t Size() const override;
+  std::int64_t Position() const override;
+  void Seek(std::int64_t Offset) override;
+  std::int64_t Read(void* Buffer, std::int64_t Count) override;
 
-  // Moves the position by Offset; a position past the end is allowed, a negative one is not.
-  void Seek(std::int64_t Offset);
-
-  // Reads exactly Count bytes or throws; a file that ends first is an error.
-  void ReadExact(void* Buffer, std::int64_t Count);
-
-  // Reads until Count bytes are in or the file ends; returns the bytes read.
-  std::int64_t Read(void* Buffer, std::int64_t Count);
+protected:
+  std::string Description() const override;
 
 private:
   std::string FFileName;
