@@ -26,7 +26,7 @@ constexpr int Chart1Height = 296;
 
 // The reader's lines go to the end of the log box, one line each. Identifier lines carry the
 // file's raw bytes, which need not be UTF-8: each byte shows as one character, none is lost.
-class TMemoLog final : public TWaveLog {
+class TMemoLog final : public reader::TWaveLog {
 public:
   explicit TMemoLog(QPlainTextEdit& Memo) : FMemo(Memo) {}
   void AppendLine(const std::string& line) override {
@@ -117,15 +117,15 @@ void TForm1::AlignControls() {
                       std::max(0, innerHeight - Chart1Height));
 }
 
-void TForm1::ReadWave(const std::string& FileName, TWaveInfo& Info) {
+void TForm1::ReadWave(const std::string& FileName, reader::TWaveInfo& Info) {
   TMemoLog log(*Memo1);
   const auto start = std::chrono::steady_clock::now();
-  ReadWaveFile(FileName, Info, log);
+  reader::ReadWaveFile(FileName, Info, log);
   FLastRead = {Info.Status, std::chrono::steady_clock::now() - start};
 }
 
 void TForm1::Button1Click() {
-  TWaveInfo info;
+  reader::TWaveInfo info;
   if (OpenDialog1.Execute())
     ReadWave(OpenDialog1.FileName, info);
   FStore.WaveFileName = OpenDialog1.FileName;

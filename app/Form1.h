@@ -11,7 +11,9 @@
 #include <cstdint>
 #include <string>
 
+namespace reader {
 struct TWaveInfo;
+}
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
@@ -65,7 +67,7 @@ private:
   // The two charts with their series and property values.
   void CreateCharts();
   void AlignControls();
-  void ReadWave(const std::string& FileName, TWaveInfo& Info);
+  void ReadWave(const std::string& FileName, reader::TWaveInfo& Info);
 
   TSampleStore& FStore;
   TReadReport FLastRead;

@@ -1,8 +1,5 @@
-// libFuzzer entry point: feeds each input to the real reader through a real file descriptor and
+// libFuzzer entry point: feeds each input to the real reader as an in-memory byte source and
 // checks that what comes back could only have come from that input.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,10 +9,11 @@
 #include <vector>
 
 #include "app/reader/ReadWaveFile.h"
+#include "platform/files/MemorySource.h"
 
 namespace {
 
-class TListLog : public TWaveLog {
+class TListLog : public reader::TWaveLog {
 public:
   std::vector<std::string> Lines;
   void AppendLine(const std::string& line) override { Lines.push_back(line); }
@@ -26,28 +24,6 @@ void Check(bool condition, const char* what) {
     std::fprintf(stderr, "broken invariant: %s\n", what);
     std::abort();
   }
-}
-
-// An in-memory file reached through /proc, so the reader opens, seeks and reads exactly as it
-// does on disk without the fuzzer writing to the disk for every input.
-struct TInputFile {
-  int Handle;
-  std::string Path;
-};
-
-const TInputFile& InputFile() {
-  static const TInputFile file = [] {
-    const int handle = ::memfd_create("wave-input", 0);
-    Check(handle >= 0, "memfd_create");
-    return TInputFile{handle, "/proc/self/fd/" + std::to_string(handle)};
-  }();
-  return file;
-}
-
-void WriteInput(const std::uint8_t* data, std::size_t size) {
-  const int handle = InputFile().Handle;
-  Check(::ftruncate(handle, 0) == 0, "ftruncate");
-  Check(::pwrite(handle, data, size, 0) == static_cast<ssize_t>(size), "pwrite");
 }
 
 // Plain decimal: no leading zero or plus sign, a minus only where the field is signed.
@@ -88,7 +64,7 @@ bool IsKnownLine(const std::string& line) {
   return line == "O\"k " || (line.size() <= 4 && line.find('\0') == std::string::npos);
 }
 
-void CheckResult(const std::uint8_t* data, std::size_t size, const TWaveInfo& info,
+void CheckResult(const std::uint8_t* data, std::size_t size, const reader::TWaveInfo& info,
                  const std::vector<std::string>& log) {
   const int status = info.Status;
   Check(status == 0 || status == 1 || status == 2 || status == 3 || status == 5, "status");
@@ -126,10 +102,10 @@ void CheckResult(const std::uint8_t* data, std::size_t size, const TWaveInfo& in
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  WriteInput(data, size);
-  TWaveInfo info;
+  files::TMemorySource source(data, size);
+  reader::TWaveInfo info;
   TListLog log;
-  ReadWaveFile(InputFile().Path, info, log);
+  reader::ReadWaveFile(source, info, log);
   CheckResult(data, size, info, log.Lines);
   return 0;
 }

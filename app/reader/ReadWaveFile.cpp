@@ -7,6 +7,8 @@
 
 #include "platform/files/ReadOnlyFile.h"
 
+namespace reader {
+
 namespace {
 
 enum : std::int16_t {
@@ -44,11 +46,11 @@ private:
   }
 };
 
-// One read of one file; every method may throw, and ReadWaveFile turns that into a status.
+// One read of one source; every method may throw, and ReadWaveFile turns that into a status.
 class TWaveFileReader {
 public:
-  TWaveFileReader(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log)
-      : FFile(FileName), FInfo(Info), FLog(Log) {}
+  TWaveFileReader(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log)
+      : FFile(Source), FInfo(Info), FLog(Log) {}
 
   std::int16_t Run() {
     if (!ReadRiffHeader())
@@ -66,7 +68,7 @@ public:
   }
 
 private:
-  files::TReadOnlyFile FFile;
+  files::TByteSource& FFile;
   TWaveInfo& FInfo;
   TWaveLog& FLog;
 
@@ -161,16 +163,17 @@ private:
   }
 };
 
-} // namespace
-
-void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) noexcept {
+// Clears the record, runs one read and turns whatever it throws into a read error; the
+// closing line follows a load or a read error.
+template <class TRead>
+void ReadGuarded(TWaveInfo& Info, TWaveLog& Log, const TRead& read) noexcept {
   Info.Status = 0;
   Info.BytesPerSec = 0;
   Info.BitsPerSample = 0;
   Info.Channels = 0;
   Info.Data.reset();
   try {
-    Info.Status = TWaveFileReader(FileName, Info, Log).Run();
+    Info.Status = read();
   } catch (...) {
     Info.Status = stReadError;
   }
@@ -182,3 +185,19 @@ void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) n
   } catch (...) {
   }
 }
+
+} // namespace
+
+void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log) noexcept {
+  ReadGuarded(Info, Log, [&] { return TWaveFileReader(Source, Info, Log).Run(); });
+}
+
+// A file that cannot be opened is a read error like any other, so the opening runs guarded too.
+void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) noexcept {
+  ReadGuarded(Info, Log, [&] {
+    files::TReadOnlyFile file(FileName);
+    return TWaveFileReader(file, Info, Log).Run();
+  });
+}
+
+} // namespace reader

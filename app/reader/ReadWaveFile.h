@@ -5,6 +5,9 @@
 #include <string>
 
 #include "app/reader/WaveInfo.h"
+#include "platform/files/ByteSource.h"
+
+namespace reader {
 
 // Where the reader's log lines go (the window appends them to its log box).
 class TWaveLog {
@@ -15,4 +18,9 @@ public:
 
 // Status values: 0 loaded, 1 read error, 2 "data" before "fmt ", 3 chunk size above
 // 2147483647, 5 not a RIFF/WAVE file.
+// Reads the wave bytes from the source's position on.
+void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log) noexcept;
+// Opens the file and reads it as above; a file that cannot be opened is a read error.
 void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) noexcept;
+
+} // namespace reader

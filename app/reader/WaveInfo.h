@@ -7,6 +7,8 @@
 
 #include "platform/files/MemoryStream.h"
 
+namespace reader {
+
 struct TWaveInfo {
   std::int16_t Status = 0;
   std::uint32_t BytesPerSec = 0;
@@ -14,3 +16,5 @@ struct TWaveInfo {
   std::uint16_t Channels = 0;
   std::unique_ptr<files::TMemoryStream> Data;
 };
+
+} // namespace reader

@@ -6,9 +6,11 @@
 #include <string>
 #include <vector>
 
+#include "platform/files/MemorySource.h"
 #include "tests/app/reader/WaveBytes.h"
 #include "tests/platform/files/TempFolder.h"
 
+using namespace reader;
 using namespace wavebytes;
 
 namespace {
@@ -177,13 +179,8 @@ protected:
   TTempFolder Folder;
 };
 
-TEST_P(ReadWaveFileTest, LogsAndFieldsMatch) {
-  const TReadCase& c = GetParam();
-  TWaveInfo info;
-  TListLog log;
-  ReadWaveFile(Folder.Write("in.wav", c.Bytes), info, log);
-
-  EXPECT_EQ(log.Lines, c.Log);
+void ExpectOutcome(const TReadCase& c, const TWaveInfo& info, const TLines& log) {
+  EXPECT_EQ(log, c.Log);
   EXPECT_EQ(info.Status, c.Status);
   EXPECT_EQ(info.BytesPerSec, c.Fields.BytesPerSec);
   EXPECT_EQ(info.BitsPerSample, c.Fields.BitsPerSample);
@@ -193,6 +190,26 @@ TEST_P(ReadWaveFileTest, LogsAndFieldsMatch) {
     const auto* bytes = reinterpret_cast<const char*>(info.Data->Memory());
     EXPECT_EQ(std::string(bytes, static_cast<std::size_t>(info.Data->Size())), *c.Data);
     EXPECT_EQ(info.Data->Position(), 0);
+  }
+}
+
+// The same bytes must read alike from memory and from a file on disk.
+TEST_P(ReadWaveFileTest, LogsAndFieldsMatch) {
+  const TReadCase& c = GetParam();
+  {
+    SCOPED_TRACE("from memory");
+    files::TMemorySource source(c.Bytes.data(), c.Bytes.size());
+    TWaveInfo info;
+    TListLog log;
+    ReadWaveFile(source, info, log);
+    ExpectOutcome(c, info, log.Lines);
+  }
+  {
+    SCOPED_TRACE("from a file");
+    TWaveInfo info;
+    TListLog log;
+    ReadWaveFile(Folder.Write("in.wav", c.Bytes), info, log);
+    ExpectOutcome(c, info, log.Lines);
   }
 }
 
@@ -215,22 +232,27 @@ TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
   }
 }
 
+// Reads the bytes as an in-memory source.
+void ReadBytes(const std::string& bytes, TWaveInfo& info, TWaveLog& log) {
+  files::TMemorySource source(bytes.data(), bytes.size());
+  ReadWaveFile(source, info, log);
+}
+
 TEST(ReadWaveFile, ClearsTheRecordAndAppendsToTheLog) {
-  TTempFolder folder;
   TWaveInfo info{7, 1, 2, 3, std::make_unique<files::TMemoryStream>()};
   TListLog log;
   log.Lines = {"earlier"};
-  ReadWaveFile(folder.Write("a.txt", "not a wave"), info, log);
+  ReadBytes("not a wave", info, log);
   EXPECT_EQ(info.Status, 5);
   EXPECT_EQ(info.BytesPerSec, 0u);
   EXPECT_EQ(info.BitsPerSample, 0u);
   EXPECT_EQ(info.Channels, 0u);
   EXPECT_EQ(info.Data, nullptr);
 
-  ReadWaveFile(folder.Write("b.wav", RiffFile(Fmt16 + Chunk("data", "ab"))), info, log);
+  ReadBytes(RiffFile(Fmt16 + Chunk("data", "ab")), info, log);
   EXPECT_EQ(log.Lines.front(), "earlier");
   EXPECT_EQ(log.Lines.size(), 1 + 3 + Fmt16Lines.size() + 2 + 1);
-  ReadWaveFile(folder.Write("c.wav", RiffFile("")), info, log);
+  ReadBytes(RiffFile(""), info, log);
   EXPECT_EQ(info.Data, nullptr) << "a failed read must not leave the previous stream behind";
 }
 
@@ -242,9 +264,8 @@ TEST(ReadWaveFile, LogThatThrowsBecomesAStatus) {
       throw std::runtime_error("log box full");
     }
   } log;
-  TTempFolder folder;
   TWaveInfo info;
-  ReadWaveFile(folder.Write("a.wav", RiffFile(Fmt16 + Chunk("data", "ab"))), info, log);
+  ReadBytes(RiffFile(Fmt16 + Chunk("data", "ab")), info, log);
   EXPECT_EQ(info.Status, 1);
   EXPECT_EQ(log.Calls, 2) << "the failing line, then the closing line";
 }
