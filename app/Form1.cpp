@@ -4,8 +4,8 @@
 #include "app/ChannelLoader.h"
 #include "app/StringTable.h"
 #include "app/reader/ReadWaveFile.h"
-#include "platform/qt/ChartWidget.h"
-#include "platform/qt/MessageBox.h"
+#include "ui/ChartWidget.h"
+#include "ui/MessageBox.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>

@@ -4,7 +4,7 @@
 #include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
 #include "chart/LineSeries.h"
-#include "platform/qt/ChartWidget.h"
+#include "ui/ChartWidget.h"
 
 #include <QFrame>
 

@@ -2,7 +2,7 @@
 
 #include "chart/AxisFormat.h"
 #include "chart/Palette.h"
-#include "platform/qt/Settings.h"
+#include "ui/Settings.h"
 
 namespace app {
 

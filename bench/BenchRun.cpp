@@ -4,7 +4,7 @@
 #include "app/StartUp.h"
 #include "bench/Json.h"
 #include "chart/Chart.h"
-#include "platform/qt/ChartWidget.h"
+#include "ui/ChartWidget.h"
 
 #include <QApplication>
 #include <QMouseEvent>

@@ -3,8 +3,8 @@
 #include "bench/BenchOptions.h"
 #include "bench/BenchRun.h"
 #include "chart/SeriesShortcut.h"
-#include "platform/qt/Application.h"
-#include "platform/qt/MessageBox.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,6 +1,6 @@
-#include "platform/qt/Application.h"
+#include "ui/Application.h"
 
-#include "platform/qt/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <exception>
 

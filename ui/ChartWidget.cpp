@@ -1,4 +1,4 @@
-#include "platform/qt/ChartWidget.h"
+#include "ui/ChartWidget.h"
 
 #include <QImage>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "platform/qt/MessageBox.h"
+#include "ui/MessageBox.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "platform/qt/Settings.h"
+#include "ui/Settings.h"
 
 #include <QLocale>
 #include <QSettings>

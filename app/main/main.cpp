@@ -1,7 +1,7 @@
 // Start-up: the application object, the sample store, the one main window, the message loop.
 #include "app/Form1.h"
 #include "app/StartUp.h"
-#include "platform/qt/Application.h"
+#include "ui/Application.h"
 
 int main(int argc, char** argv) {
   ui::TApplication application(argc, argv);

@@ -5,9 +5,9 @@
 #include "app/Form1.h"
 #include "chart/FastLineSeries.h"
 #include "chart/LineSeries.h"
-#include "platform/qt/MessageBox.h"
+#include "ui/MessageBox.h"
 #include "tests/app/WaveFiles.h"
-#include "tests/platform/qt/QtTestApp.h"
+#include "tests/ui/QtTestApp.h"
 
 #include <QPushButton>
 #include <QTemporaryDir>

@@ -1,6 +1,6 @@
 #include "app/Form1.h"
-#include "platform/qt/ChartWidget.h"
-#include "tests/platform/qt/QtTestApp.h"
+#include "ui/ChartWidget.h"
+#include "tests/ui/QtTestApp.h"
 
 #include <QFrame>
 #include <QPlainTextEdit>

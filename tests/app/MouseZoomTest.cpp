@@ -1,6 +1,6 @@
 // Zoom, undo, scroll and wheel on the main window's charts, driven by real Qt mouse events.
 #include "chart/ChartAxis.h"
-#include "platform/qt/ChartWidget.h"
+#include "ui/ChartWidget.h"
 #include "tests/app/FormFixture.h"
 
 #include <QApplication>

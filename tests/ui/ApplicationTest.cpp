@@ -1,7 +1,7 @@
-#include "platform/qt/Application.h"
-#include "platform/qt/MessageBox.h"
-#include "platform/qt/Settings.h"
-#include "tests/platform/qt/QtTestApp.h"
+#include "ui/Application.h"
+#include "ui/MessageBox.h"
+#include "ui/Settings.h"
+#include "tests/ui/QtTestApp.h"
 
 #include <QLocale>
 #include <QSettings>

@@ -1,5 +1,5 @@
-#include "platform/qt/ChartWidget.h"
-#include "tests/platform/qt/QtTestApp.h"
+#include "ui/ChartWidget.h"
+#include "tests/ui/QtTestApp.h"
 
 #include <QEvent>
 #include <QScreen>

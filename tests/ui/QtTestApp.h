@@ -2,7 +2,7 @@
 // after the last; including this header in one source file of the binary is enough.
 #pragma once
 
-#include "platform/qt/Application.h"
+#include "ui/Application.h"
 
 #include <gtest/gtest.h>
 
