@@ -7,18 +7,10 @@
 
 namespace chart {
 
-enum TAxisLineMode { lmLine, lmCylinder, lmRectangle };
-
 // The axis line: two pixels wide by default.
 class TChartAxisPen : public TChartPen {
 public:
   TChartAxisPen() : TChartPen(clBlack) { SetWidth(2); }
-
-  TAxisLineMode LineMode() const { return FLineMode; }
-  void SetLineMode(TAxisLineMode value) { SetProperty(FLineMode, value); }
-
-private:
-  TAxisLineMode FLineMode = lmLine;
 };
 
 class TDottedGrayPen : public TChartPen {

@@ -26,7 +26,6 @@ public:
   using std::runtime_error::runtime_error;
 };
 
-enum TAxisLabelAlign { alDefault, alOpposite };
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText, talPointValue };
 
 // Lets the program move, change or suppress (drawLabel := false) one label before it is drawn.
@@ -71,10 +70,6 @@ public:
   void SetMinimumOffset(int value) { SetProperty(FMinimumOffset, value); }
   int MaximumOffset() const { return FMaximumOffset; }
   void SetMaximumOffset(int value) { SetProperty(FMaximumOffset, value); }
-  bool MinimumRound() const { return FMinimumRound; }
-  void SetMinimumRound(bool value) { SetProperty(FMinimumRound, value); }
-  bool MaximumRound() const { return FMaximumRound; }
-  void SetMaximumRound(bool value) { SetProperty(FMaximumRound, value); }
   bool Horizontal() const { return FHorizontal; }
   void SetHorizontal(bool value);
   bool Inverted() const { return FInverted; }
@@ -91,16 +86,6 @@ public:
   // Kept for the layout; the mapping is always linear and labels are plain numbers.
   bool Logarithmic() const { return FLogarithmic; }
   void SetLogarithmic(bool value) { SetProperty(FLogarithmic, value); }
-  double LogarithmicBase() const { return FLogarithmicBase; }
-  void SetLogarithmicBase(double value) { SetProperty(FLogarithmicBase, value); }
-  const std::string& DateTimeFormat() const { return FDateTimeFormat; }
-  void SetDateTimeFormat(const std::string& value) { SetProperty(FDateTimeFormat, value); }
-  bool ExactDateTime() const { return FExactDateTime; }
-  void SetExactDateTime(bool value) { SetProperty(FExactDateTime, value); }
-  TChartAxis* PartnerAxis() const { return FPartnerAxis; }
-  void SetPartnerAxis(TChartAxis* value) { SetProperty(FPartnerAxis, value); }
-  bool UsePartnerAxis() const { return FUsePartnerAxis; }
-  void SetUsePartnerAxis(bool value) { SetProperty(FUsePartnerAxis, value); }
   // Percent of the chart's depth.
   double ZPosition() const { return FZPosition; }
   void SetZPosition(double value) { SetProperty(FZPosition, value); }
@@ -120,24 +105,14 @@ public:
   // Extra room between labels in percent of a label; throws AxisException below 0.
   int LabelsSeparation() const { return FLabelsSeparation; }
   void SetLabelsSeparation(int value);
-  TAxisLabelAlign LabelsAlign() const { return FLabelsAlign; }
-  void SetLabelsAlign(TAxisLabelAlign value) { SetProperty(FLabelsAlign, value); }
   bool LabelsAlternate() const { return FLabelsAlternate; }
   void SetLabelsAlternate(bool value) { SetProperty(FLabelsAlternate, value); }
-  int LabelsAngle() const { return FLabelsAngle; }
-  void SetLabelsAngle(int value) { SetProperty(FLabelsAngle, value); }
-  bool LabelsExponent() const { return FLabelsExponent; }
-  void SetLabelsExponent(bool value) { SetProperty(FLabelsExponent, value); }
-  bool LabelsMultiLine() const { return FLabelsMultiLine; }
-  void SetLabelsMultiLine(bool value) { SetProperty(FLabelsMultiLine, value); }
   // Labels that land on (or beyond) the axis ends are kept.
   bool LabelsOnAxis() const { return FLabelsOnAxis; }
   void SetLabelsOnAxis(bool value) { SetProperty(FLabelsOnAxis, value); }
   // Pixels across the axis for the labels; 0 measures them.
   int LabelsSize() const { return FLabelsSize; }
   void SetLabelsSize(int value) { SetProperty(FLabelsSize, value); }
-  bool LabelsBehind() const { return FLabelsBehind; }
-  void SetLabelsBehind(bool value) { SetProperty(FLabelsBehind, value); }
   // Every label then counts one pixel long when the step is chosen.
   bool LabelsGridIgnoresLabelSize() const { return FLabelsGridIgnoresLabelSize; }
   void SetLabelsGridIgnoresLabelSize(bool value) { SetProperty(FLabelsGridIgnoresLabelSize, value); }
@@ -151,8 +126,6 @@ public:
   const TChartAxisPen& Axis() const { return FAxisPen; }
   TAxisGridPen& Grid() { return FGrid; }
   const TAxisGridPen& Grid() const { return FGrid; }
-  bool GridCentered() const { return FGridCentered; }
-  void SetGridCentered(bool value) { SetProperty(FGridCentered, value); }
   TTicks& Ticks() { return FTicks; }
   const TTicks& Ticks() const { return FTicks; }
   TTicks& TicksInner() { return FTicksInner; }
@@ -300,8 +273,6 @@ private:
   double FMaximum = 0;
   int FMinimumOffset = 0;
   int FMaximumOffset = 0;
-  bool FMinimumRound = false;
-  bool FMaximumRound = false;
   bool FHorizontal;
   bool FInverted = false;
   bool FOtherSide;
@@ -309,11 +280,6 @@ private:
   double FEndPosition = 100;
   bool FVisible;
   bool FLogarithmic = false;
-  double FLogarithmicBase = 10;
-  std::string FDateTimeFormat;
-  bool FExactDateTime = true;
-  TChartAxis* FPartnerAxis = nullptr;
-  bool FUsePartnerAxis = false;
   double FZPosition;
 
   bool FLabels = true;
@@ -322,20 +288,14 @@ private:
   TAxisLabelStyle FLabelStyle = talAuto;
   double FIncrement = 0;
   int FLabelsSeparation = 10;
-  TAxisLabelAlign FLabelsAlign = alDefault;
   bool FLabelsAlternate = false;
-  int FLabelsAngle = 0;
-  bool FLabelsExponent = false;
-  bool FLabelsMultiLine = false;
   bool FLabelsOnAxis = true;
   int FLabelsSize = 0;
-  bool FLabelsBehind = false;
   bool FLabelsGridIgnoresLabelSize = false;
   bool FRoundFirstLabel = true;
 
   TChartAxisPen FAxisPen;
   TAxisGridPen FGrid;
-  bool FGridCentered = false;
   TTicks FTicks;
   TTicks FTicksInner;
   TTicks FMinorTicks;
@@ -366,11 +326,6 @@ public:
   TChartDepthAxis(TCustomAxisPanel& chart, bool otherSide);
 
   bool IsDepthAxis() const override { return true; }
-  bool LabelsAsSeriesTitles() const { return FLabelsAsSeriesTitles; }
-  void SetLabelsAsSeriesTitles(bool value) { SetProperty(FLabelsAsSeriesTitles, value); }
-
-private:
-  bool FLabelsAsSeriesTitles = false;
 };
 
 } // namespace chart

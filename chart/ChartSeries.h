@@ -57,12 +57,9 @@ class TCustomChartSeries : public TCustomChartElement {
 public:
   const std::string& Title() const { return FTitle; }
   void SetTitle(const std::string& value) { SetAndRepaint(FTitle, value); }
-  bool ShowInLegend() const { return FShowInLegend; }
-  void SetShowInLegend(bool value) { SetAndRepaint(FShowInLegend, value); }
 
 private:
   std::string FTitle;
-  bool FShowInLegend = true;
 };
 
 // What a series tells the series that take it as their data source.

@@ -101,12 +101,6 @@ public:
   void SetStairs(bool value) { SetAndRepaint(FStairs, value); }
   bool InvertedStairs() const { return FInvertedStairs; }
   void SetInvertedStairs(bool value) { SetAndRepaint(FInvertedStairs, value); }
-  bool ClickableLine() const { return FClickableLine; }
-  void SetClickableLine(bool value) { SetAndRepaint(FClickableLine, value); }
-  bool Dark3D() const { return FDark3D; }
-  void SetDark3D(bool value) { SetAndRepaint(FDark3D, value); }
-  TBrushStyle LineBrush() const { return FLineBrush; }
-  void SetLineBrush(TBrushStyle value) { SetAndRepaint(FLineBrush, value); }
   int LineHeight() const { return FLineHeight; }
   void SetLineHeight(int value) { SetAndRepaint(FLineHeight, value); }
 
@@ -147,9 +141,6 @@ private:
   bool FColorEachLine = true;
   bool FStairs = false;
   bool FInvertedStairs = false;
-  bool FClickableLine = true;
-  bool FDark3D = true;
-  TBrushStyle FLineBrush = bsSolid;
   int FLineHeight = 0;
 
   // Paint state: the previous point, and what the current pass draws with.
