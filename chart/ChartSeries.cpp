@@ -102,12 +102,9 @@ int TChartSeries::AddPointWithExtras(std::string_view label, TColor color) {
 void TChartSeries::NotifyPointAdded(int index) {
   if (FOnAfterAdd)
     FOnAfterAdd(*this, index);
-  NotifyDependents(seAdd, index);
   if (Active())
     RequestRepaint();
 }
-
-void TChartSeries::NotifyDependents(TSeriesEvent, int) {}
 
 void TChartSeries::ClearStorage() {
   for (int i = 0; i < FValueLists.Count(); ++i)
@@ -122,7 +119,6 @@ void TChartSeries::ClearPoints() {
   ClearStorage();
   if (FOnClearValues)
     FOnClearValues(*this);
-  NotifyDependents(seClear, -1);
   if (Active() && ParentChart())
     RequestRepaint();
 }

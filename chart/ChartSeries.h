@@ -62,9 +62,6 @@ private:
   std::string FTitle;
 };
 
-// What a series tells the series that take it as their data source.
-enum TSeriesEvent { seAdd, seClear };
-
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries& sender)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries& sender, int valueIndex)>;
 using TSeriesOnClear = std::function<void(TChartSeries& sender)>;
@@ -133,8 +130,6 @@ public:
 protected:
   virtual void ClearStorage();
   virtual void NotifyPointAdded(int index);
-  // Hook for series that take this one as their data source; this program links none.
-  virtual void NotifyDependents(TSeriesEvent event, int index);
   // Follows a change of the effective colour; a kind that draws with its own pen recolours it.
   virtual void ApplySeriesColor(TColor color);
 
