@@ -76,8 +76,10 @@ public:
   TChartSeries();
   ~TChartSeries() override;
 
-  TChartValueList& XValues() const { return FValueLists[0]; }
-  TChartValueList& YValues() const { return FValueLists[1]; }
+  TChartValueList& XValues() { return FValueLists[0]; }
+  const TChartValueList& XValues() const { return FValueLists[0]; }
+  TChartValueList& YValues() { return FValueLists[1]; }
+  const TChartValueList& YValues() const { return FValueLists[1]; }
   const TChartValueLists& ValueLists() const { return FValueLists; }
   // Per-point colours; empty (absent) until a point arrives with a colour of its own.
   const std::vector<TColor>& PointColors() const { return FPointColors; }

@@ -133,7 +133,8 @@ private:
 class TChartValueLists {
 public:
   int Count() const { return int(FLists.size()); }
-  TChartValueList& operator[](int index) const { return *FLists[std::size_t(index)]; }
+  TChartValueList& operator[](int index) { return *FLists[std::size_t(index)]; }
+  const TChartValueList& operator[](int index) const { return *FLists[std::size_t(index)]; }
   TChartValueList& Add(std::unique_ptr<TChartValueList> list);
 
 private:
