@@ -19,14 +19,6 @@ bool SwapsColors(TGradientDirection direction) {
          direction == gdFromTopLeft || direction == gdFromBottomLeft;
 }
 
-TRect Normalized(TRect rect) {
-  if (rect.Left > rect.Right)
-    std::swap(rect.Left, rect.Right);
-  if (rect.Top > rect.Bottom)
-    std::swap(rect.Top, rect.Bottom);
-  return rect;
-}
-
 int ChannelAt(TColor color, int shift) { return int((color >> shift) & 0xFFu); }
 
 // Hands each band to the painter, touching its colour only when the colour changes.
@@ -123,7 +115,7 @@ private:
 // Fills the shape row by row, one FillBand per run of pixels in the same band.
 void PaintFieldRamp(TRampPainter& painter, TRect rect, TColor c0, TColor c1, const TFieldShape& shape,
                     int balance) {
-  rect = Normalized(rect);
+  rect = rect.Normalized();
   const int width = rect.Right - rect.Left;
   const int height = rect.Bottom - rect.Top;
   const int bandCount = std::min(std::max(width, height), MaxRampBands);
@@ -189,7 +181,7 @@ TColor RampBandColor(TColor c0, TColor c1, int band, int bandCount, int balance)
 
 void PaintRamp(TRampPainter& painter, TRect rect, TColor first, TColor second, TGradientDirection direction,
                int balance) {
-  rect = Normalized(rect);
+  rect = rect.Normalized();
   if (SwapsColors(direction))
     std::swap(first, second);
   if (IsStraight(direction))
@@ -200,7 +192,7 @@ void PaintRamp(TRampPainter& painter, TRect rect, TColor first, TColor second, T
 
 void PaintGradient(TRampPainter& painter, const TGradientValues& gradient, const TRect& rect,
                    const TResolvedGradientColors& colors) {
-  const TRect bounds = Normalized(rect);
+  const TRect bounds = rect.Normalized();
   const TGradientDirection direction = gradient.Direction;
   const bool diagonal = direction == gdDiagonalUp || direction == gdDiagonalDown;
   if (direction == gdRadial) {
