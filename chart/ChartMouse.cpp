@@ -4,7 +4,6 @@
 #include "chart/ChartTitle.h"
 #include "chart/ZoomScrollChart.h"
 #include "chart/surface/ChartCanvas3D.h"
-#include "platform/gdi/Colors.h"
 
 #include <algorithm>
 #include <cmath>
@@ -13,12 +12,6 @@
 namespace chart {
 
 namespace {
-
-// A system colour resolved through the table, as the raster would show it.
-TColor ColorToRGB(TColor color) {
-  const gdi::TPixel pixel = gdi::ColorToPixel(color);
-  return RGB(gdi::PixelRed(pixel), gdi::PixelGreen(pixel), gdi::PixelBlue(pixel));
-}
 
 bool Between(int value, int a, int b) { return value >= std::min(a, b) && value <= std::max(a, b); }
 
@@ -138,17 +131,17 @@ void TZoomScrollChart::BeginZoomOrScroll(TMouseButton button, TShiftState shift,
 
 void TZoomScrollChart::DrawZoomRectangle() {
   TChartCanvas3D& canvas = Canvas();
-  const TColor back = ColorToRGB(BackWall().Transparent() ? Color() : BackWall().Color());
+  const TColor back = ResolveColor(BackWall().Transparent() ? Color() : BackWall().Color());
   // Not-xor with the inverse of the background shows the chosen colour where the background is.
   const TColor inverse = 0xFFFFFFu - back;
   const TChartZoomBrush* brush = FZoom.FindBrush();
   if (brush)
-    canvas.AssignBrush(*brush, ColorToRGB(brush->Color()) ^ inverse, back);
+    canvas.AssignBrush(*brush, ResolveColor(brush->Color()) ^ inverse, back);
   else
     canvas.SetBrushStyle(bsClear);
   TChartZoomPen& pen = FZoom.Pen();
   pen.SetMode(pmNotXor);
-  canvas.AssignPen(pen, ColorToRGB(pen.Color()) ^ inverse);
+  canvas.AssignPen(pen, ResolveColor(pen.Color()) ^ inverse);
   if (!brush || brush->Style() == bsClear)
     canvas.SetBackMode(bmTransparent);
   canvas.DrawRectangle(FZoom.StartX, FZoom.StartY, FZoom.EndX, FZoom.EndY);

@@ -7,8 +7,6 @@
 
 namespace chart {
 
-namespace {
-
 TColor ResolveColor(TColor color, bool monochrome) {
   const gdi::TPixel pixel = gdi::ColorToPixel(color);
   const int red = gdi::PixelRed(pixel), green = gdi::PixelGreen(pixel), blue = gdi::PixelBlue(pixel);
@@ -17,8 +15,6 @@ TColor ResolveColor(TColor color, bool monochrome) {
   const int grey = (red + green + blue) / 3;
   return RGB(grey, grey, grey);
 }
-
-} // namespace
 
 void TChartCanvas3D::DrawPolygon(std::span<const TPoint> points) { FTarget->Polygon(points); }
 

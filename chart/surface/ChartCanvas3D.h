@@ -36,6 +36,10 @@ inline constexpr int ScreenPixelsPerInch = 96;
 // Round(a * b / c) with halves away from zero, in 64 bits.
 int MulDiv(int a, int b, int c);
 
+// A colour as the raster shows it: a system colour looked up in the table, and grey when
+// monochrome.
+TColor ResolveColor(TColor color, bool monochrome = false);
+
 // The font the surface builds for each text call; set by AssignFont and ResetState.
 struct TCanvasFont {
   std::string Name = "Arial";
