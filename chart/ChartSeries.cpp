@@ -1,7 +1,5 @@
 #include "chart/ChartSeries.h"
 
-#include "chart/CustomAxisPanel.h"
-
 #include <memory>
 #include <utility>
 
@@ -17,11 +15,6 @@ void ReserveOneMore(std::vector<T>& entries) {
 }
 
 } // namespace
-
-void TCustomChartElement::RequestRepaint() const {
-  if (FParentChart)
-    FParentChart->Invalidate();
-}
 
 TChartSeries::TChartSeries() {
   FValueLists.Add(std::make_unique<TChartValueList>(this, "X")).SetOrder(loAscending);

@@ -32,6 +32,12 @@ private:
 
 } // namespace
 
+// Defined beside the panel, so that the series' own files need not know the panel's insides.
+void TCustomChartElement::RequestRepaint() const {
+  if (FParentChart)
+    FParentChart->Invalidate();
+}
+
 void TChartAxes::Add(TChartAxis& axis) {
   if (std::find(FItems.begin(), FItems.end(), &axis) == FItems.end())
     FItems.push_back(&axis);
