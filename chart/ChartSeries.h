@@ -107,13 +107,9 @@ public:
   // While updates are open, added points notify nobody; closing the last one repaints once.
   void BeginUpdate() { ++FUpdateCount; }
   void EndUpdate();
-  int UpdateCount() const { return FUpdateCount; }
 
-  const TSeriesOnBeforeAdd& OnBeforeAdd() const { return FOnBeforeAdd; }
   void SetOnBeforeAdd(TSeriesOnBeforeAdd handler) { FOnBeforeAdd = std::move(handler); }
-  const TSeriesOnAfterAdd& OnAfterAdd() const { return FOnAfterAdd; }
   void SetOnAfterAdd(TSeriesOnAfterAdd handler) { FOnAfterAdd = std::move(handler); }
-  const TSeriesOnClear& OnClearValues() const { return FOnClearValues; }
   void SetOnClearValues(TSeriesOnClear handler) { FOnClearValues = std::move(handler); }
 
   // The explicitly set colour, DefaultSeriesColor when none was set.
