@@ -1,9 +1,9 @@
 #include "app/Form1.h"
 
 #include "app/AsciiExport.h"
-#include "app/ChannelLoader.h"
 #include "app/StringTable.h"
 #include "app/reader/ReadWaveFile.h"
+#include "platform/qt/BusyCursor.h"
 #include "platform/qt/ChartWidget.h"
 #include "platform/qt/MessageBox.h"
 
@@ -124,17 +124,15 @@ void TForm1::ReadWave(const std::string& FileName, TWaveInfo& Info) {
   FLastRead = {Info.Status, std::chrono::steady_clock::now() - start};
 }
 
-void TForm1::Button1Click() {
-  TWaveInfo info;
-  if (OpenDialog1.Execute())
-    ReadWave(OpenDialog1.FileName, info);
-  FStore.WaveFileName = OpenDialog1.FileName;
-  // Without a stream (cancelled, or the reader failed before the data chunk) the store and the
-  // charts keep the previous file; the log already tells what happened.
-  if (!info.Data)
-    return;
-  const TLoadResult loaded = LoadChannels(*info.Data, FStore, *Series1, *Series2);
-  info.Data.reset();
+void TForm1::Button1Click() { LoadChosenFile(OpenDialog1.Execute()); }
+
+void TForm1::OpenWaveFile(const std::string& FileName) {
+  OpenDialog1.FileName = FileName;
+  LoadChosenFile(true);
+}
+
+void TForm1::LoadChosenFile(bool Confirmed) {
+  const TLoadResult loaded = ReadAndLoad(Confirmed);
   if (loaded.FramesInData > loaded.FramesLoaded)
     ui::ShowMessageBox("The file holds " + std::to_string(loaded.FramesInData) +
                            " frames; only the first " + std::to_string(loaded.FramesLoaded) +
@@ -142,6 +140,23 @@ void TForm1::Button1Click() {
                        ui::TMessageKind::mkInformation);
 }
 
-void TForm1::SpeedButton1Click() { SaveAsciiFile(FStore); }
+TLoadResult TForm1::ReadAndLoad(bool Confirmed) {
+  const ui::TBusyCursor busy;
+  TWaveInfo info;
+  if (Confirmed)
+    ReadWave(OpenDialog1.FileName, info);
+  FStore.WaveFileName = OpenDialog1.FileName;
+  // Without a stream (cancelled, or the reader failed before the data chunk) the store and the
+  // charts keep the previous file; the log already tells what happened.
+  if (!info.Data)
+    return {};
+  // The stream goes with info, before any message about the load is shown.
+  return LoadChannels(*info.Data, FStore, *Series1, *Series2);
+}
+
+void TForm1::SpeedButton1Click() {
+  const ui::TBusyCursor busy;
+  SaveAsciiFile(FStore);
+}
 
 } // namespace app
