@@ -5,6 +5,7 @@
 #include "app/reader/ReadWaveFile.h"
 #include "platform/qt/BusyCursor.h"
 #include "platform/qt/ChartWidget.h"
+#include "platform/qt/FileDrop.h"
 #include "platform/qt/MessageBox.h"
 
 #include <QFrame>
@@ -67,6 +68,7 @@ TForm1::TForm1(TSampleStore& Store, QWidget* parent)
   resize(1108, 535);
   move(259, 107);
   AlignControls();
+  new ui::TFileDropTarget(*this, [this](const std::string& FileName) { OpenWaveFile(FileName); });
 }
 
 TForm1::~TForm1() {
@@ -99,6 +101,10 @@ void TForm1::CreateCommandPanel() {
   Memo1->document()->setDocumentMargin(2);
   // Tab moves on to the next control instead of typing a tab character.
   Memo1->setTabChangesFocus(true);
+  // A file dropped on the log box opens like one dropped anywhere else on the window, instead of
+  // its address being typed into the box.
+  Memo1->setAcceptDrops(false);
+  Memo1->viewport()->setAcceptDrops(false);
 }
 
 void TForm1::resizeEvent(QResizeEvent*) { AlignControls(); }
