@@ -6,15 +6,14 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <optional>
+
 namespace ui {
 
-TFileDropTarget::TFileDropTarget(QWidget& Window, TOpenFunc Open)
-    : QObject(&Window), FOpen(std::move(Open)) {
-  Window.setAcceptDrops(true);
-  Window.installEventFilter(this);
-}
+namespace {
 
-std::optional<std::string> TFileDropTarget::DroppedFile(const QMimeData& Data) {
+// The path of the first dragged item when that is a local file that is not a folder.
+std::optional<std::string> DroppedFile(const QMimeData& Data) {
   const QList<QUrl> urls = Data.urls();
   if (urls.isEmpty() || !urls.constFirst().isLocalFile())
     return std::nullopt;
@@ -22,6 +21,14 @@ std::optional<std::string> TFileDropTarget::DroppedFile(const QMimeData& Data) {
   if (path.isEmpty() || QFileInfo(path).isDir())
     return std::nullopt;
   return path.toStdString();
+}
+
+} // namespace
+
+TFileDropTarget::TFileDropTarget(QWidget& Window, TOpenFunc Open)
+    : QObject(&Window), FOpen(std::move(Open)) {
+  Window.setAcceptDrops(true);
+  Window.installEventFilter(this);
 }
 
 bool TFileDropTarget::eventFilter(QObject* watched, QEvent* event) {

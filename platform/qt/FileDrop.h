@@ -5,10 +5,8 @@
 #include <QObject>
 
 #include <functional>
-#include <optional>
 #include <string>
 
-class QMimeData;
 class QWidget;
 
 namespace ui {
@@ -20,9 +18,6 @@ public:
   // Turns drops on for Window, which owns the target. Open gets the dropped file's path once the
   // drop has finished, so the program that the file came from is not kept waiting on a load.
   TFileDropTarget(QWidget& Window, TOpenFunc Open);
-
-  // The path of the first dragged item when that is a local file that is not a folder.
-  static std::optional<std::string> DroppedFile(const QMimeData& Data);
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -133,16 +133,4 @@ TEST_F(OpenFile, WhatIsNotALocalFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(Form.Memo1->toPlainText(), log);
 }
 
-TEST(DroppedFile, IsTheFirstItemWhenThatIsALocalFile) {
-  QMimeData text;
-  text.setText(QStringLiteral("/rec/a.wav"));
-  EXPECT_EQ(ui::TFileDropTarget::DroppedFile(text), std::nullopt);
-  QMimeData files;
-  files.setUrls({QUrl(QStringLiteral("file:///rec/take%201.wav")), QUrl(QStringLiteral("file:///b"))});
-  EXPECT_EQ(ui::TFileDropTarget::DroppedFile(files), "/rec/take 1.wav");
-  QMimeData remote;
-  remote.setUrls({QUrl(QStringLiteral("sftp://host/rec/a.wav"))});
-  EXPECT_EQ(ui::TFileDropTarget::DroppedFile(remote), std::nullopt);
-}
-
 } // namespace
