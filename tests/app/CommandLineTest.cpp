@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -82,7 +81,10 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutputAndAUsageErrorToStandardError)
 
   const TAnswer version = Answer({"waveview", "-v"});
   EXPECT_EQ(version.Status, 0);
-  EXPECT_TRUE(std::regex_match(version.Out, std::regex("waveview [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+  ASSERT_GE(version.Out.size(), 10u) << version.Out;
+  const std::string number = version.Out.substr(9, version.Out.size() - 10);
+  EXPECT_EQ(version.Out, "waveview " + number + "\n");
+  EXPECT_TRUE(!number.empty() && number.find_first_not_of("0123456789.") == std::string::npos)
       << version.Out;
   EXPECT_EQ(version.Err, "");
 
