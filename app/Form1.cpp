@@ -1,10 +1,11 @@
 #include "app/Form1.h"
 
 #include "app/AsciiExport.h"
-#include "app/ChannelLoader.h"
 #include "app/StringTable.h"
 #include "app/reader/ReadWaveFile.h"
+#include "ui/BusyCursor.h"
 #include "ui/ChartWidget.h"
+#include "ui/FileDrop.h"
 #include "ui/MessageBox.h"
 
 #include <QFrame>
@@ -67,6 +68,7 @@ TForm1::TForm1(TSampleStore& Store, QWidget* parent)
   resize(1108, 535);
   move(259, 107);
   AlignControls();
+  new ui::TFileDropTarget(*this, [this](const std::string& FileName) { OpenWaveFile(FileName); });
 }
 
 TForm1::~TForm1() {
@@ -99,6 +101,10 @@ void TForm1::CreateCommandPanel() {
   Memo1->document()->setDocumentMargin(2);
   // Tab moves on to the next control instead of typing a tab character.
   Memo1->setTabChangesFocus(true);
+  // A file dropped on the log box opens like one dropped anywhere else on the window, instead of
+  // its address being typed into the box.
+  Memo1->setAcceptDrops(false);
+  Memo1->viewport()->setAcceptDrops(false);
 }
 
 void TForm1::resizeEvent(QResizeEvent*) { AlignControls(); }
@@ -124,17 +130,15 @@ void TForm1::ReadWave(const std::string& FileName, reader::TWaveInfo& Info) {
   FLastRead = {Info.Status, std::chrono::steady_clock::now() - start};
 }
 
-void TForm1::Button1Click() {
-  reader::TWaveInfo info;
-  if (OpenDialog1.Execute())
-    ReadWave(OpenDialog1.FileName, info);
-  FStore.WaveFileName = OpenDialog1.FileName;
-  // Without a stream (cancelled, or the reader failed before the data chunk) the store and the
-  // charts keep the previous file; the log already tells what happened.
-  if (!info.Data)
-    return;
-  const TLoadResult loaded = LoadChannels(*info.Data, FStore, *Series1, *Series2);
-  info.Data.reset();
+void TForm1::Button1Click() { LoadChosenFile(OpenDialog1.Execute()); }
+
+void TForm1::OpenWaveFile(const std::string& FileName) {
+  OpenDialog1.FileName = FileName;
+  LoadChosenFile(true);
+}
+
+void TForm1::LoadChosenFile(bool Confirmed) {
+  const TLoadResult loaded = ReadAndLoad(Confirmed);
   if (loaded.FramesInData > loaded.FramesLoaded)
     ui::ShowMessageBox("The file holds " + std::to_string(loaded.FramesInData) +
                            " frames; only the first " + std::to_string(loaded.FramesLoaded) +
@@ -142,6 +146,23 @@ void TForm1::Button1Click() {
                        ui::TMessageKind::mkInformation);
 }
 
-void TForm1::SpeedButton1Click() { SaveAsciiFile(FStore); }
+TLoadResult TForm1::ReadAndLoad(bool Confirmed) {
+  const ui::TBusyCursor busy;
+  reader::TWaveInfo info;
+  if (Confirmed)
+    ReadWave(OpenDialog1.FileName, info);
+  FStore.WaveFileName = OpenDialog1.FileName;
+  // Without a stream (cancelled, or the reader failed before the data chunk) the store and the
+  // charts keep the previous file; the log already tells what happened.
+  if (!info.Data)
+    return {};
+  // The stream goes with info, before any message about the load is shown.
+  return LoadChannels(*info.Data, FStore, *Series1, *Series2);
+}
+
+void TForm1::SpeedButton1Click() {
+  const ui::TBusyCursor busy;
+  SaveAsciiFile(FStore);
+}
 
 } // namespace app

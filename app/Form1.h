@@ -2,6 +2,7 @@
 // and the handlers of the "ReadWF" and " SaveASCII File" buttons.
 #pragma once
 
+#include "app/ChannelLoader.h"
 #include "app/OpenDialog.h"
 #include "app/SampleStore.h"
 
@@ -55,6 +56,9 @@ public:
 
   void Button1Click();
   void SpeedButton1Click();
+  // Loads FileName as if it had been chosen in OpenDialog1 after pressing "ReadWF"; the dialog
+  // then starts from it. Used for a file named on the command line or dropped on the window.
+  void OpenWaveFile(const std::string& FileName);
 
   TSampleStore& Store() const { return FStore; }
   const TReadReport& LastRead() const { return FLastRead; }
@@ -68,6 +72,9 @@ private:
   void CreateCharts();
   void AlignControls();
   void ReadWave(const std::string& FileName, reader::TWaveInfo& Info);
+  // The rest of "ReadWF" once the dialog has been answered.
+  void LoadChosenFile(bool Confirmed);
+  TLoadResult ReadAndLoad(bool Confirmed);
 
   TSampleStore& FStore;
   TReadReport FLastRead;
