@@ -123,7 +123,7 @@ void TChartSeries::ClearPoints() {
   if (FOnClearValues)
     FOnClearValues(*this);
   NotifyDependents(seClear, -1);
-  if (Active() && ParentChart())
+  if (Active() && ParentChart() && !ParentChart()->Destroying())
     RequestRepaint();
 }
 

@@ -57,7 +57,7 @@ TCustomAxisPanel::TCustomAxisPanel()
     Axes.Add(*axis);
 }
 
-TCustomAxisPanel::~TCustomAxisPanel() = default;
+TCustomAxisPanel::~TCustomAxisPanel() { FDestroying = true; }
 
 void TCustomAxisPanel::AppendSeries(std::unique_ptr<TChartSeries> series) { FSeries.push_back(std::move(series)); }
 
