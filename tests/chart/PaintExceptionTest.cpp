@@ -53,10 +53,12 @@ private:
 };
 
 // Paints `broken` once with a failing allocation in the middle of its series' drawing, applies
-// `change` to it and to a fresh chart, and compares their next paints.
+// `change` to it and to a fresh chart, and compares their windows after the next paint and
+// `afterPaint`.
 template <class Series>
 void ExpectCleanAfterFailedPaint(const std::function<void(Series&)>& setup,
-                                 const std::function<void(Series&)>& change) {
+                                 const std::function<void(Series&)>& change,
+                                 const std::function<void(Series&)>& afterPaint = [](Series&) {}) {
   TPaintedChart<Series> broken;
   setup(broken.TheSeries());
   // The buffer and the window image exist before the failing paint; only the summary is new.
@@ -68,12 +70,14 @@ void ExpectCleanAfterFailedPaint(const std::function<void(Series&)>& setup,
   }
   change(broken.TheSeries());
   broken.Paint();
+  afterPaint(broken.TheSeries());
 
   TPaintedChart<Series> fresh;
   setup(fresh.TheSeries());
   fresh.AddPoints();
   change(fresh.TheSeries());
   fresh.Paint();
+  afterPaint(fresh.TheSeries());
   EXPECT_TRUE(broken.Pixels() == fresh.Pixels());
 }
 
@@ -86,12 +90,15 @@ TEST(PaintException, TheNextPaintIsAFreshChartsWhateverPassFailed) {
         series.Shadow().SetColor(clRed);
       },
       [](TLineSeries& series) { series.Shadow().SetVisible(false); });
-  // The fast pen was on when the paint failed: once the pen is off, skipped points stay skipped.
-  ExpectCleanAfterFailedPaint<TFastLineSeries>([](TFastLineSeries& series) { series.SetFastPen(true); },
-                                               [](TFastLineSeries& series) {
-                                                 series.SetFastPen(false);
-                                                 series.SetDrawAllPoints(false);
-                                               });
+  // The fast pen was on when the paint failed: with the pen off, a point added in real time
+  // must still reach the window instead of the buffer the failed paint drew into.
+  ExpectCleanAfterFailedPaint<TFastLineSeries>(
+      [](TFastLineSeries& series) { series.SetFastPen(true); },
+      [](TFastLineSeries& series) { series.SetFastPen(false); },
+      [](TFastLineSeries& series) {
+        series.SetAutoRepaint(false);
+        series.AddPoint(PointCount + 20000, 1.5, "", DefaultSeriesColor);
+      });
 }
 
 } // namespace
