@@ -1,54 +1,23 @@
 // libFuzzer entry point: feeds each input to the real reader through a real file descriptor and
 // checks that what comes back could only have come from that input.
-#include <sys/mman.h>
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/reader/ReadWaveFile.h"
+#include "fuzz/FuzzInputFile.h"
 
 namespace {
+
+using fuzzinput::Check;
 
 class TListLog : public TWaveLog {
 public:
   std::vector<std::string> Lines;
   void AppendLine(const std::string& line) override { Lines.push_back(line); }
 };
-
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "broken invariant: %s\n", what);
-    std::abort();
-  }
-}
-
-// An in-memory file reached through /proc, so the reader opens, seeks and reads exactly as it
-// does on disk without the fuzzer writing to the disk for every input.
-struct TInputFile {
-  int Handle;
-  std::string Path;
-};
-
-const TInputFile& InputFile() {
-  static const TInputFile file = [] {
-    const int handle = ::memfd_create("wave-input", 0);
-    Check(handle >= 0, "memfd_create");
-    return TInputFile{handle, "/proc/self/fd/" + std::to_string(handle)};
-  }();
-  return file;
-}
-
-void WriteInput(const std::uint8_t* data, std::size_t size) {
-  const int handle = InputFile().Handle;
-  Check(::ftruncate(handle, 0) == 0, "ftruncate");
-  Check(::pwrite(handle, data, size, 0) == static_cast<ssize_t>(size), "pwrite");
-}
 
 // Plain decimal: no leading zero or plus sign, a minus only where the field is signed.
 bool IsDecimal(std::string_view text, bool isSigned, long long low, long long high) {
@@ -126,10 +95,10 @@ void CheckResult(const std::uint8_t* data, std::size_t size, const TWaveInfo& in
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  WriteInput(data, size);
+  const std::string& path = fuzzinput::WriteInput(data, size);
   TWaveInfo info;
   TListLog log;
-  ReadWaveFile(InputFile().Path, info, log);
+  ReadWaveFile(path, info, log);
   CheckResult(data, size, info, log.Lines);
   return 0;
 }
