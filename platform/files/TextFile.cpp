@@ -21,8 +21,9 @@ namespace {
   throw EFileError("Cannot create file \"" + FileName + "\": not a regular file");
 }
 
-// Opens without truncating and without waiting, so nothing is lost or blocked before the file
-// type is known; the name is looked at first so that no device is ever opened.
+// Opens without truncating and without waiting (on a regular file O_NONBLOCK changes nothing),
+// so nothing is lost or blocked before the file type is known; the name is looked at first so
+// that no device is opened at all.
 int OpenRegularForWriting(const std::string& FileName) {
   struct stat info {};
   if (::stat(FileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
