@@ -27,11 +27,14 @@ constexpr int Chart1Height = 296;
 
 // The reader's lines go to the end of the log box, one line each. Identifier lines carry the
 // file's raw bytes, which need not be UTF-8: each byte shows as one character, none is lost.
+// CR and LF would break the line in two, so they show as their visible symbols.
 class TMemoLog final : public reader::TWaveLog {
 public:
   explicit TMemoLog(QPlainTextEdit& Memo) : FMemo(Memo) {}
   void AppendLine(const std::string& line) override {
-    FMemo.appendPlainText(QString::fromLatin1(line.data(), qsizetype(line.size())));
+    QString text = QString::fromLatin1(line.data(), qsizetype(line.size()));
+    text.replace(QChar(u'\r'), QChar(0x240D)).replace(QChar(u'\n'), QChar(0x240A));
+    FMemo.appendPlainText(text);
   }
 
 private:

@@ -58,6 +58,8 @@ public:
   double PixelToValue(int pixel) const {
     if (AxisLength < 1)
       return 0;
+    if (RangeIsZero)
+      return FValueBase;
     const double d = (double(pixel) - FPixelBase) * WorkRange / AxisLength;
     return FValueBase + FValueSign * d;
   }
@@ -65,9 +67,14 @@ public:
 private:
   void Refresh() {
     WorkRange = WorkMaximum - WorkMinimum;
-    RangeIsZero = WorkRange == 0;
-    PixelsPerUnit = RangeIsZero ? 0 : AxisLength / WorkRange;
-    FMinimumExt = WorkMinimum;
+    const double scale = WorkRange == 0 ? 0 : AxisLength / WorkRange;
+    // A range too narrow for its scale to be finite, or too wide to be measured, has no scale to
+    // place values by: it maps as a zero range does, every value at the centre. Measured from 0
+    // there, no distance to a value overflows into a NaN offset.
+    RangeIsZero = WorkRange == 0 || !std::isfinite(WorkRange) || !std::isfinite(scale);
+    PixelsPerUnit = RangeIsZero ? 0 : scale;
+    FOrigin = RangeIsZero ? 0 : WorkMinimum;
+    FMinimumExt = FOrigin;
     // Whether the screen coordinate grows with the value: right for horizontal, up for vertical.
     const bool growsFromStart = FHorizontal != FInverted;
     FBase = RangeIsZero ? CenterPixel : growsFromStart ? StartPixel : EndPixel;
@@ -83,7 +90,7 @@ private:
   // formed. This keeps the common case to plain double arithmetic.
   template <bool RoundExtended>
   int Map(double value) const {
-    const double d = ClampOffset((value - WorkMinimum) * FScaleDouble);
+    const double d = ClampOffset((value - FOrigin) * FScaleDouble);
     const double rounded = (d + RoundingBias) - RoundingBias; // halves to even
     if (std::fabs(std::fabs(d - rounded) - 0.5) <= std::fabs(d) * NearHalf) [[unlikely]]
       return Place(ClampOffset(ExtendedRound<RoundExtended>(value)));
@@ -116,6 +123,7 @@ private:
 
   bool FHorizontal = true;
   bool FInverted = false;
+  double FOrigin = 0;
   long double FMinimumExt = 0;
   long double FScale = 0;
   double FScaleDouble = 0;

@@ -98,17 +98,17 @@ double StepForLabels(const TLabelStepQuery& query, double increment, int maxLabe
   const double range = query.WorkMaximum - query.WorkMinimum;
   double step = InitialStep(query, increment, range, maxLabels);
   if (query.LabelsSeparation > 0) {
-    std::int64_t count = std::int64_t(maxLabels) + 1;
     do {
       const double c = range / step;
-      if (std::fabs(c) < 2147483647.0) {
-        count = RoundHalfEven(c);
-        if (count > maxLabels)
-          step = NiceStep(step);
-      } else {
-        step = NiceStep(step);
-      }
-    } while (count > maxLabels && !(step > range) && !std::isinf(step));
+      if (std::fabs(c) < 2147483647.0 && RoundHalfEven(c) <= maxLabels)
+        break;
+      // Scaling a subnormal step up and back down may give it back no larger: the search
+      // would never end. A NaN step moves on to 1 and grows from there.
+      const double next = NiceStep(step);
+      if (next <= step)
+        break;
+      step = next;
+    } while (!(step > range) && !std::isinf(step));
   }
   return std::isinf(step) ? range : std::max(MinimumStep, step);
 }

@@ -139,6 +139,10 @@ void TChartAxis::PlaceAxis() {
 }
 
 void TChartAxis::ApplyAxisMargins(int left, int top, int right, int bottom) {
+  // A range too narrow or too wide for a finite scale has no pixel that tells a value: it keeps
+  // its ends.
+  if (FMapping.RangeIsZero && FMapping.WorkRange != 0)
+    return;
   const int s0 = StartPixel();
   const int e0 = EndPixel();
   const int startMargin = FHorizontal ? left : top;

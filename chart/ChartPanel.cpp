@@ -106,6 +106,7 @@ void TCustomChartPanel::DrawChart(const TRect& rect) {
   RecalcPlotSize();
   InternalDraw(PanelBounds);
   FCanvas->PresentBuffer(window, rect, FHost && FHost->HasParentWindow());
+  BufferRepainted();
 }
 
 int TCustomChartPanel::FrameWidth() const {

@@ -103,8 +103,8 @@ public:
 protected:
   // The chart's own drawing between BeginDraw and PresentBuffer, with PlotRect already framed.
   virtual void InternalDraw(const TRect& bounds) = 0;
-  // A paint message that only copied the buffer to the window; what was drawn on the window
-  // outside a paint must be drawn again.
+  // The window shows the finished picture again, drawn anew or copied from the buffer: what is
+  // drawn on the window outside a paint goes back on top of it.
   virtual void BufferRepainted() {}
 
   // PlotRect := PanelBounds less the margins and the frame of bevels and border.

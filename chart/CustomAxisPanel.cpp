@@ -34,7 +34,8 @@ private:
 
 // Defined beside the panel, so that the series' own files need not know the panel's insides.
 void TCustomChartElement::RequestRepaint() const {
-  if (FParentChart)
+  // A chart going away with its series: nothing they do on the way asks for a repaint.
+  if (FParentChart && !FParentChart->Destroying())
     FParentChart->Invalidate();
 }
 
@@ -63,7 +64,7 @@ TCustomAxisPanel::TCustomAxisPanel()
     Axes.Add(*axis);
 }
 
-TCustomAxisPanel::~TCustomAxisPanel() = default;
+TCustomAxisPanel::~TCustomAxisPanel() { FDestroying = true; }
 
 void TCustomAxisPanel::AppendSeries(std::unique_ptr<TChartSeries> series) { FSeries.push_back(std::move(series)); }
 

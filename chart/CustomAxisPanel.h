@@ -68,6 +68,9 @@ public:
   // The smallest or largest value of the series attached to the axis; 0 when none has points.
   double SeriesExtreme(const TChartAxis& axis, bool minimum, bool horizontal) const;
 
+  // The chart is going away with its series: nothing they do on the way asks for a repaint.
+  bool Destroying() const { return FDestroying; }
+
 protected:
   // Appends a series that has already been told its chart.
   void AppendSeries(std::unique_ptr<TChartSeries> series);
@@ -94,6 +97,7 @@ private:
   std::unique_ptr<TChartAxis> FDepthTopAxis;
   // After the axes, so the series die first: they may refer to their axes until then.
   std::vector<std::unique_ptr<TChartSeries>> FSeries;
+  bool FDestroying = false;
   bool FAxisVisible = true;
   bool FAxisBehind = true;
   bool FClipPoints = true;

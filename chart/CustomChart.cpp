@@ -37,7 +37,6 @@ void TCustomChart::InternalDraw(const TRect& bounds) {
   ApplyAxesMargins();
   DrawBackWall();
   PaintAxesAndSeries();
-  DrawZoomRectangleStep();
   Canvas().ResetState();
   Fire(OnAfterDraw);
 }

@@ -48,8 +48,6 @@ public:
 protected:
   void InternalDraw(const TRect& bounds) override;
   virtual void PrepareJoiningSeries(TChartSeries&) {}
-  // An active zoom drag redraws its rectangle over the finished picture.
-  virtual void DrawZoomRectangleStep() {}
 
 private:
   void DrawTitles();

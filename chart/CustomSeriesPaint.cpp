@@ -4,6 +4,7 @@
 
 #include "chart/CustomAxisPanel.h"
 #include "chart/ChartAxis.h"
+#include "chart/ScopedValue.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
@@ -87,27 +88,23 @@ void TCustomSeries::PaintValues() {
 }
 
 void TCustomSeries::DrawShadowPass(const TChartShadow& shadow, int sign) {
-  FPassColor = shadow.Color();
+  const TScopedValue passColor(FPassColor, shadow.Color());
   DrawValuesPass(sign * shadow.HorizSize(), sign * shadow.VertSize());
-  FPassColor = clNone;
 }
 
 // Under the line: the same pen, wider by the outline on both sides, in the outline colour.
 void TCustomSeries::DrawOutLinePass() {
   FPassPen.Assign(LinePen());
   FPassPen.SetWidth(2 * LinePen().Width() + FOutLine.Width());
-  FPassColor = FOutLine.Color();
-  FSegmentPen = &FPassPen;
+  const TScopedValue passColor(FPassColor, FOutLine.Color());
+  const TScopedValue segmentPen(FSegmentPen, &FPassPen);
   DrawValuesPass(0, 0);
-  FSegmentPen = nullptr;
-  FPassColor = clNone;
 }
 
 void TCustomSeries::DrawValuesPass(int offsetX, int offsetY) {
-  FPassOffsetX = offsetX;
-  FPassOffsetY = offsetY;
-  if (!FSegmentPen)
-    FSegmentPen = &LinePen();
+  const TScopedValue passOffsetX(FPassOffsetX, offsetX);
+  const TScopedValue passOffsetY(FPassOffsetY, offsetY);
+  const TScopedValue segmentPen(FSegmentPen, FSegmentPen ? FSegmentPen : &LinePen());
   if (GetHorizAxis()->Inverted()) {
     for (int i = FLastVisible; i >= FFirstVisible; --i)
       PaintValue(i);
@@ -117,9 +114,6 @@ void TCustomSeries::DrawValuesPass(int offsetX, int offsetY) {
       for (int i = FFirstVisible + 1; i <= FLastVisible; ++i)
         PaintValue(i);
   }
-  if (FSegmentPen == &LinePen())
-    FSegmentPen = nullptr;
-  FPassOffsetX = FPassOffsetY = 0;
 }
 
 // With one colour, no nulls, no stairs and a plain pen, the segments from point `first` on make

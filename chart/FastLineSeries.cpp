@@ -20,6 +20,31 @@ struct TFastLineSink {
   void LineTo(int x, int y) { Canvas.FastLineTo(x, y); }
 };
 
+// The canvas' fast line drawing, on for one paint and off again however the paint ends.
+class TFastPenScope {
+public:
+  TFastPenScope(TChartCanvas3D& canvas, bool& active, bool fastPen)
+      : FCanvas(canvas), FActive(active), FFastPen(fastPen) {
+    if (FFastPen && !FActive) {
+      FCanvas.BeginFastDraw();
+      FActive = true;
+    }
+  }
+  ~TFastPenScope() {
+    if (FFastPen) {
+      FCanvas.EndFastDraw();
+      FActive = false;
+    }
+  }
+  TFastPenScope(const TFastPenScope&) = delete;
+  TFastPenScope& operator=(const TFastPenScope&) = delete;
+
+private:
+  TChartCanvas3D& FCanvas;
+  bool& FActive;
+  bool FFastPen;
+};
+
 } // namespace
 
 TFastLineSeries::TFastLineSeries() {
@@ -88,17 +113,10 @@ void TFastLineSeries::PaintValues() {
     FRunMinY = FRunMaxY = FLastY;
     FRunHasMinMax = false;
   }
-  if (FFastPen && !FFastPenActive) {
-    canvas.BeginFastDraw();
-    FFastPenActive = true;
-  }
+  const TFastPenScope fastPen(canvas, FFastPenActive, FFastPen);
   if (!DrawColumns(start))
     for (int i = start + 1; i <= FLastVisible; ++i)
       PaintValue(i);
-  if (FFastPen) {
-    canvas.EndFastDraw();
-    FFastPenActive = false;
-  }
 }
 
 // Every point drawn, no stairs, no point that changes the line (a null with tnIgnore is drawn

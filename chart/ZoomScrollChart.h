@@ -115,7 +115,8 @@ public:
   // Legend and series never answer here: the legend is not drawn and series take no clicks.
   TChartClickedPart ClickedPart(int x, int y);
   void BeginZoomOrScroll(TMouseButton button, TShiftState shift, int x, int y);
-  // Not-xor outline (and fill): drawing the same rectangle twice restores the picture.
+  // Not-xor outline (and fill) on the window, never in the buffer: drawing the same rectangle
+  // twice restores the picture. Leaves the surface's state as a paint leaves it.
   void DrawZoomRectangle();
   void ZoomToRectangle();
   void ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, const TAxisRange& left, const TAxisRange& right);
@@ -124,10 +125,8 @@ public:
   void WheelScroll(bool up);
 
 protected:
-  // A paint during a zoom drag draws the rectangle over the finished picture.
-  void DrawZoomRectangleStep() override;
-  // A copy of a buffer that never saw the rectangle wipes it off the window: draw it back, or the
-  // next mouse move would take its erasing pass for a new rectangle.
+  // A paint wipes the rectangle off the window: draw it back, or the next mouse move would take
+  // its erasing pass for a new rectangle.
   void BufferRepainted() override;
 
 private:
@@ -158,8 +157,6 @@ private:
   bool FMustSaveScales = true;
   bool FHasZoom = false;
   std::vector<TZoomSnapshot> FZoomHistory;
-  // A paint during the drag left the rectangle in the off-screen buffer too.
-  bool FRectangleInBuffer = false;
   int FWheelDelta = 0;
 };
 

@@ -145,17 +145,11 @@ void TZoomScrollChart::DrawZoomRectangle() {
   if (!brush || brush->Style() == bsClear)
     canvas.SetBackMode(bmTransparent);
   canvas.DrawRectangle(FZoom.StartX, FZoom.StartY, FZoom.EndX, FZoom.EndY);
-}
-
-void TZoomScrollChart::DrawZoomRectangleStep() {
-  if (!FZoom.Dragging)
-    return;
-  DrawZoomRectangle();
-  FRectangleInBuffer = Canvas().Buffered();
+  canvas.ResetState();
 }
 
 void TZoomScrollChart::BufferRepainted() {
-  if (FZoom.Dragging && !FRectangleInBuffer)
+  if (FZoom.Dragging)
     DrawZoomRectangle();
 }
 
@@ -240,11 +234,6 @@ void TZoomScrollChart::MouseUp(TMouseButton button, TShiftState shift, int x, in
 void TZoomScrollChart::EndZoomDrag(int x, int y) {
   FZoom.Dragging = false;
   ToggleZoomRectangleOnWindow();
-  Canvas().SetPenMode(pmCopy);
-  // The buffer would otherwise bring the erased rectangle back at the next expose.
-  if (FRectangleInBuffer)
-    Canvas().InvalidateBuffer();
-  FRectangleInBuffer = false;
   if (FZoom.Direction() != tzdVertical)
     FZoom.EndX = x;
   if (FZoom.Direction() != tzdHorizontal)

@@ -1,30 +1,24 @@
 // libFuzzer entry point: feeds each input to the real reader as an in-memory byte source and
 // checks that what comes back could only have come from that input.
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "app/reader/ReadWaveFile.h"
+#include "fuzz/FuzzCheck.h"
 #include "platform/files/MemorySource.h"
 
 namespace {
+
+using fuzzcheck::Check;
 
 class TListLog : public reader::TWaveLog {
 public:
   std::vector<std::string> Lines;
   void AppendLine(const std::string& line) override { Lines.push_back(line); }
 };
-
-void Check(bool condition, const char* what) {
-  if (!condition) {
-    std::fprintf(stderr, "broken invariant: %s\n", what);
-    std::abort();
-  }
-}
 
 // Plain decimal: no leading zero or plus sign, a minus only where the field is signed.
 bool IsDecimal(std::string_view text, bool isSigned, long long low, long long high) {

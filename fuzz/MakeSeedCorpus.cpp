@@ -1,5 +1,6 @@
 // Writes the fuzzer's seed corpus: small valid WAVE files and the odd shapes the reader has to
 // survive, one file each, into the folder named on the command line.
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +14,15 @@ using namespace wavebytes;
 
 namespace {
 
+// Enough frames for the charts to draw many points per pixel column at the small size: a sawtooth
+// on the left, a square wave at full scale on the right.
+std::string ManyFrames() {
+  std::string bytes;
+  for (int i = 0; i < 600; ++i)
+    bytes += Le16(static_cast<std::uint16_t>(i * 97)) + Le16(i % 50 < 25 ? 0x7FFF : 0x8000);
+  return bytes;
+}
+
 std::vector<std::pair<std::string, std::string>> Seeds() {
   const std::string fmt = Chunk("fmt ", FormatBody(2, 44100, 16));
   const std::string data = Chunk("data", std::string("\x01\x00\xff\xff\x00\x80\xff\x7f", 8));
@@ -21,6 +31,7 @@ std::vector<std::pair<std::string, std::string>> Seeds() {
       Chunk("fmt ", FormatBody(2, 48000, 24, 0xFFFE) + Le16(22) + std::string(22, '\x01'));
   return {
       {"pcm.wav", RiffFile(fmt + data)},
+      {"many-frames.wav", RiffFile(fmt + Chunk("data", ManyFrames()))},
       {"list-before-fmt.wav", RiffFile(list + fmt + data)},
       {"list-after-fmt.wav", RiffFile(fmt + list + data)},
       {"odd-body.wav", RiffFile(Chunk("odd ", "abc") + fmt + Chunk("data", "xyz"))},

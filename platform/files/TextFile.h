@@ -13,7 +13,7 @@ class TTextFile {
 public:
   static constexpr std::size_t BufferSize = 1 << 20;
 
-  // Creates the file, replacing any file of that name.
+  // Creates the file, replacing any regular file of that name; refuses any other kind of file.
   explicit TTextFile(std::string FileName);
   // Closes without reporting; call Close() to learn whether the data reached the file.
   ~TTextFile();
@@ -32,8 +32,8 @@ private:
   void Flush();
 
   std::string FFileName;
-  int FHandle = -1;
   std::unique_ptr<char[]> FBuffer;
+  int FHandle = -1;
   std::size_t FUsed = 0;
 };
 

@@ -1,10 +1,14 @@
 #include "app/AsciiExport.h"
 #include "platform/files/FileError.h"
 #include "tests/app/FormFixture.h"
+#include "tests/platform/files/PipeRescue.h"
 
 #include <QDir>
 
+#include <cstring>
 #include <string>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -71,6 +75,33 @@ TEST_F(FormFixture, ExportFailureNamesTheFileInAMessageBoxAndChangesNothing) {
   Store.WaveFileName = PathOf("rec.wav");
   QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
   EXPECT_EQ(ReadFile(PathOf("rec_out.dat")), " 5 6\r\n");
+}
+
+// A pipe or a folder where the dump goes gets a message box at once, not a window that waits
+// for a reader; a link to a regular file is written through.
+TEST_F(FormFixture, ExportOntoAPipeOrFolderNamesTheFileAtOnceAndTheWindowGoesOn) {
+  Load(testsupport::SampleBytes({5, 6}), "rec.wav");
+  const std::string target = PathOf("rec_out.dat");
+  ASSERT_EQ(::mkfifo(target.c_str(), 0600), 0);
+  TPipeRescue rescue(target);
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_FALSE(rescue.Finish()) << "the export waited for a reader of the pipe";
+  ASSERT_EQ(Messages.size(), 1u);
+  EXPECT_EQ(Messages[0], "Cannot create file \"" + target + "\": not a regular file");
+
+  ASSERT_EQ(::unlink(target.c_str()), 0);
+  ASSERT_TRUE(QDir().mkdir(QString::fromStdString(target)));
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  ASSERT_EQ(Messages.size(), 2u);
+  EXPECT_EQ(Messages[1], "Cannot create file \"" + target + "\": " + std::strerror(EISDIR));
+  EXPECT_TRUE(QDir(QString::fromStdString(target)).isEmpty());
+
+  ASSERT_TRUE(QDir().rmdir(QString::fromStdString(target)));
+  testsupport::WriteFile(PathOf("real.dat"), std::string(100, 'x'));
+  ASSERT_EQ(::symlink(PathOf("real.dat").c_str(), target.c_str()), 0);
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(Messages.size(), 2u);
+  EXPECT_EQ(ReadFile(PathOf("real.dat")), " 5 6\r\n");
 }
 
 TEST(SaveAsciiFile, LongExportsMatchLineByLineFormatting) {

@@ -1,6 +1,10 @@
+#include "app/reader/ReadWaveFile.h"
 #include "tests/app/FormFixture.h"
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
+
+#include <algorithm>
 
 namespace {
 
@@ -43,6 +47,39 @@ TEST_F(FormFixture, ChunkIdentifiersShowEachByteAsOneCharacter) {
   });
   QTest::mouseClick(Form.Button1, Qt::LeftButton);
   EXPECT_EQ(Form.Memo1->toPlainText().split('\n').at(3), QString::fromUtf8("f\u00E9t "));
+}
+
+// Identifier bytes go to the log box one line per reader line: CR and LF as their visible
+// symbols, every other byte from 1 to 255 as the one character it always was.
+TEST_F(FormFixture, IdentifiersWithLineBreaksKeepTheReadersLineCount) {
+  using namespace wavebytes;
+  std::string chunks = Chunk("a\nb ", "") + Chunk("da\rt", "");
+  for (int byte = 1; byte < 256; byte += 4) {
+    std::string id;
+    for (int i = 0; i < 4; ++i)
+      id += char(std::min(byte + i, 255));
+    chunks += Chunk(id, "");
+  }
+  testsupport::WriteFile(PathOf("breaks.wav"),
+                         RiffFile(chunks + Chunk("fmt ", FormatBody(2, 44100, 16)) +
+                                  Chunk("data", SampleBytes({1, 2}))));
+  struct TRecordingLog final : reader::TWaveLog {
+    std::vector<std::string> Lines;
+    void AppendLine(const std::string& line) override { Lines.push_back(line); }
+  } readerLog;
+  reader::TWaveInfo info;
+  reader::ReadWaveFile(PathOf("breaks.wav"), info, readerLog);
+  ASSERT_EQ(info.Status, 0);
+
+  PressReadWF(PathOf("breaks.wav"));
+  ASSERT_EQ(Form.Memo1->blockCount(), int(readerLog.Lines.size()));
+  for (int i = 0; i < Form.Memo1->blockCount(); ++i) {
+    QString expected = QString::fromLatin1(readerLog.Lines[std::size_t(i)]);
+    expected.replace(QChar(u'\r'), QChar(0x240D)).replace(QChar(u'\n'), QChar(0x240A));
+    EXPECT_EQ(Form.Memo1->document()->findBlockByNumber(i).text(), expected) << "line " << i;
+  }
+  EXPECT_EQ(Form.Memo1->document()->findBlockByNumber(3).text(), QString::fromUtf8("a\u240Ab "));
+  EXPECT_EQ(Form.Memo1->document()->findBlockByNumber(5).text(), QString::fromUtf8("da\u240Dt"));
 }
 
 TEST_F(FormFixture, FramesAreFourBytesWhateverTheLengthAndSignExtended) {

@@ -90,6 +90,65 @@ TEST_F(MouseZoom, ShortDragsLeaveTheWindowImageAsItWas) {
   EXPECT_TRUE(pixels() == before);
 }
 
+// Pixels of the window image that differ from `clean` must all lie on the outline of the
+// rectangle from `a` to `b`, and there must be some.
+void ExpectOnlyTheRectangle(const gdi::TGdiBitmap& image, const std::vector<std::uint32_t>& clean, QPoint a,
+                            QPoint b) {
+  const QRect outline = QRect(a, b).normalized().adjusted(0, 0, -1, -1);
+  int changed = 0, stray = 0;
+  for (int y = 0; y < image.Height(); ++y)
+    for (int x = 0; x < image.Width(); ++x) {
+      if (image.Pixel(x, y) == clean[std::size_t(y) * std::size_t(image.Width()) + std::size_t(x)])
+        continue;
+      ++changed;
+      const bool onEdge = x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
+      stray += !(onEdge && outline.contains(x, y));
+    }
+  EXPECT_GT(changed, 0) << "no rectangle";
+  EXPECT_EQ(stray, 0) << "pixels changed off the current rectangle";
+}
+
+// Whatever repaints come during a drag, the window shows one rectangle where the mouse is, and
+// none once the button is up, even after a drag too short to zoom.
+TEST_F(MouseZoom, TheWindowShowsOneRectangleAtTheMouseWhateverRepaintsCome) {
+  ui::TChartWidget* widget = Form.Chart1;
+  chart::TChart& chart = ChartOf(widget);
+  const gdi::TGdiBitmap& image = widget->WindowImage();
+  const auto pixels = [&] {
+    return std::vector<std::uint32_t>(image.Pixels(), image.Pixels() + image.Width() * image.Height());
+  };
+  const auto fullRepaint = [&] {
+    chart.Invalidate();
+    widget->repaint();
+  };
+  const auto expose = [&] { widget->repaint(); };
+  const std::vector<std::uint32_t> clean = pixels();
+  const QPoint start = At(widget, 0.2, 0.2);
+
+  QTest::mousePress(widget, Qt::LeftButton, Qt::NoModifier, start);
+  QTest::mouseMove(widget, At(widget, 0.4, 0.5));
+  fullRepaint();
+  ExpectOnlyTheRectangle(image, clean, start, At(widget, 0.4, 0.5));
+  QTest::mouseMove(widget, At(widget, 0.5, 0.6));
+  expose();
+  ExpectOnlyTheRectangle(image, clean, start, At(widget, 0.5, 0.6));
+  QTest::mouseMove(widget, At(widget, 0.6, 0.7));
+  ExpectOnlyTheRectangle(image, clean, start, At(widget, 0.6, 0.7));
+  fullRepaint();
+  expose();
+  QTest::mouseMove(widget, At(widget, 0.3, 0.4));
+  ExpectOnlyTheRectangle(image, clean, start, At(widget, 0.3, 0.4));
+  // Back to the start: too short to zoom, and the outline goes with the release.
+  QTest::mouseMove(widget, start + QPoint(10, 10));
+  fullRepaint();
+  QTest::mouseRelease(widget, Qt::LeftButton, Qt::NoModifier, start + QPoint(10, 10));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(chart.BottomAxis().Automatic());
+  EXPECT_TRUE(pixels() == clean) << "an outline stayed after a drag too short to zoom";
+  expose();
+  EXPECT_TRUE(pixels() == clean) << "the buffer brought an outline back";
+}
+
 TEST_F(MouseZoom, RightDragScrollsWithCaptureAndOnlyItsOwnChart) {
   ui::TChartWidget* widget = Form.Chart2;
   chart::TChart& chart = ChartOf(widget);

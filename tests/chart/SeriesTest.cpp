@@ -1,10 +1,13 @@
+#include "chart/Chart.h"
 #include "chart/FastLineSeries.h"
 #include "chart/LineSeries.h"
+#include "tests/chart/FakeChartHost.h"
 
 #include "ValueMemoryFake.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -101,6 +104,33 @@ TEST(SeriesClearPoints, EmptiesEverythingBeforeTellingAnyone) {
   EXPECT_EQ(series.XValues().Capacity(), 1000);
   EXPECT_EQ(series.YValues().Capacity(), 1000);
   EXPECT_EQ(series.LargestY(), 2);
+}
+
+// A series that empties itself on its way out, as one owned by a chart that is going away may.
+class TClearingSeries final : public TLineSeries {
+public:
+  ~TClearingSeries() override { ClearPoints(); }
+};
+
+TEST(SeriesClearPoints, AsksForARepaintUnlessTheChartIsBeingDestroyed) {
+  testing::TFakeChartHost host(120, 80);
+  int invalidations = 0;
+  {
+    TChart chart;
+    auto owned = std::make_unique<TClearingSeries>();
+    TClearingSeries& series = *owned;
+    chart.AddSeries(std::move(owned));
+    chart.SetHost(&host);
+    chart.PaintMessage();
+    AddPlain(series, 1, 2);
+    chart.PaintMessage();
+    invalidations = host.Invalidations;
+    series.ClearPoints();
+    EXPECT_EQ(host.Invalidations, invalidations + 1);
+    chart.PaintMessage();
+    invalidations = host.Invalidations;
+  }
+  EXPECT_EQ(host.Invalidations, invalidations) << "the dying chart asked its window for a paint";
 }
 
 // Every reader indexes X and Y with one point number, so a failed growth must not leave one
