@@ -32,9 +32,12 @@ TChartSeries::TChartSeries() {
 
 TChartSeries::~TChartSeries() = default;
 
+// The X list decides where the point goes; every list then gets room and a form that holds its
+// pending value there.
 void TChartSeries::MakeRoomInAllLists() {
+  const bool append = XValues().PendingGoesLast();
   for (int i = 0; i < FValueLists.Count(); ++i)
-    FValueLists[i].MakeRoom();
+    FValueLists[i].MakeRoomFor(FValueLists[i].PendingValue(), append);
 }
 
 // Every list has room by now, so none of these insertions can fail halfway.
