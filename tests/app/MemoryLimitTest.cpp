@@ -1,0 +1,78 @@
+// A load under a user's address-space limit (ulimit -v), run in a child process so the limit
+// binds only there.
+#include "app/ChannelLoader.h"
+#include "app/reader/ReadWaveFile.h"
+#include "chart/FastLineSeries.h"
+#include "chart/LineSeries.h"
+#include "tests/app/WaveFiles.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <fstream>
+
+namespace {
+
+struct TDiscardLog final : TWaveLog {
+  void AppendLine(const std::string&) override {}
+};
+
+std::size_t AddressSpaceBytes() {
+  std::ifstream statm("/proc/self/statm");
+  std::size_t pages = 0;
+  statm >> pages;
+  return pages * std::size_t(sysconf(_SC_PAGESIZE));
+}
+
+// The child's exit status: 0 when every frame arrived, 1 for a wrong count, 2 for a failure.
+int LoadUnderLimit(const std::string& path, std::int32_t frames, std::size_t headroom) {
+  const rlimit limit{AddressSpaceBytes() + headroom, RLIM_INFINITY};
+  if (setrlimit(RLIMIT_AS, &limit) != 0)
+    return 2;
+  try {
+    app::TSampleStore store(frames);
+    chart::TFastLineSeries series1;
+    chart::TLineSeries series2;
+    TWaveInfo info;
+    TDiscardLog log;
+    ReadWaveFile(path, info, log);
+    if (!info.Data)
+      return 2;
+    const app::TLoadResult loaded = app::LoadChannels(*info.Data, store, series1, series2);
+    const bool all = loaded.FramesLoaded == frames && series1.PointCount() == frames &&
+                     series2.YValues().ValueCount() == frames && series2.XValues().Last() == frames &&
+                     series1.YValues().Value(frames - 1) == store.LeftSamples[frames - 1];
+    return all ? 0 : 1;
+  } catch (...) {
+    return 2;
+  }
+}
+
+TEST(LoadMemoryLimit, AMillionFramesLoadWithinAFewHundredMegabytesOfAddressSpace) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer's shadow memory does not fit under an address-space limit";
+#endif
+  QTemporaryDir folder;
+  const std::string path = folder.filePath("big.wav").toStdString();
+  const std::int32_t frames = 1'000'000;
+  std::string data(std::size_t(frames) * 4, '\0');
+  for (std::size_t i = 0; i < data.size(); ++i)
+    data[i] = char(i * 7 % 251);
+  testsupport::WriteFile(path, testsupport::WaveBytes(data));
+
+  const pid_t child = fork();
+  ASSERT_GE(child, 0);
+  if (child == 0)
+    _exit(LoadUnderLimit(path, frames, std::size_t(256) << 20));
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+} // namespace
