@@ -66,6 +66,12 @@ public:
     if (FValueArray.Length() <= count || !FValueArray.Holds(count, append, value))
       Reshape(value, append);
   }
+  // Appends PendingValue, for which MakeRoomFor(PendingValue(), true) made room.
+  void AppendPending() {
+    FValueArray.Append(std::size_t(FValueCount), FPendingValue);
+    ++FValueCount;
+    ValuesChanged();
+  }
   // Whether PendingValue goes after the last value.
   bool PendingGoesLast() const {
     if (FValueCount == 0 || FOrder == loNone)

@@ -167,26 +167,6 @@ void MoveEntries(void* data, std::size_t to, std::size_t from, std::size_t count
 
 } // namespace
 
-void TChartValues::Append(std::size_t count, double value) {
-  switch (FForm) {
-  case vfSequence:
-    if (count == 0)
-      FSequence = {value, 0};
-    else if (count == 1)
-      FSequence.Step = value - FSequence.First;
-    return;
-  case vfInt16:
-    static_cast<std::int16_t*>(FData)[count] = std::int16_t(value);
-    return;
-  case vfInt32:
-    static_cast<std::int32_t*>(FData)[count] = std::int32_t(value);
-    return;
-  case vfDouble:
-    break;
-  }
-  static_cast<double*>(FData)[count] = value;
-}
-
 void TChartValues::Insert(std::size_t count, std::size_t index, double value) {
   switch (FForm) {
   case vfSequence:

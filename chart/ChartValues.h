@@ -123,7 +123,23 @@ public:
 
   // Stores `value`, which Holds, as entry `count` (an append) or at `index` < count, moving the
   // later entries up.
-  void Append(std::size_t count, double value);
+  void Append(std::size_t count, double value) {
+    switch (FForm) {
+    case vfSequence:
+      if (count < 2)
+        StartSequence(count, value);
+      return;
+    case vfInt16:
+      static_cast<std::int16_t*>(FData)[count] = std::int16_t(value);
+      return;
+    case vfInt32:
+      static_cast<std::int32_t*>(FData)[count] = std::int32_t(value);
+      return;
+    case vfDouble:
+      break;
+    }
+    static_cast<double*>(FData)[count] = value;
+  }
   void Insert(std::size_t count, std::size_t index, double value);
   // Removes entry `index` of `count`; a sequence first needs Reshape unless it is the last.
   void Delete(std::size_t count, std::size_t index);
@@ -139,11 +155,20 @@ public:
 
 private:
   bool ContinuesSequence(std::size_t count, double value) const {
+    if (count >= 2)
+      return std::bit_cast<std::uint64_t>(FSequence[count]) == std::bit_cast<std::uint64_t>(value);
     if (count == 0)
       return std::isfinite(value) && !(value == 0 && std::signbit(value));
-    const TSequenceValues next{FSequence.First, count == 1 ? value - FSequence.First : FSequence.Step};
+    const TSequenceValues next{FSequence.First, value - FSequence.First};
     return std::isfinite(next.Step) &&
            std::bit_cast<std::uint64_t>(next[count]) == std::bit_cast<std::uint64_t>(value);
+  }
+  // The first value sets the start, the second the step.
+  void StartSequence(std::size_t count, double value) {
+    if (count == 0)
+      FSequence = {value, 0};
+    else
+      FSequence.Step = value - FSequence.First;
   }
   void EnsureBytes(std::size_t bytes);
   void Convert(TValueForm form, std::size_t count);
