@@ -55,9 +55,6 @@ private:
 
 class TValueSummary {
 public:
-  static constexpr int LeafSize = TLevelSummary<double>::LeafSize;
-  static constexpr int Fanout = TLevelSummary<double>::Fanout;
-
   // Rebuilds unless the summary already describes these values at this change stamp. Without
   // `withExtremes` only the order and finiteness are checked and MinMax must not be called.
   void Update(const TChartValues& values, int count, std::uint64_t stamp, bool withExtremes = true);
