@@ -19,7 +19,8 @@ struct TLoadResult {
   std::int32_t FramesLoaded = 0;
 };
 
-// Frames beyond the store's capacity are left out; trailing 1 to 3 bytes are ignored.
+// Frames beyond the store's capacity are left out; trailing 1 to 3 bytes are ignored. The
+// stream is consumed: the bytes of the loaded frames read as zero afterwards.
 // SampleCount is written only once every frame is in: an error raised by a series keeps the
 // previous count.
 TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store,

@@ -18,6 +18,8 @@ std::int32_t* ReserveZeroed(std::int32_t capacity) {
                       MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
   if (memory == MAP_FAILED)
     throw std::bad_alloc();
+  // Huge pages: a first load then takes one fault per 2 MiB instead of one per 4 KiB.
+  madvise(memory, bytes, MADV_HUGEPAGE);
   return static_cast<std::int32_t*>(memory);
 }
 

@@ -4,6 +4,8 @@
 #include "app/StartUp.h"
 #include "bench/Json.h"
 #include "chart/Chart.h"
+#include "chart/FastLineSeries.h"
+#include "chart/LineSeries.h"
 #include "ui/ChartWidget.h"
 
 #include <QApplication>
@@ -107,6 +109,12 @@ private:
     FResult.TimingsMs["read"] = Median(reads);
     FResult.Status = FForm.LastRead().Status;
     FResult.Frames = FForm.Store().SampleCount;
+    FResult.ValueForms = {FormsOf(*FForm.Series1), FormsOf(*FForm.Series2)};
+  }
+
+  static std::array<std::string, 2> FormsOf(const chart::TChartSeries& series) {
+    static const char* const names[] = {"sequence", "int16", "int32", "double"};
+    return {names[series.XValues().Form()], names[series.YValues().Form()]};
   }
 
   static double PaintChart(ui::TChartWidget& widget) {
@@ -196,6 +204,10 @@ std::string ResultJson(const TBenchResult& result) {
     json += (first ? "" : ", ") + JsonString(key) + ": " + JsonNumber(ms);
     first = false;
   }
+  json += "}, \"value_forms\": {";
+  for (std::size_t chart = 0; chart < result.ValueForms.size(); ++chart)
+    json += std::string(chart ? ", " : "") + "\"chart" + std::to_string(chart + 1) + "\": [" +
+            JsonString(result.ValueForms[chart][0]) + ", " + JsonString(result.ValueForms[chart][1]) + "]";
   return json + "}, \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
 }
 

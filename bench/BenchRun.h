@@ -20,6 +20,8 @@ struct TBenchResult {
   // Medians in milliseconds, by the contract's key names.
   std::map<std::string, double> TimingsMs;
   double PeakRssMb = 0;
+  // The storage form of the X and Y values of each chart's series after the load.
+  std::array<std::array<std::string, 2>, 2> ValueForms{};
 };
 
 TBenchResult RunBenchmark(const TBenchOptions& options);

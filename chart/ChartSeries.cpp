@@ -25,13 +25,22 @@ TChartSeries::TChartSeries() {
 
 TChartSeries::~TChartSeries() = default;
 
+// The X list decides where the point goes; every list then gets room and a form that holds its
+// pending value there.
 void TChartSeries::MakeRoomInAllLists() {
+  const bool append = XValues().PendingGoesLast();
   for (int i = 0; i < FValueLists.Count(); ++i)
-    FValueLists[i].MakeRoom();
+    FValueLists[i].MakeRoomFor(FValueLists[i].PendingValue(), append);
 }
 
-// Every list has room by now, so none of these insertions can fail halfway.
+// Every list has room and a form for its value by now, so none of these insertions can fail
+// halfway. Points that arrive in X order, as a load's do, are appended to every list directly.
 int TChartSeries::InsertPendingValues() {
+  if (XValues().PendingGoesLast()) {
+    for (int i = 0; i < FValueLists.Count(); ++i)
+      FValueLists[i].AppendPending();
+    return PointCount() - 1;
+  }
   const int index = XValues().InsertPending();
   for (int i = 1; i < FValueLists.Count(); ++i) {
     TChartValueList& list = FValueLists[i];

@@ -5,6 +5,7 @@
 #include "chart/ChartAxis.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace chart {
 
@@ -48,10 +49,77 @@ void EdgeValues(const TChartAxis& axis, const TRect& plot, double& low, double& 
     std::swap(low, high);
 }
 
+// The first index in [from, to) whose value is not below `value`, halving exactly as
+// std::lower_bound does, so that even unsorted values give the same answer.
+template <class Values>
+int HalvingLowerBound(const Values& values, int from, int to, double value) {
+  int first = from;
+  int length = to - from;
+  while (length > 0) {
+    const int half = length >> 1;
+    const int middle = first + half;
+    if (values[std::size_t(middle)] < value) {
+      first = middle + 1;
+      length -= half + 1;
+    } else {
+      length = half;
+    }
+  }
+  return first;
+}
+
+template <class Values>
+int LowerBound(const Values& values, int from, int to, double value) {
+  return HalvingLowerBound(values, from, to, value);
+}
+
+// A rising sequence computes the index and checks it against its neighbours; the rounding of
+// the division is put right by a step or two.
+int LowerBound(const TSequenceValues& values, int from, int to, double value) {
+  if (!(values.Step > 0))
+    return HalvingLowerBound(values, from, to, value);
+  const double guess = std::ceil((value - values.First) / values.Step);
+  int index = !(guess >= from) ? from : (guess >= to ? to : int(guess));
+  while (index > from && !(values[std::size_t(index - 1)] < value))
+    --index;
+  while (index < to && values[std::size_t(index)] < value)
+    ++index;
+  return index;
+}
+
+template <class Values, class Predicate>
+int FirstWhere(const Values& values, int from, int to, Predicate predicate) {
+  while (from < to && !predicate(values[std::size_t(from)]))
+    ++from;
+  return from;
+}
+
+// The visible index range of `count` X values between `low` and `high`; first is -1 when no
+// value reaches `low`.
+template <class Values>
+void VisibleRange(const Values& values, int count, bool ascending, bool drawBetweenPoints, double low,
+                  double high, int& first, int& last) {
+  first = ascending ? LowerBound(values, 0, count, low)
+                    : FirstWhere(values, 0, count, [low](double v) { return v >= low; });
+  if (first == count) {
+    first = -1;
+    return;
+  }
+  if (values[std::size_t(count - 1)] <= high)
+    last = count - 1;
+  else
+    last = ascending ? LowerBound(values, first, count - 1, high)
+                     : FirstWhere(values, first, count - 1, [high](double v) { return !(v < high); });
+  if (!drawBetweenPoints)
+    while (last > 0 && values[std::size_t(last)] > high)
+      --last;
+}
+
 } // namespace
 
-// Ascending X values are searched by halving, which gives what a walk from the start would give
-// and keeps a zoomed view of a long series cheap. Other orders are walked.
+// Ascending X values are searched by halving (on a sequence, computed), which gives what a walk
+// from the start would give and keeps a zoomed view of a long series cheap. Other orders are
+// walked.
 void TChartSeries::FindVisibleIndices() {
   FFirstVisible = -1;
   FLastVisible = -1;
@@ -68,27 +136,13 @@ void TChartSeries::FindVisibleIndices() {
   double low = 0;
   double high = 0;
   EdgeValues(*axis, ParentChart()->PlotRect, low, high);
-
-  const double* values = xValues.ValueArray().Data();
-  const bool ascending = xValues.Order() == loAscending;
-  const double* firstAtLeft =
-      ascending ? std::lower_bound(values, values + count, low)
-                : std::find_if(values, values + count, [low](double v) { return v >= low; });
-  if (firstAtLeft == values + count)
-    return;
-  FFirstVisible = int(firstAtLeft - values);
-  if (values[count - 1] <= high) {
-    FLastVisible = count - 1;
-  } else {
-    const double* from = values + FFirstVisible;
-    const double* to = values + count - 1;
-    const double* atRight = ascending ? std::lower_bound(from, to, high)
-                                      : std::find_if(from, to, [high](double v) { return !(v < high); });
-    FLastVisible = int(atRight - values);
-  }
-  if (!FDrawBetweenPoints)
-    while (FLastVisible > 0 && values[FLastVisible] > high)
-      --FLastVisible;
+  int first = -1;
+  int last = -1;
+  xValues.ValueArray().Visit([&](const auto& values) {
+    VisibleRange(values, count, xValues.Order() == loAscending, FDrawBetweenPoints, low, high, first, last);
+  });
+  FFirstVisible = first;
+  FLastVisible = last;
 }
 
 } // namespace chart

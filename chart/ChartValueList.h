@@ -1,5 +1,6 @@
 // One list of doubles of a series (its X or its Y values) indexed by point number, kept in a
-// chosen order, with statistics computed lazily for the axes.
+// chosen order, with statistics computed lazily for the axes. The values are stored in the
+// narrowest form that gives every one of them back exactly.
 #pragma once
 
 #include "chart/ChartValues.h"
@@ -38,6 +39,7 @@ public:
   int ValueCount() const { return FValueCount; }
   // Unchecked: callers index below ValueCount.
   double Value(int index) const { return FValueArray[std::size_t(index)]; }
+  TValueForm Form() const { return FValueArray.Form(); }
   double operator[](int index) const { return Value(index); }
   double First() const { return Value(0); }
   double Last() const { return Value(FValueCount - 1); }
@@ -57,10 +59,24 @@ public:
     StoreLast(FPendingValue);
     return FValueCount - 1;
   }
-  // Grows the array by one step when it is full. Throws std::bad_alloc; the values stay as they are.
-  void MakeRoom() {
-    if (FValueArray.Length() <= std::size_t(FValueCount))
-      FValueArray.Grow(FValueArray.Length() + ValueCapacityStep);
+  // Grows the array by one step when it is full and widens its form when `value` does not fit,
+  // appended or inserted before the end. Throws std::bad_alloc; the values stay as they are.
+  void MakeRoomFor(double value, bool append) {
+    const std::size_t count = std::size_t(FValueCount);
+    if (FValueArray.Length() <= count || !FValueArray.Holds(count, append, value))
+      Reshape(value, append);
+  }
+  // Appends PendingValue, for which MakeRoomFor(PendingValue(), true) made room.
+  void AppendPending() {
+    FValueArray.Append(std::size_t(FValueCount), FPendingValue);
+    ++FValueCount;
+    ValuesChanged();
+  }
+  // Whether PendingValue goes after the last value.
+  bool PendingGoesLast() const {
+    if (FValueCount == 0 || FOrder == loNone)
+      return true;
+    return FOrder == loAscending ? FPendingValue >= Last() : FPendingValue <= Last();
   }
 
   virtual int AddOrdered(double value);
@@ -82,18 +98,14 @@ public:
   std::uint64_t ChangeStamp() const { return FChangeStamp; }
 
 private:
-  bool PendingGoesLast() const {
-    if (FValueCount == 0 || FOrder == loNone)
-      return true;
-    return FOrder == loAscending ? FPendingValue >= Last() : FPendingValue <= Last();
-  }
   void StoreLast(double value) {
-    MakeRoom();
-    FValueArray[std::size_t(FValueCount)] = value;
+    MakeRoomFor(value, true);
+    FValueArray.Append(std::size_t(FValueCount), value);
     ++FValueCount;
     ValuesChanged();
   }
   int InsertPendingInside();
+  void Reshape(double value, bool append);
   void StoreAt(int index, double value);
   // Stores a different value and has the owner repaint; an equal value changes nothing.
   template <class T>

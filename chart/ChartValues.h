@@ -1,8 +1,11 @@
-// The growable array of doubles behind a value list, and the memory it takes its pages from.
-// Growing never moves the values: address space is reserved once and committed as it fills.
+// The growable array behind a value list, kept in the narrowest form that holds its values
+// exactly, and the memory it takes its pages from. Growing moves pages without copying them.
 #pragma once
 
+#include <bit>
+#include <cmath>
 #include <cstddef>
+#include <cstdint>
 
 namespace chart {
 
@@ -10,16 +13,43 @@ namespace chart {
 class TValueMemory {
 public:
   virtual ~TValueMemory() = default;
-  // Address space for `bytes`, no memory behind it yet. Throws std::bad_alloc.
-  virtual void* Reserve(std::size_t bytes) = 0;
-  // Makes [address, address + bytes) usable; the range lies inside a reservation. Throws std::bad_alloc.
-  virtual void Commit(void* address, std::size_t bytes) = 0;
-  // Gives a whole reservation back, memory included.
-  virtual void Release(void* address, std::size_t bytes) = 0;
+  // Fresh zeroed memory of `bytes`. Throws std::bad_alloc.
+  virtual void* Map(std::size_t bytes) = 0;
+  // Lengthens a mapping keeping its contents; it may move. Throws std::bad_alloc, and the old
+  // mapping stays as it was then.
+  virtual void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) = 0;
+  // Gives a whole mapping back.
+  virtual void Unmap(void* address, std::size_t bytes) = 0;
 };
 
 // The process's virtual memory (anonymous mappings).
 TValueMemory& SystemValueMemory();
+
+// Narrowest first: a form can hold every value of the forms before it.
+enum TValueForm : std::uint8_t { vfSequence, vfInt16, vfInt32, vfDouble };
+
+// An arithmetic sequence: value i is First + Step * i, evaluated the same way everywhere, so
+// every stored value was checked bit for bit against this expression when it came in.
+struct TSequenceValues {
+  double First = 0;
+  double Step = 0;
+  double operator[](std::size_t index) const { return First + Step * double(index); }
+};
+
+template <class T>
+struct TArrayValues {
+  const T* Data;
+  double operator[](std::size_t index) const { return double(Data[index]); }
+};
+
+// Whether `value` converts to T and back to the very same double (never -0.0, NaN or infinity).
+template <class T>
+bool HoldsExactly(double value) {
+  constexpr double lowest = -double(std::uint64_t(1) << (sizeof(T) * 8 - 1));
+  if (!(value >= lowest && value <= -lowest - 1))
+    return false;
+  return std::bit_cast<std::uint64_t>(double(T(value))) == std::bit_cast<std::uint64_t>(value);
+}
 
 class TChartValues {
 public:
@@ -31,32 +61,126 @@ public:
   TChartValues(const TChartValues&) = delete;
   TChartValues& operator=(const TChartValues&) = delete;
 
+  // The entries the array holds room for.
   std::size_t Length() const { return FLength; }
-  double* Data() { return FData; }
-  const double* Data() const { return FData; }
-  double& operator[](std::size_t index) { return FData[index]; }
-  double operator[](std::size_t index) const { return FData[index]; }
+  TValueForm Form() const { return FForm; }
+  // The first entry's address, for telling arrays apart; null for a sequence.
+  const void* Identity() const { return FForm == vfSequence ? nullptr : FData; }
 
-  // Lengthens the array to `length` entries keeping its values; throws std::bad_alloc (nothing
-  // changes then) or std::length_error beyond MaxLength.
-  void Grow(std::size_t length);
-  // Length 0, keeping the pages already committed: loading the next file of a similar size then
-  // reuses them instead of faulting in fresh, zeroed memory (the dominant cost of a load).
-  void Empty() { FLength = 0; }
+  double operator[](std::size_t index) const {
+    switch (FForm) {
+    case vfSequence:
+      return FSequence[index];
+    case vfInt16:
+      return static_cast<const std::int16_t*>(FData)[index];
+    case vfInt32:
+      return static_cast<const std::int32_t*>(FData)[index];
+    case vfDouble:
+      break;
+    }
+    return static_cast<const double*>(FData)[index];
+  }
+
+  // Calls `visit` with the values as TSequenceValues or TArrayValues<T> of the current form, so
+  // a loop over them is compiled once per form and chosen once.
+  template <class Visitor>
+  decltype(auto) Visit(Visitor&& visit) const {
+    switch (FForm) {
+    case vfSequence:
+      return visit(FSequence);
+    case vfInt16:
+      return visit(TArrayValues<std::int16_t>{static_cast<const std::int16_t*>(FData)});
+    case vfInt32:
+      return visit(TArrayValues<std::int32_t>{static_cast<const std::int32_t*>(FData)});
+    case vfDouble:
+      break;
+    }
+    return visit(TArrayValues<double>{static_cast<const double*>(FData)});
+  }
+
+  // Whether `value` can join the first `count` entries without widening; only an append (as
+  // opposed to an insertion before the end) can continue a sequence.
+  bool Holds(std::size_t count, bool append, double value) const {
+    switch (FForm) {
+    case vfSequence:
+      return append && ContinuesSequence(count, value);
+    case vfInt16:
+      return HoldsExactly<std::int16_t>(value);
+    case vfInt32:
+      return HoldsExactly<std::int32_t>(value);
+    case vfDouble:
+      break;
+    }
+    return true;
+  }
+
+  // The narrowest array form that holds the first `count` values and `value`.
+  TValueForm WidenedFor(std::size_t count, double value) const;
+  // Room for `length` entries in `form`, no narrower than the current one; the first `count`
+  // values convert in one pass. Throws std::bad_alloc (nothing changes then) or
+  // std::length_error beyond MaxLength.
+  void Reshape(std::size_t length, TValueForm form, std::size_t count);
+
+  // Stores `value`, which Holds, as entry `count` (an append) or at `index` < count, moving the
+  // later entries up.
+  void Append(std::size_t count, double value) {
+    switch (FForm) {
+    case vfSequence:
+      if (count < 2)
+        StartSequence(count, value);
+      return;
+    case vfInt16:
+      static_cast<std::int16_t*>(FData)[count] = std::int16_t(value);
+      return;
+    case vfInt32:
+      static_cast<std::int32_t*>(FData)[count] = std::int32_t(value);
+      return;
+    case vfDouble:
+      break;
+    }
+    static_cast<double*>(FData)[count] = value;
+  }
+  void Insert(std::size_t count, std::size_t index, double value);
+  // Removes entry `index` of `count`; a sequence first needs Reshape unless it is the last.
+  void Delete(std::size_t count, std::size_t index);
+
+  // Length 0, back to an empty sequence, keeping the pages already mapped: loading the next
+  // file of a similar size then reuses them instead of faulting in fresh, zeroed memory.
+  void Empty();
   // Length 0; the memory goes back to the system.
   void Release();
 
-  // The memory the next reservation comes from; only while the array holds none.
+  // The memory the next mapping comes from; only while the array holds none.
   void SetMemory(TValueMemory& memory);
 
 private:
+  bool ContinuesSequence(std::size_t count, double value) const {
+    if (count >= 2)
+      return std::bit_cast<std::uint64_t>(FSequence[count]) == std::bit_cast<std::uint64_t>(value);
+    if (count == 0)
+      return std::isfinite(value) && !(value == 0 && std::signbit(value));
+    const TSequenceValues next{FSequence.First, value - FSequence.First};
+    return std::isfinite(next.Step) &&
+           std::bit_cast<std::uint64_t>(next[count]) == std::bit_cast<std::uint64_t>(value);
+  }
+  // The first value sets the start, the second the step.
+  void StartSequence(std::size_t count, double value) {
+    if (count == 0)
+      FSequence = {value, 0};
+    else
+      FSequence.Step = value - FSequence.First;
+  }
+  void EnsureBytes(std::size_t bytes);
+  void Convert(TValueForm form, std::size_t count);
+
   TValueMemory* FMemory = &SystemValueMemory();
-  char* FBase = nullptr;  // start of the reservation; FData lies FStagger bytes into it
-  double* FData = nullptr;
+  char* FBase = nullptr;  // start of the mapping; FData lies FStagger bytes into it
+  void* FData = nullptr;
   std::size_t FStagger = 0;
+  std::size_t FMappedBytes = 0;
   std::size_t FLength = 0;
-  std::size_t FReservedBytes = 0;
-  std::size_t FCommittedBytes = 0;
+  TValueForm FForm = vfSequence;
+  TSequenceValues FSequence;
 };
 
 } // namespace chart

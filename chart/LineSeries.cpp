@@ -54,15 +54,14 @@ template <class Better>
 double TCustomSeries::YExtreme(Better better) const {
   const TChartValueList& yValues = YValues();
   const int count = yValues.ValueCount();
-  const double* values = yValues.ValueArray().Data();
   if (TreatNulls() != tnIgnore && MayHaveNullPoints()) {
     double result = 0;
     bool found = false;
     for (int i = 0; i < count; ++i) {
       if (PointColor(i) == clNone)
         continue;
-      if (!found || better(values[i], result))
-        result = values[i];
+      if (!found || better(yValues[i], result))
+        result = yValues[i];
       found = true;
     }
     return result;
@@ -74,11 +73,13 @@ double TCustomSeries::YExtreme(Better better) const {
   double highest = 0;
   if (FShortcut.ValueRange(YValues(), lowest, highest))
     return better(highest, lowest) ? highest : lowest;
-  double result = values[0];
-  for (int i = 1; i < count; ++i)
-    if (better(values[i], result))
-      result = values[i];
-  return result;
+  return yValues.ValueArray().Visit([&](const auto& values) {
+    double result = values[0];
+    for (int i = 1; i < count; ++i)
+      if (better(values[i], result))
+        result = values[i];
+    return result;
+  });
 }
 
 double TCustomSeries::LargestY() const {

@@ -18,21 +18,6 @@ constexpr int DensePointsPerColumn = 4;
 
 void SetPlainSeriesDrawing(bool plain) { PlainDrawing = plain; }
 
-int TSeriesColumnPoints::XPixel(int index) const { return HorizAxis->ValueToPixel(X[index]) + OffsetX; }
-
-int TSeriesColumnPoints::YPixel(int index) const { return VertAxis->ValueToPixel(Y[index]) + OffsetY; }
-
-// The mapping is monotonic, so the extreme values give the extreme pixels, in either direction.
-void TSeriesColumnPoints::YPixelSpan(int first, int last, int& top, int& bottom) const {
-  double lowest = 0;
-  double highest = 0;
-  YSummary->MinMax(first, last, lowest, highest);
-  const int a = VertAxis->ValueToPixel(lowest);
-  const int b = VertAxis->ValueToPixel(highest);
-  top = std::min(a, b) + OffsetY;
-  bottom = std::max(a, b) + OffsetY;
-}
-
 bool TLineShortcut::PlainPen(const TChartPen& pen) {
   return pen.Visible() && pen.Style() == psSolid && pen.Width() <= 1 && !pen.SmallDots() &&
          pen.Mode() == pmCopy;
@@ -44,8 +29,8 @@ bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int
   const TChartValueList& xValues = series.XValues();
   const TChartValueList& yValues = series.YValues();
   const int count = series.PointCount();
-  const double* x = xValues.ValueArray().Data();
-  const double* y = yValues.ValueArray().Data();
+  const TChartValues& x = xValues.ValueArray();
+  const TChartValues& y = yValues.ValueArray();
   const bool current = FXOrder.Describes(x, count, xValues.ChangeStamp()) &&
                        FYSummary.Describes(y, count, yValues.ChangeStamp());
   const bool dense = std::int64_t(last - first) >= std::int64_t(DensePointsPerColumn) * (std::max(plotWidth, 0) + 1);
@@ -57,18 +42,12 @@ bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int
 }
 
 TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, int offsetX, int offsetY) const {
-  return {series.XValues().ValueArray().Data(),
-          series.YValues().ValueArray().Data(),
-          series.GetHorizAxis(),
-          series.GetVertAxis(),
-          &FYSummary,
-          offsetX,
-          offsetY};
+  return {&series.XValues().ValueArray(), &FYSummary, series.GetHorizAxis(), series.GetVertAxis(), offsetX, offsetY};
 }
 
 bool TLineShortcut::ValueRange(const TChartValueList& yValues, double& lowest, double& highest) {
   const int count = yValues.ValueCount();
-  FYSummary.Update(yValues.ValueArray().Data(), count, yValues.ChangeStamp(), true);
+  FYSummary.Update(yValues.ValueArray(), count, yValues.ChangeStamp(), true);
   if (count == 0 || !FYSummary.AllFinite())
     return false;
   FYSummary.MinMax(0, count - 1, lowest, highest);

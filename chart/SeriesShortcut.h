@@ -2,12 +2,15 @@
 // column by column from a min/max summary, keeps that summary between paints, and draws.
 #pragma once
 
+#include "chart/ChartAxis.h"
 #include "chart/ColumnLineDrawer.h"
 #include "chart/ValueSummary.h"
 
+#include <algorithm>
+#include <type_traits>
+
 namespace chart {
 
-class TChartAxis;
 class TChartPen;
 class TChartSeries;
 class TChartValueList;
@@ -15,19 +18,36 @@ class TChartValueList;
 // Debug switch: true makes every series draw point by point (for comparisons and benchmarks).
 void SetPlainSeriesDrawing(bool plain);
 
-// The points of a series as pixels on its axes, shifted by a pass offset (shadow passes).
+// The points of a series on its axes, shifted by a pass offset (shadow passes).
 struct TSeriesColumnPoints {
-  const double* X;
-  const double* Y;
+  const TChartValues* X;
+  const TValueSummary* YSummary;
   const TChartAxis* HorizAxis;
   const TChartAxis* VertAxis;
-  const TValueSummary* YSummary;
   int OffsetX = 0;
   int OffsetY = 0;
+};
 
-  int XPixel(int index) const;
-  int YPixel(int index) const;
-  void YPixelSpan(int first, int last, int& top, int& bottom) const;
+// The same points as pixels, read in the forms the values are stored in: X through its value
+// form, Y through the summary of its form.
+template <class XValues, class YSummary>
+struct TFormColumnPoints {
+  XValues X;
+  const YSummary& Y;
+  const TSeriesColumnPoints& Points;
+
+  int XPixel(int index) const { return Points.HorizAxis->ValueToPixel(X[std::size_t(index)]) + Points.OffsetX; }
+  int YPixel(int index) const { return Points.VertAxis->ValueToPixel(Y.Value(index)) + Points.OffsetY; }
+  // The mapping is monotonic, so the extreme values give the extreme pixels, in either direction.
+  void YPixelSpan(int first, int last, int& top, int& bottom) const {
+    double lowest = 0;
+    double highest = 0;
+    Y.MinMax(first, last, lowest, highest);
+    const int a = Points.VertAxis->ValueToPixel(lowest);
+    const int b = Points.VertAxis->ValueToPixel(highest);
+    top = std::min(a, b) + Points.OffsetY;
+    bottom = std::max(a, b) + Points.OffsetY;
+  }
 };
 
 class TLineShortcut {
@@ -44,10 +64,17 @@ public:
   // The points for Draw; valid after a successful Prepare until the values change.
   TSeriesColumnPoints Points(const TChartSeries& series, int offsetX, int offsetY) const;
 
-  // The pen stands at point `start`; draws through start + 1 .. last into sink.LineTo.
+  // The pen stands at point `start`; draws through start + 1 .. last into sink.LineTo. The
+  // drawer is compiled once per pair of forms and picked here, once per call.
   template <class Sink>
   void Draw(const TSeriesColumnPoints& points, Sink& sink, int start, int last) const {
-    TColumnLineDrawer<TSeriesColumnPoints, Sink>(points, sink).Draw(start, last);
+    points.X->Visit([&](const auto& x) {
+      points.YSummary->Visit([&](const auto& y) {
+        using TPoints = TFormColumnPoints<std::decay_t<decltype(x)>, std::decay_t<decltype(y)>>;
+        const TPoints formPoints{x, y, points};
+        TColumnLineDrawer<TPoints, Sink>(formPoints, sink).Draw(start, last);
+      });
+    });
   }
 
   // The smallest and largest Y value, from the summary (built when out of date). False when

@@ -1,5 +1,8 @@
 #include "platform/files/MemoryStream.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
@@ -7,6 +10,24 @@
 #include <stdexcept>
 
 namespace files {
+
+namespace {
+
+// A large stream is filled once from a file into fresh memory: on huge pages that costs one fault
+// per 2 MiB instead of one per 4 KiB. Pages are given back in the same units.
+constexpr std::uintptr_t HugePage = std::uintptr_t(2) << 20;
+constexpr std::int64_t HugePagesFrom = std::int64_t(8) << 20;
+
+std::uintptr_t Address(const std::byte* memory) { return reinterpret_cast<std::uintptr_t>(memory); }
+
+void AdviseHugePages(std::byte* memory, std::int64_t size) {
+  const std::uintptr_t from = (Address(memory) + HugePage - 1) / HugePage * HugePage;
+  const std::uintptr_t to = (Address(memory) + static_cast<std::uintptr_t>(size)) / HugePage * HugePage;
+  if (to > from)
+    madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+}
+
+} // namespace
 
 TMemoryStream::~TMemoryStream() { std::free(FMemory); }
 
@@ -31,9 +52,20 @@ void TMemoryStream::SetSize(std::int64_t NewSize) {
     if (grown == nullptr)
       throw std::bad_alloc();
     FMemory = static_cast<std::byte*>(grown);
+    if (NewSize >= HugePagesFrom)
+      AdviseHugePages(FMemory, NewSize);
   }
   FSize = NewSize;
   FPosition = std::min(FPosition, FSize);
+}
+
+void TMemoryStream::DiscardBefore(std::int64_t Offset) {
+  const std::uintptr_t page = FSize >= HugePagesFrom ? HugePage : static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const std::uintptr_t start = Address(FMemory);
+  const std::uintptr_t from = (start + page - 1) / page * page;
+  const std::uintptr_t to = (start + static_cast<std::uintptr_t>(std::clamp<std::int64_t>(Offset, 0, FSize))) / page * page;
+  if (to > from)
+    madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
 }
 
 std::int64_t TMemoryStream::Read(void* Buffer, std::int64_t Count) {

@@ -27,6 +27,11 @@ public:
   // std::length_error for a negative size. A position beyond the new end moves to the end.
   void SetSize(std::int64_t NewSize);
 
+  // Gives the whole pages among the first Offset bytes back to the system, keeping the size: a
+  // consumer that is done with them lets them go before it fills memory of its own. Those bytes
+  // read as zero afterwards.
+  void DiscardBefore(std::int64_t Offset);
+
   // Copies up to Count bytes from the position on and advances it; returns the bytes copied.
   std::int64_t Read(void* Buffer, std::int64_t Count);
 

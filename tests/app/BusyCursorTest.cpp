@@ -31,8 +31,9 @@ protected:
   // Samples 0, -1, 2, -3, ... for the given number of frames.
   static std::string Frames(int count) {
     std::vector<std::int16_t> samples;
+    // The right channel is no arithmetic sequence, so its list needs memory of its own.
     for (int i = 0; i < 2 * count; ++i)
-      samples.push_back(std::int16_t(i % 2 ? -i : i));
+      samples.push_back(std::int16_t(i % 2 ? -(i * i % 1000) : i));
     return SampleBytes(samples);
   }
 

@@ -7,14 +7,16 @@
 
 #include <cmath>
 #include <random>
+#include <set>
 
 namespace chart::testing {
 namespace {
 
-enum TShape { shNoise, shFlat, shSteep, shEqualX, shSpikes, shSquare, shClusters, shShapeCount };
+enum TShape { shNoise, shFlat, shSteep, shEqualX, shSpikes, shSquare, shClusters, shWide, shRamp, shShapeCount };
 
 const char* ShapeName(TShape shape) {
-  static const char* const names[] = {"noise", "flat", "steep", "equal X", "spikes", "square", "clusters"};
+  static const char* const names[] = {"noise", "flat",     "steep", "equal X", "spikes",
+                                      "square", "clusters", "wide",  "ramp"};
   return names[shape];
 }
 
@@ -30,7 +32,8 @@ protected:
   // otherwise.
   void Fill(TChartSeries& series, TShape shape, int count) {
     std::normal_distribution<double> noise(0, 1);
-    double x = 0;
+    // Frame numbers far from zero keep equal-X steps in 32-bit integers.
+    double x = shape == shEqualX && OneIn(2) ? 70000 : 0;
     double walk = 0;
     for (int i = 0; i < count; ++i) {
       double y = 0;
@@ -56,6 +59,12 @@ protected:
         break;
       case shClusters:
         y = std::round(500 * std::sin(i * 0.01) + 20 * noise(FRandom));
+        break;
+      case shWide:
+        y = std::round(1e6 * std::sin(i * 0.003) + 5000 * noise(FRandom));
+        break;
+      case shRamp:
+        y = 3.0 * i - 500;
         break;
       case shShapeCount:
         break;
@@ -168,10 +177,19 @@ protected:
         const std::size_t differing = DifferingPixels();
         ASSERT_EQ(differing, 0u) << "trial " << trial << " view " << view << ", " << ShapeName(shape) << ", "
                                  << count << " points, visible " << series.FirstVisible() << ".."
-                                 << series.LastVisible();
+                                 << series.LastVisible() << ", forms " << int(series.XValues().Form()) << "/"
+                                 << int(series.YValues().Form());
       }
+      FXForms.insert(series.XValues().Form());
+      FYForms.insert(series.YValues().Form());
     }
+    // Every storage form of the values went through both drawings.
+    EXPECT_EQ(FXForms.size(), 4u);
+    EXPECT_EQ(FYForms.size(), 4u);
   }
+
+  std::set<TValueForm> FXForms;
+  std::set<TValueForm> FYForms;
 
 public:
   void ConfigureFast(TFastLineSeries& series) {

@@ -139,19 +139,22 @@ TEST(SeriesAddPoint, AFailedGrowthOfTheYListKeepsTheListsPaired) {
   test::TFailingValueMemory memory;
   TFastLineSeries series;
   series.YValues().SetValueMemory(memory);
-  memory.FailCommits = true;
-  EXPECT_THROW(AddPlain(series, 1, 1), std::bad_alloc);
-  EXPECT_EQ(series.XValues().ValueCount(), 0);
-  EXPECT_EQ(series.YValues().ValueCount(), 0);
-
-  // Plain points fit in pages already committed until the Y list needs fresh ones.
-  memory.FailCommits = false;
+  // Two values make a sequence, which needs no memory; the third one that breaks it does.
   AddPlain(series, 0, 0);
+  AddPlain(series, 1, 0);
   memory.FailCommits = true;
-  int count = 1;
+  EXPECT_THROW(AddPlain(series, 2, 1), std::bad_alloc);
+  EXPECT_EQ(series.XValues().ValueCount(), 2);
+  EXPECT_EQ(series.YValues().ValueCount(), 2);
+
+  // Plain points fit in pages already mapped until the Y list needs fresh ones.
+  memory.FailCommits = false;
+  AddPlain(series, 2, 1);
+  memory.FailCommits = true;
+  int count = 3;
   try {
     for (; count < 10'000'000; ++count)
-      AddPlain(series, count, count);
+      AddPlain(series, count, count % 2);
   } catch (const std::bad_alloc&) {
   }
   ASSERT_LT(count, 10'000'000);

@@ -1,4 +1,4 @@
-// Value memory for tests: the system's pages, with commits that fail on request.
+// Value memory for tests: the system's pages, with mappings that fail on request.
 #pragma once
 
 #include "chart/ChartValues.h"
@@ -9,22 +9,27 @@ namespace chart::test {
 
 class TFailingValueMemory final : public TValueMemory {
 public:
+  // Fails every new mapping and every lengthening of one.
   bool FailCommits = false;
   int Reservations = 0;
+  int Remaps = 0;
   int Releases = 0;
 
-  void* Reserve(std::size_t bytes) override {
-    ++Reservations;
-    return SystemValueMemory().Reserve(bytes);
-  }
-  void Commit(void* address, std::size_t bytes) override {
+  void* Map(std::size_t bytes) override {
     if (FailCommits)
       throw std::bad_alloc();
-    SystemValueMemory().Commit(address, bytes);
+    ++Reservations;
+    return SystemValueMemory().Map(bytes);
   }
-  void Release(void* address, std::size_t bytes) override {
+  void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) override {
+    if (FailCommits)
+      throw std::bad_alloc();
+    ++Remaps;
+    return SystemValueMemory().Remap(address, oldBytes, newBytes);
+  }
+  void Unmap(void* address, std::size_t bytes) override {
     ++Releases;
-    SystemValueMemory().Release(address, bytes);
+    SystemValueMemory().Unmap(address, bytes);
   }
 };
 

@@ -1,0 +1,284 @@
+// The compact forms of a value list against a plain list of doubles driven by the same random
+// operations, and the list's behaviour when a widening cannot get its memory.
+#include "chart/ChartValueList.h"
+
+#include "ValueMemoryFake.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <vector>
+
+namespace chart {
+namespace {
+
+bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+
+// The value list's rules written out over a vector of doubles.
+struct TPlainList {
+  TChartListOrder Order = loNone;
+  std::vector<double> Values;
+  int Capacity = 0;
+
+  void MakeRoom() {
+    if (Capacity <= int(Values.size()))
+      Capacity += TChartValueList::ValueCapacityStep;
+  }
+  int AddOrdered(double value) {
+    int index = int(Values.size());
+    const bool last = Values.empty() || Order == loNone ||
+                      (Order == loAscending ? value >= Values.back() : value <= Values.back());
+    if (!last) {
+      index = int(Values.size()) - 1;
+      while (index >= 0 && (Order == loAscending ? Values[std::size_t(index)] > value : Values[std::size_t(index)] < value))
+        --index;
+      ++index;
+    }
+    InsertAt(index, value);
+    return index;
+  }
+  void InsertAt(int index, double value) {
+    MakeRoom();
+    Values.insert(Values.begin() + index, value);
+  }
+  void Stats(double& minimum, double& maximum, double& total, double& absTotal) const {
+    minimum = maximum = total = absTotal = 0;
+    if (Values.empty())
+      return;
+    minimum = maximum = total = Values[0];
+    absTotal = std::fabs(Values[0]);
+    for (std::size_t i = 1; i < Values.size(); ++i) {
+      const double v = Values[i];
+      if (!(v >= minimum))
+        minimum = v;
+      else if (v > maximum)
+        maximum = v;
+      total += v;
+      absTotal += std::fabs(v);
+    }
+  }
+};
+
+// Values that sit on the edges between the forms, runs that continue a sequence, and plain noise.
+class TValueSource {
+public:
+  explicit TValueSource(unsigned seed) : FRandom(seed) {}
+
+  double Next(const TPlainList& plain) {
+    static const double edges[] = {32767, 32768, -32768, -32769, 2147483648.0, 2147483647.0, -2147483648.0,
+                                   -2147483649.0, -0.0, 0.0, std::nan(""), INFINITY, -INFINITY, 0.5, 1e300};
+    const auto& v = plain.Values;
+    switch (FRandom() % 8) {
+    case 0:
+      return edges[FRandom() % std::size(edges)];
+    case 1:
+      return double(int(FRandom() % 65536) - 32768);
+    case 2:
+      return double(std::int32_t(FRandom()));
+    case 3:
+      return std::uniform_real_distribution<double>(-1e6, 1e6)(FRandom);
+    default:
+      // Continue the last two values as a sequence.
+      if (v.size() >= 2)
+        return v.back() + (v.back() - v[v.size() - 2]);
+      return double(FRandom() % 5);
+    }
+  }
+  unsigned Below(unsigned n) { return unsigned(FRandom() % n); }
+
+private:
+  std::mt19937 FRandom;
+};
+
+void ExpectSame(const TChartValueList& list, const TPlainList& plain, const std::string& step) {
+  ASSERT_EQ(list.ValueCount(), int(plain.Values.size())) << step;
+  ASSERT_EQ(list.Capacity(), plain.Capacity) << step;
+  for (int i = 0; i < list.ValueCount(); ++i)
+    ASSERT_TRUE(SameBits(list.Value(i), plain.Values[std::size_t(i)]))
+        << step << ": value " << i << " is " << list.Value(i) << ", not " << plain.Values[std::size_t(i)];
+  double minimum = 0, maximum = 0, total = 0, absTotal = 0;
+  plain.Stats(minimum, maximum, total, absTotal);
+  EXPECT_TRUE(SameBits(list.ListMinimum(), minimum)) << step;
+  EXPECT_TRUE(SameBits(list.ListMaximum(), maximum)) << step;
+  EXPECT_TRUE(SameBits(list.ListTotal(), total)) << step;
+  EXPECT_TRUE(SameBits(list.ListAbsTotal(), absTotal)) << step;
+}
+
+void RunDifferential(TChartListOrder order, unsigned seed) {
+  TValueSource source(seed);
+  TChartValueList list(nullptr, "V");
+  list.SetOrder(order);
+  TPlainList plain;
+  plain.Order = order;
+  std::uint64_t stamp = list.ChangeStamp();
+  bool sawForm[4] = {};
+  for (int step = 0; step < 4000; ++step) {
+    const double value = source.Next(plain);
+    const int count = int(plain.Values.size());
+    const unsigned what = source.Below(100);
+    std::string name;
+    if (what < 70 || count == 0) {
+      name = "add " + std::to_string(value);
+      ASSERT_EQ(list.AddOrdered(value), plain.AddOrdered(value)) << name;
+    } else if (what < 85) {
+      const int index = int(source.Below(unsigned(count) + 1));
+      name = "insert " + std::to_string(value) + " at " + std::to_string(index);
+      list.InsertValueAt(index, value);
+      plain.InsertAt(index, value);
+    } else if (what < 99) {
+      const int index = source.Below(2) ? count - 1 : int(source.Below(unsigned(count)));
+      name = "delete at " + std::to_string(index);
+      list.DeleteValueAt(index);
+      plain.Values.erase(plain.Values.begin() + index);
+    } else {
+      name = "clear";
+      list.RemoveAllValues();
+      plain.Values.clear();
+      plain.Capacity = 0;
+    }
+    sawForm[list.Form()] = true;
+    ASSERT_GT(list.ChangeStamp(), stamp) << name;
+    stamp = list.ChangeStamp();
+    ExpectSame(list, plain, "step " + std::to_string(step) + ", " + name);
+    if (::testing::Test::HasFailure())
+      return;
+  }
+  for (int form = vfSequence; form <= vfDouble; ++form)
+    EXPECT_TRUE(sawForm[form]) << "form " << form << " never reached";
+}
+
+TEST(ValueForms, EveryOperationMatchesAPlainListOfDoubles) {
+  for (unsigned seed = 1; seed <= 12; ++seed)
+    for (TChartListOrder order : {loNone, loAscending, loDescending}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + ", order " + std::to_string(order));
+      RunDifferential(order, seed);
+      if (HasFailure())
+        return;
+    }
+}
+
+TEST(ValueForms, EachValueKeepsTheNarrowestFormThatHoldsItExactly) {
+  struct TCase {
+    std::vector<double> Values;
+    TValueForm Form;
+  };
+  const TCase cases[] = {
+      {{}, vfSequence},
+      {{1, 2, 3, 4}, vfSequence},
+      {{-32768, 0, 32767}, vfInt16},
+      {{5, 5, 5}, vfSequence},
+      {{0.5, 1, 1.5}, vfSequence},
+      {{0.25}, vfSequence},
+      {{-0.0}, vfDouble},
+      {{1, 2, 4}, vfInt16},
+      {{1, 2, 32768}, vfInt32},
+      {{1, 2, -32769}, vfInt32},
+      {{1, 2, 4, 2147483647}, vfInt32},
+      {{1, 2, 4, 2147483648.0}, vfDouble},
+      {{1, 2, 4, -0.0}, vfDouble},
+      {{1, 2, 4, std::nan("")}, vfDouble},
+      {{1, 2, INFINITY}, vfDouble},
+      {{0.5, 1, 4}, vfDouble},
+      // A sequence of integers past 16 bits widens straight to 32.
+      {{40000, 40001, 40003}, vfInt32},
+      {{std::nan("")}, vfDouble},
+  };
+  for (const TCase& c : cases) {
+    TChartValueList list(nullptr, "V");
+    for (double v : c.Values)
+      list.AddOrdered(v);
+    EXPECT_EQ(list.Form(), c.Form) << ::testing::PrintToString(c.Values);
+    for (int i = 0; i < list.ValueCount(); ++i)
+      EXPECT_TRUE(SameBits(list.Value(i), c.Values[std::size_t(i)])) << ::testing::PrintToString(c.Values);
+  }
+}
+
+// Long sequences and 16-bit lists take shortcuts through their statistics; the results must be
+// the doubles of the plain pass, rounding included.
+TEST(ValueForms, StatisticsOfLongListsMatchThePlainPass) {
+  struct TCase {
+    double First, Step;
+    int Count;
+  };
+  for (const TCase& c : {TCase{1, 1, 3'000'000}, TCase{-5, -3, 2'000'000}, TCase{-1e9, 700, 3'000'000},
+                         TCase{2147483000.0, 1, 1000}, TCase{3e9, 1e6, 100'000}, TCase{0.5, 0.25, 10'000},
+                         TCase{-70000, 0.0, 5000}}) {
+    TChartValueList sequence(nullptr, "X");
+    TChartValueList noisy(nullptr, "Y");
+    TPlainList plainSequence, plainNoisy;
+    for (int i = 0; i < c.Count; ++i) {
+      const double v = c.First + c.Step * i;
+      sequence.AddOrdered(v);
+      plainSequence.Values.push_back(v);
+      const double n = double(std::int64_t(i) * 7919 % 65536 - 32768);
+      noisy.AddOrdered(n);
+      plainNoisy.Values.push_back(n);
+    }
+    SCOPED_TRACE(std::to_string(c.First) + " step " + std::to_string(c.Step));
+    EXPECT_EQ(sequence.Form(), vfSequence);
+    EXPECT_EQ(noisy.Form(), vfInt16);
+    plainSequence.Capacity = sequence.Capacity();
+    plainNoisy.Capacity = noisy.Capacity();
+    ExpectSame(sequence, plainSequence, "sequence");
+    ExpectSame(noisy, plainNoisy, "16-bit values");
+  }
+}
+
+TEST(ValueForms, DeletingInsideASequenceStoresTheRest) {
+  TChartValueList list(nullptr, "X");
+  for (double v : {10, 20, 30, 40})
+    list.AddOrdered(v);
+  list.DeleteValueAt(3);
+  EXPECT_EQ(list.Form(), vfSequence);
+  list.DeleteValueAt(0);
+  EXPECT_EQ(list.Form(), vfInt16);
+  EXPECT_EQ(list.Value(0), 20);
+  EXPECT_EQ(list.Value(1), 30);
+  list.InsertValueAt(1, 25);
+  EXPECT_EQ(list.Value(1), 25);
+  EXPECT_EQ(list.Last(), 30);
+}
+
+// A widening that cannot get its memory leaves values, form, capacity and stamp as they were.
+TEST(ValueForms, AFailedWideningChangesNothing) {
+  test::TFailingValueMemory memory;
+  TChartValueList list(nullptr, "Y");
+  list.SetValueMemory(memory);
+  for (double v : {1, 2, 3})
+    list.AddOrdered(v);
+  const std::uint64_t stamp = list.ChangeStamp();
+  memory.FailCommits = true;
+  EXPECT_THROW(list.AddOrdered(7), std::bad_alloc);
+  EXPECT_EQ(list.Form(), vfSequence);
+  EXPECT_EQ(list.ValueCount(), 3);
+  EXPECT_EQ(list.Last(), 3);
+  EXPECT_EQ(list.ChangeStamp(), stamp);
+
+  // 16-bit values that fill most of the first mapping: as doubles they need a longer one.
+  memory.FailCommits = false;
+  const int count = 400'000;
+  for (int i = 3; i < count; ++i)
+    list.AddOrdered(i % 1000 - 500);
+  ASSERT_EQ(list.Form(), vfInt16);
+  const int capacity = list.Capacity();
+  const double total = list.ListTotal();
+  memory.FailCommits = true;
+  EXPECT_THROW(list.AddOrdered(0.5), std::bad_alloc);
+  EXPECT_THROW(list.InsertValueAt(5, 1e12), std::bad_alloc);
+  EXPECT_EQ(list.Form(), vfInt16);
+  EXPECT_EQ(list.ValueCount(), count);
+  EXPECT_EQ(list.Capacity(), capacity);
+  EXPECT_EQ(list.ListTotal(), total);
+
+  memory.FailCommits = false;
+  list.AddOrdered(0.5);
+  EXPECT_EQ(list.Form(), vfDouble);
+  EXPECT_EQ(list.ListTotal(), total + 0.5);
+  EXPECT_EQ(list.Value(1000), double(1000 % 1000 - 500));
+}
+
+} // namespace
+} // namespace chart
