@@ -1,7 +1,6 @@
 // Text output and measurement of the device context, through the font engine.
 #include "platform/gdi/DeviceContext.h"
 
-#include "platform/gdi/PixelOps.h"
 #include "platform/gdi/PolygonRaster.h"
 #include "platform/text/FontEngine.h"
 
