@@ -54,12 +54,6 @@ void TGdiDC::MoveTo(int x, int y) {
 void TGdiDC::LineTo(int x, int y) {
   const TPoint from = FPos;
   FPos = {x, y};
-  if (FFastLine && Scale() == 1) {
-    const raster::TLineSteps steps = raster::ClipLine(from, FPos, ClipBox());
-    if (steps.Count > 0)
-      raster::DrawThinLine(*FBitmap, steps, FPen.Color);
-    return;
-  }
   if (IsWidePen()) {
     const TPoint pts[2] = {from, FPos};
     StrokeWide(pts, false);
@@ -91,10 +85,13 @@ void TGdiDC::DrawSegment(TPoint from, TPoint to) {
     return;
   const int scale = Scale();
   const TRect clip = ClipBox();
-  if (scale == 1 && FFastLine) {
-    const raster::TLineSteps steps = raster::ClipLine(from, to, clip);
-    if (steps.Count > 0)
+  const raster::TLineSteps steps =
+      scale == 1 ? raster::ClipLine(from, to, clip) : raster::ClipScaledLine(from, to, scale, clip);
+  if (FFastLine) {
+    if (steps.Count > 0 && scale == 1)
       raster::DrawThinLine(*FBitmap, steps, FPen.Color);
+    else if (steps.Count > 0)
+      raster::DrawScaledLine(*FBitmap, steps, scale, clip, FPen.Color);
     return;
   }
   // Geometric one-pixel pens leave their gaps alone; cosmetic ones paint them when opaque.
@@ -108,8 +105,6 @@ void TGdiDC::DrawSegment(TPoint from, TPoint to) {
     else if (paintGaps)
       raster::PutPixel(dst, FBkColor, FRop);
   };
-  const raster::TLineSteps steps =
-      scale == 1 ? raster::ClipLine(from, to, clip) : raster::ClipScaledLine(from, to, scale, clip);
   if (scale == 1)
     raster::WalkLine(steps, plot);
   else

@@ -123,6 +123,10 @@ TLineSteps ClipScaledLine(TPoint from, TPoint to, int scale, const TRect& clip) 
                     std::int64_t(to.X) * scale + shiftX, std::int64_t(to.Y) * scale + shiftY, reach);
 }
 
+void DrawScaledLine(TGdiBitmap& bitmap, const TLineSteps& s, int scale, const TRect& clip, TPixel color) {
+  WalkScaledLine(s, scale, clip, [&](int x, int y, std::int64_t) { bitmap.Row(y)[x] = color; });
+}
+
 void DrawThinLine(TGdiBitmap& bitmap, const TLineSteps& s, TPixel color) {
   const std::ptrdiff_t stride = bitmap.Width();
   std::uint32_t* p = bitmap.Pixels() + std::ptrdiff_t(s.Y) * stride + s.X;

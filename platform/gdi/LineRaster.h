@@ -41,6 +41,8 @@ void DrawThinLine(TGdiBitmap& bitmap, const TLineSteps& steps, TPixel color);
 // same blocks, and it stops short of the end pixel's block. Each step stands for `scale` pixels
 // across the major axis (see WalkScaledLine); `clip` is in device pixels.
 TLineSteps ClipScaledLine(TPoint from, TPoint to, int scale, const TRect& clip);
+// Solid copy of such a line.
+void DrawScaledLine(TGdiBitmap& bitmap, const TLineSteps& steps, int scale, const TRect& clip, TPixel color);
 
 // Calls plot(x, y, index) for each visible pixel, index counting from the line's start point.
 template <class F>
