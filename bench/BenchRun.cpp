@@ -134,6 +134,7 @@ private:
     FResult.TimingsMs["first_paint_chart1"] = Ms(FForm.Chart1->LastPaintDuration());
     FResult.TimingsMs["first_paint_chart2"] = Ms(FForm.Chart2->LastPaintDuration());
     FResult.PlotRects = {PlotRectOf(*FForm.Chart1), PlotRectOf(*FForm.Chart2)};
+    FResult.DeviceScale = FForm.Chart1->WindowImage().Scale();
     Repeat("paint_chart1", [&] { return PaintChart(*FForm.Chart1); });
     Repeat("paint_chart2", [&] { return PaintChart(*FForm.Chart2); });
     // Timed around the window repaints themselves: a paint that only copies the buffer must be
@@ -197,7 +198,7 @@ std::string ResultJson(const TBenchResult& result) {
             std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " + std::to_string(r[2]) +
             ", " + std::to_string(r[3]) + "]";
   }
-  json += "}";
+  json += "}, \"device_scale\": " + std::to_string(result.DeviceScale);
   json += ", \"timings_ms\": {";
   bool first = true;
   for (const auto& [key, ms] : result.TimingsMs) {

@@ -17,6 +17,8 @@ struct TBenchResult {
   int Frames = 0;
   // PlotRect of Chart1 and Chart2 (left, top, right, bottom) after the first paint.
   std::array<std::array<int, 4>, 2> PlotRects{};
+  // Device pixels per logical pixel the charts painted with (QT_SCALE_FACTOR raises it).
+  int DeviceScale = 1;
   // Medians in milliseconds, by the contract's key names.
   std::map<std::string, double> TimingsMs;
   double PeakRssMb = 0;

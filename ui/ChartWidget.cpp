@@ -5,6 +5,9 @@
 #include <QPainter>
 #include <QWheelEvent>
 
+#include <algorithm>
+#include <cmath>
+
 namespace ui {
 
 std::optional<chart::TMouseButton> ToMouseButton(Qt::MouseButton button) {
@@ -45,6 +48,12 @@ Qt::CursorShape ToCursorShape(chart::TCursorKind cursor) {
   return Qt::ArrowCursor;
 }
 
+int DeviceScale(qreal devicePixelRatio) {
+  // A ratio a rounding error above an integer is that integer.
+  const double scale = std::ceil(devicePixelRatio - 1e-6);
+  return int(std::clamp(scale, 1.0, double(gdi::TGdiBitmap::MaxScale)));
+}
+
 TChartWidget::TChartWidget(std::unique_ptr<chart::TChart> chart, QWidget* parent)
     : QWidget(parent), FChart(std::move(chart)) {
   // The chart covers every pixel itself, so Qt must neither erase nor fill the background.
@@ -52,7 +61,7 @@ TChartWidget::TChartWidget(std::unique_ptr<chart::TChart> chart, QWidget* parent
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
   setFocusPolicy(Qt::NoFocus);
-  FWindowImage.SetSize(width(), height());
+  FWindowImage.SetSize(width(), height(), DeviceScale(devicePixelRatioF()));
   FChart->SetHost(this);
 }
 
@@ -78,7 +87,18 @@ void TChartWidget::SetMouseCapture(bool captured) {
 
 void TChartWidget::SetCursor(chart::TCursorKind cursor) { setCursor(ToCursorShape(cursor)); }
 
+// Moving to a screen with another pixel ratio repaints the window, so the paint is where a new
+// scale shows up first: the image is rebuilt at it and the chart paints afresh.
+void TChartWidget::FollowDeviceScale() {
+  const int scale = DeviceScale(devicePixelRatioF());
+  if (scale == FWindowImage.Scale())
+    return;
+  FWindowImage.SetSize(width(), height(), scale);
+  FChart->Resized();
+}
+
 void TChartWidget::paintEvent(QPaintEvent*) {
+  FollowDeviceScale();
   const bool paintChart = !FShowingImageOnly || FUpdateRequested;
   const auto start = std::chrono::steady_clock::now();
   if (paintChart) {
@@ -87,16 +107,19 @@ void TChartWidget::paintEvent(QPaintEvent*) {
     FChart->PaintMessage();
   }
   // Wraps the pixels without a copy: the bitmap's layout is Format_RGB32.
-  const QImage image(reinterpret_cast<const uchar*>(FWindowImage.Pixels()), FWindowImage.Width(),
-                     FWindowImage.Height(), FWindowImage.BytesPerLine(), QImage::Format_RGB32);
+  QImage image(reinterpret_cast<const uchar*>(FWindowImage.Pixels()), FWindowImage.Width(), FWindowImage.Height(),
+               FWindowImage.BytesPerLine(), QImage::Format_RGB32);
+  image.setDevicePixelRatio(FWindowImage.Scale());
   QPainter painter(this);
-  painter.drawImage(0, 0, image);
+  // Only a fractional pixel ratio makes Qt resample; then smoothly, not by dropping pixels.
+  painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  painter.drawImage(QPointF(0, 0), image);
   if (paintChart)
     FLastPaintDuration = std::chrono::steady_clock::now() - start;
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*) {
-  FWindowImage.SetSize(width(), height());
+  FWindowImage.SetSize(width(), height(), DeviceScale(devicePixelRatioF()));
   FChart->Resized();
 }
 

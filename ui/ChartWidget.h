@@ -18,6 +18,9 @@ namespace ui {
 std::optional<chart::TMouseButton> ToMouseButton(Qt::MouseButton button);
 chart::TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 Qt::CursorShape ToCursorShape(chart::TCursorKind cursor);
+// The whole device scale a chart renders at for a screen's pixel ratio: the next integer, so a
+// fractional ratio is scaled down by Qt rather than up.
+int DeviceScale(qreal devicePixelRatio);
 
 class TChartWidget final : public QWidget, public chart::TChartHost {
   Q_OBJECT
@@ -58,6 +61,8 @@ private:
   bool FShowingImageOnly = false;
   int FPaintMessageCount = 0;
   std::chrono::nanoseconds FLastPaintDuration{0};
+
+  void FollowDeviceScale();
 };
 
 } // namespace ui

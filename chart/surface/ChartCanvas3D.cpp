@@ -129,8 +129,9 @@ TRect TChartCanvas3D::BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect
     FBitmap = std::make_unique<gdi::TGdiBitmap>();
     FBufferDC = std::make_unique<gdi::TGdiDC>(*FBitmap);
   }
-  // Keeps the pixel memory when the chart's size is unchanged.
-  FBitmap->SetSize(width, height);
+  // Keeps the pixel memory when the chart's size is unchanged; the buffer takes the window's
+  // device scale, so copying it out is a plain block copy.
+  FBitmap->SetSize(width, height, windowCanvas.Scale());
   FBufferDC->RemoveClip();
   SelectTarget(*FBufferDC);
   return TRect{0, 0, width, height};
@@ -140,7 +141,7 @@ void TChartCanvas3D::PresentBuffer(gdi::TGdiBitmap& windowCanvas, const TRect& r
   SetWindowCanvas(windowCanvas);
   if (FBuffered && FBitmap) {
     if (hasParentWindow)
-      FWindowDC->BitBlt(rect.Left, rect.Top, FBitmap->Width(), FBitmap->Height(), *FBitmap, 0, 0);
+      FWindowDC->BitBlt(rect.Left, rect.Top, FBitmap->LogicalWidth(), FBitmap->LogicalHeight(), *FBitmap, 0, 0);
     FPresentOrigin = TPoint{rect.Left, rect.Top};
     FBufferDirty = false;
   }
@@ -148,9 +149,10 @@ void TChartCanvas3D::PresentBuffer(gdi::TGdiBitmap& windowCanvas, const TRect& r
 }
 
 bool TChartCanvas3D::RepaintFromBuffer() {
-  if (FBufferDirty || !FBitmap || !FWindowDC)
+  if (FBufferDirty || !FBitmap || !FWindowDC || FBitmap->Scale() != FWindowDC->Bitmap().Scale())
     return false;
-  FWindowDC->BitBlt(FPresentOrigin.X, FPresentOrigin.Y, FBitmap->Width(), FBitmap->Height(), *FBitmap, 0, 0);
+  FWindowDC->BitBlt(FPresentOrigin.X, FPresentOrigin.Y, FBitmap->LogicalWidth(), FBitmap->LogicalHeight(), *FBitmap,
+                    0, 0);
   return true;
 }
 

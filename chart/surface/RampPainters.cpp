@@ -20,7 +20,7 @@ void TBlendRampPainter::SetBandColor(TColor color) {
 }
 
 void TBlendRampPainter::FillBand(const TRect& band) {
-  const TRect area = band.Normalized().Intersected(FDC.ClipBox());
+  const TRect area = FDC.ToDevice(band.Normalized()).Intersected(FDC.ClipBox());
   if (area.IsEmpty())
     return;
   const int keep = FTransparency;

@@ -1,12 +1,17 @@
 #include "platform/gdi/Bitmap.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace gdi {
 
-void TGdiBitmap::SetSize(int width, int height) {
-  width = std::max(width, 0);
-  height = std::max(height, 0);
+void TGdiBitmap::SetSize(int width, int height, int scale) {
+  scale = std::clamp(scale, 1, MaxScale);
+  // A logical size whose device size leaves the int range is cut down to what fits.
+  const int limit = std::numeric_limits<int>::max() / scale;
+  width = std::clamp(width, 0, limit) * scale;
+  height = std::clamp(height, 0, limit) * scale;
+  FScale = scale;
   if (width == FWidth && height == FHeight)
     return;
   FWidth = width;

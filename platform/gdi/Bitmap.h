@@ -1,5 +1,6 @@
 // An off-screen 32-bit bitmap: pixels stored as 0x00RRGGBB rows, top row first, so a window can
-// show it with one image draw and no conversion.
+// show it with one image draw and no conversion. A device scale s gives s x s device pixels to
+// every logical pixel, so a high-resolution screen gets sharp pictures of the same layout.
 #pragma once
 
 #include <cstdint>
@@ -10,13 +11,20 @@ namespace gdi {
 class TGdiBitmap {
 public:
   TGdiBitmap() = default;
-  TGdiBitmap(int width, int height) { SetSize(width, height); }
+  TGdiBitmap(int width, int height, int scale = 1) { SetSize(width, height, scale); }
 
-  // Keeps the memory when the size does not change; new pixels start black.
-  void SetSize(int width, int height);
+  // Logical size and device scale (clamped to 1 .. MaxScale): the bitmap holds width * scale by
+  // height * scale pixels. Keeps the memory when nothing changes; new pixels start black.
+  void SetSize(int width, int height, int scale = 1);
 
+  static constexpr int MaxScale = 8;
+
+  // Device pixels.
   int Width() const { return FWidth; }
   int Height() const { return FHeight; }
+  int Scale() const { return FScale; }
+  int LogicalWidth() const { return FWidth / FScale; }
+  int LogicalHeight() const { return FHeight / FScale; }
   std::uint32_t* Pixels() { return FPixels.data(); }
   const std::uint32_t* Pixels() const { return FPixels.data(); }
   std::uint32_t Pixel(int x, int y) const { return FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)]; }
@@ -26,6 +34,7 @@ public:
 private:
   int FWidth = 0;
   int FHeight = 0;
+  int FScale = 1;
   std::vector<std::uint32_t> FPixels;
 };
 

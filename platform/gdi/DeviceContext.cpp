@@ -34,9 +34,16 @@ void TGdiDC::IntersectClipRect(const TRect& rect) {
   FClip = FClip ? FClip->Intersected(r) : r;
 }
 
+TRect TGdiDC::ToDevice(const TRect& rect) const {
+  const std::int64_t s = Scale();
+  // Far beyond any bitmap, so clamping keeps every visible pixel where it was.
+  const auto map = [s](int v) { return int(std::clamp<std::int64_t>(v * s, -(1 << 30), 1 << 30)); };
+  return {map(rect.Left), map(rect.Top), map(rect.Right), map(rect.Bottom)};
+}
+
 TRect TGdiDC::ClipBox() const {
   const TRect all{0, 0, FBitmap->Width(), FBitmap->Height()};
-  return FClip ? all.Intersected(*FClip) : all;
+  return FClip ? all.Intersected(ToDevice(*FClip)) : all;
 }
 
 void TGdiDC::MoveTo(int x, int y) {
@@ -47,12 +54,6 @@ void TGdiDC::MoveTo(int x, int y) {
 void TGdiDC::LineTo(int x, int y) {
   const TPoint from = FPos;
   FPos = {x, y};
-  if (FFastLine) {
-    const raster::TLineSteps steps = raster::ClipLine(from, FPos, ClipBox());
-    if (steps.Count > 0)
-      raster::DrawThinLine(*FBitmap, steps, FPen.Color);
-    return;
-  }
   if (IsWidePen()) {
     const TPoint pts[2] = {from, FPos};
     StrokeWide(pts, false);
@@ -82,50 +83,66 @@ void TGdiDC::DrawThinPath(std::span<const TPoint> points, bool closed) {
 void TGdiDC::DrawSegment(TPoint from, TPoint to) {
   if (FPen.IsNull())
     return;
-  const raster::TLineSteps steps = raster::ClipLine(from, to, ClipBox());
+  const int scale = Scale();
+  const TRect clip = ClipBox();
+  const raster::TLineSteps steps =
+      scale == 1 ? raster::ClipLine(from, to, clip) : raster::ClipScaledLine(from, to, scale, clip);
   if (FFastLine) {
-    if (steps.Count > 0)
+    if (steps.Count > 0 && scale == 1)
       raster::DrawThinLine(*FBitmap, steps, FPen.Color);
+    else if (steps.Count > 0)
+      raster::DrawScaledLine(*FBitmap, steps, scale, clip, FPen.Color);
     return;
   }
   // Geometric one-pixel pens leave their gaps alone; cosmetic ones paint them when opaque.
   const bool paintGaps = FBkMode == TBkMode::Opaque && !FPen.Geometric;
   const std::int64_t stylePos = FStylePos;
-  raster::WalkLine(steps, [&](int x, int y, std::int64_t i) {
+  // The pattern counts device pixels, each of its entries standing for `scale` of them.
+  const auto plot = [&](int x, int y, std::int64_t i) {
     std::uint32_t& dst = FBitmap->Row(y)[x];
-    if (FPattern.IsSolid() || FPattern.IsOn(stylePos + i))
+    if (FPattern.IsSolid() || FPattern.IsOn((stylePos + i) / scale))
       raster::PutPixel(dst, FPen.Color, FRop);
     else if (paintGaps)
       raster::PutPixel(dst, FBkColor, FRop);
-  });
+  };
+  if (scale == 1)
+    raster::WalkLine(steps, plot);
+  else
+    raster::WalkScaledLine(steps, scale, clip, plot);
   if (!FPattern.IsSolid())
-    FStylePos = (FStylePos + steps.Total) % std::int64_t(FPattern.On.size());
+    FStylePos = (FStylePos + steps.Total) % (std::int64_t(FPattern.On.size()) * scale);
 }
 
 void TGdiDC::StrokeWide(std::span<const TPoint> points, bool closed) {
-  const std::vector<raster::TContour> outline = raster::StrokePath(points, closed, FPen);
-  const TBrush ink = TBrush::Solid(FPen.Color);
-  raster::FillContours(outline, true, ClipBox(), [&](int y, int x0, int x1) {
-    raster::FillSpan(*FBitmap, y, x0, x1, ink, FRop, {});
+  FillDevice(raster::StrokePath(points, closed, FPen, Scale()), true, TBrush::Solid(FPen.Color), FRop);
+}
+
+void TGdiDC::FillDevice(const std::vector<raster::TContour>& contours, bool nonZero, const TBrush& brush, TRop2 rop) {
+  const raster::TBackground bk{FBkMode == TBkMode::Opaque, FBkColor};
+  raster::FillContours(contours, nonZero, ClipBox(), [&](int y, int x0, int x1) {
+    raster::FillSpan(*FBitmap, y, x0, x1, brush, rop, bk);
   });
 }
 
 void TGdiDC::SetPixel(int x, int y, TPixel color) {
-  if (ClipBox().Contains(x, y))
-    FBitmap->Row(y)[x] = color & 0xFFFFFF;
+  const TRect block = ToDevice({x, y, x + 1, y + 1}).Intersected(ClipBox());
+  for (int row = block.Top; row < block.Bottom; ++row)
+    std::fill(FBitmap->Row(row) + block.Left, FBitmap->Row(row) + block.Right, color & 0xFFFFFF);
 }
 
 void TGdiDC::BitBlt(int x, int y, int width, int height, const TGdiBitmap& source, int srcX, int srcY) {
   if (width <= 0 || height <= 0)
     return;
-  // Work in 64 bits: x + width may leave the int range.
-  const std::int64_t shiftX = std::int64_t(x) - srcX;
-  const std::int64_t shiftY = std::int64_t(y) - srcY;
+  // Work in 64 bits, in device pixels: x + width may leave the int range.
+  const std::int64_t s = Scale();
+  const std::int64_t shiftX = (std::int64_t(x) - srcX) * s;
+  const std::int64_t shiftY = (std::int64_t(y) - srcY) * s;
   const TRect box = ClipBox();
-  const std::int64_t left = std::max<std::int64_t>({x, box.Left, shiftX});
-  const std::int64_t top = std::max<std::int64_t>({y, box.Top, shiftY});
-  const std::int64_t right = std::min<std::int64_t>({std::int64_t(x) + width, box.Right, shiftX + source.Width()});
-  const std::int64_t bottom = std::min<std::int64_t>({std::int64_t(y) + height, box.Bottom, shiftY + source.Height()});
+  const std::int64_t left = std::max<std::int64_t>({x * s, box.Left, shiftX});
+  const std::int64_t top = std::max<std::int64_t>({y * s, box.Top, shiftY});
+  const std::int64_t right = std::min<std::int64_t>({(std::int64_t(x) + width) * s, box.Right, shiftX + source.Width()});
+  const std::int64_t bottom =
+      std::min<std::int64_t>({(std::int64_t(y) + height) * s, box.Bottom, shiftY + source.Height()});
   if (right <= left || bottom <= top)
     return;
   const std::size_t bytes = std::size_t(right - left) * sizeof(std::uint32_t);

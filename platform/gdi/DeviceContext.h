@@ -19,18 +19,24 @@
 //   the pixels FillRect would.
 // - Every pixel of one pen or brush primitive is written once, so not-xor twice restores it.
 // - Text goes through the font engine; it never uses the raster operation.
+// - The bitmap's device scale s maps every coordinate to s device pixels: pens, dash lengths and
+//   fonts grow by s, one-pixel lines become s pixels thick, and fills cover whole logical pixels
+//   (s x s blocks). Text is measured at the logical size, so layouts do not depend on s. With
+//   s = 1 the rules above hold pixel for pixel.
 #pragma once
 
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Geometry.h"
+#include "platform/gdi/PolygonRaster.h"
 #include "platform/gdi/StylePattern.h"
 
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string_view>
+#include <vector>
 
 namespace gdi {
 
@@ -52,6 +58,9 @@ public:
   explicit TGdiDC(TGdiBitmap& bitmap);
 
   TGdiBitmap& Bitmap() const { return *FBitmap; }
+  int Scale() const { return FBitmap->Scale(); }
+  // The device pixels of a logical rectangle, kept within reach of the int range.
+  TRect ToDevice(const TRect& rect) const;
 
   // --- attributes -------------------------------------------------------------------------
   void SelectPen(const TPen& pen);
@@ -77,7 +86,7 @@ public:
   void SetPolyFillMode(TPolyFillMode mode) { FFillMode = mode; }
   TPolyFillMode PolyFillMode() const { return FFillMode; }
 
-  // --- clipping (device pixels; one rectangle) --------------------------------------------
+  // --- clipping (logical pixels; one rectangle) -------------------------------------------
   // No value: unclipped (the whole bitmap).
   std::optional<TRect> GetClipRect() const { return FClip; }
   // Replaces the clip; no value removes it.
@@ -85,7 +94,7 @@ public:
   // Intersects with the current clip (or with the unclipped plane when there is none).
   void IntersectClipRect(const TRect& rect);
   void RemoveClip() { FClip.reset(); }
-  // Where drawing can land now: the clip intersected with the bitmap.
+  // Where drawing can land now, in device pixels: the clip intersected with the bitmap.
   TRect ClipBox() const;
 
   // --- lines --------------------------------------------------------------------------------
@@ -107,7 +116,8 @@ public:
 
   // --- block copy ---------------------------------------------------------------------------
   // Source copy of a width x height block of `source` at (srcX, srcY) to (x, y), clipped to both
-  // bitmaps and the clip. `source` may be this context's own bitmap.
+  // bitmaps and the clip. `source` may be this context's own bitmap; it is taken to have this
+  // context's device scale.
   void BitBlt(int x, int y, int width, int height, const TGdiBitmap& source, int srcX, int srcY);
 
   // --- text -----------------------------------------------------------------------------------
@@ -143,7 +153,10 @@ private:
   void DrawSegment(TPoint from, TPoint to);
   void DrawThinPath(std::span<const TPoint> points, bool closed);
   void StrokeWide(std::span<const TPoint> points, bool closed);
+  void FillDevice(const std::vector<raster::TContour>& contours, bool nonZero, const TBrush& brush, TRop2 rop);
   void FillBox(const TRect& rect, const TBrush& brush, TRop2 rop);
+  void FillDeviceBox(const TRect& rect, const TBrush& brush, TRop2 rop);
+  TRect WideInterior(const TRect& rect) const;
   void OutlineRect(const TRect& rect);
 };
 

@@ -43,9 +43,37 @@ raster::TContour RoundedContour(double left, double top, double right, double bo
   return c;
 }
 
+// Corner-space contours in logical pixels to device pixels.
+std::vector<raster::TContour> Scaled(std::vector<raster::TContour> contours, int scale) {
+  if (scale != 1)
+    for (raster::TContour& contour : contours)
+      for (raster::TPointF& p : contour)
+        p = {p.X * scale, p.Y * scale};
+  return contours;
+}
+
 } // namespace
 
-void TGdiDC::FillBox(const TRect& rect, const TBrush& brush, TRop2 rop) {
+// In device pixels, what a wide pen's outline of r leaves inside: the stroke runs along the
+// border pixels' centres, so its edges fall between device pixels only at some widths and scales.
+TRect TGdiDC::WideInterior(const TRect& r) const {
+  if (FPen.Style == TPenStyle::psInsideFrame) {
+    const int w = FPen.Width;
+    return ToDevice({r.Left + w, r.Top + w, r.Right - w, r.Bottom - w});
+  }
+  const double scale = Scale();
+  const double half = FPen.Width * scale / 2.0;
+  const double centre = raster::StrokeCentre(FPen, Scale());
+  // First device pixel whose centre is past (after) or on (before) the stroke of logical pixel v.
+  const auto edge = [&](int v, double side) {
+    return int(std::clamp(std::ceil((v + centre) * scale + side * half - 0.5), -double(FarLimit), double(FarLimit)));
+  };
+  return {edge(r.Left, 1), edge(r.Top, 1), edge(r.Right - 1, -1), edge(r.Bottom - 1, -1)};
+}
+
+void TGdiDC::FillBox(const TRect& rect, const TBrush& brush, TRop2 rop) { FillDeviceBox(ToDevice(rect), brush, rop); }
+
+void TGdiDC::FillDeviceBox(const TRect& rect, const TBrush& brush, TRop2 rop) {
   const TRect r = rect.Intersected(ClipBox());
   if (r.IsEmpty() || brush.IsClear())
     return;
@@ -76,10 +104,7 @@ void TGdiDC::OutlineRect(const TRect& r) {
     if (!inner.IsEmpty())
       ring.push_back({{double(inner.Left), double(inner.Top)}, {double(inner.Right), double(inner.Top)},
                       {double(inner.Right), double(inner.Bottom)}, {double(inner.Left), double(inner.Bottom)}});
-    const TBrush ink = TBrush::Solid(FPen.Color);
-    raster::FillContours(ring, false, ClipBox(), [&](int y, int x0, int x1) {
-      raster::FillSpan(*FBitmap, y, x0, x1, ink, FRop, {});
-    });
+    FillDevice(Scaled(std::move(ring), Scale()), false, TBrush::Solid(FPen.Color), FRop);
     return;
   }
   const TPoint corners[4] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
@@ -103,14 +128,8 @@ void TGdiDC::Rectangle(int left, int top, int right, int bottom) {
     return;
   }
   // The interior starts where the outline ends, so not-xor never toggles a pixel twice.
-  int inLeft = 1;
-  int inRight = 1;
-  if (IsWidePen()) {
-    const bool inside = FPen.Style == TPenStyle::psInsideFrame;
-    inLeft = inside ? FPen.Width : (FPen.Width + 1) / 2;
-    inRight = inside ? FPen.Width : 1 + FPen.Width / 2;
-  }
-  FillBox({r.Left + inLeft, r.Top + inLeft, r.Right - inRight, r.Bottom - inRight}, FBrush, FRop);
+  const TRect inner = IsWidePen() ? WideInterior(r) : ToDevice({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
+  FillDeviceBox(inner, FBrush, FRop);
   OutlineRect(r);
 }
 
@@ -124,10 +143,7 @@ void TGdiDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth
     return;
   const double rx = std::min(cornerWidth, r.Width()) / 2.0;
   const double ry = std::min(cornerHeight, r.Height()) / 2.0;
-  raster::FillContours({RoundedContour(r.Left, r.Top, r.Right, r.Bottom, rx, ry)}, false, ClipBox(),
-                       [&](int y, int x0, int x1) {
-                         raster::FillSpan(*FBitmap, y, x0, x1, FBrush, FRop, {FBkMode == TBkMode::Opaque, FBkColor});
-                       });
+  FillDevice(Scaled({RoundedContour(r.Left, r.Top, r.Right, r.Bottom, rx, ry)}, Scale()), false, FBrush, FRop);
   if (FPen.IsNull())
     return;
   // The outline runs through the centres of the border pixels.
@@ -153,9 +169,7 @@ void TGdiDC::Polygon(std::span<const TPoint> points) {
   raster::TContour contour;
   for (const TPoint& p : points)
     contour.push_back({double(p.X), double(p.Y)});
-  raster::FillContours({contour}, FFillMode == TPolyFillMode::Winding, ClipBox(), [&](int y, int x0, int x1) {
-    raster::FillSpan(*FBitmap, y, x0, x1, FBrush, FRop, {FBkMode == TBkMode::Opaque, FBkColor});
-  });
+  FillDevice(Scaled({contour}, Scale()), FFillMode == TPolyFillMode::Winding, FBrush, FRop);
   if (FPen.IsNull())
     return;
   if (IsWidePen()) {

@@ -1,10 +1,10 @@
 // Text output and measurement of the device context, through the font engine.
 #include "platform/gdi/DeviceContext.h"
 
-#include "platform/gdi/PixelOps.h"
 #include "platform/gdi/PolygonRaster.h"
 #include "platform/text/FontEngine.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -12,13 +12,14 @@ namespace gdi {
 
 namespace {
 
-text::TFontRequest RequestOf(const TFont& font) {
+// The font at `scale` device pixels per logical pixel.
+text::TFontRequest RequestOf(const TFont& font, int scale) {
   text::TFontRequest r;
   r.Family = font.FaceName;
   if (font.Height < 0)
-    r.EmPixels = -font.Height;
+    r.EmPixels = int(std::min<long long>(-1LL * font.Height * scale, 1 << 30));
   else
-    r.CellPixels = font.Height > 0 ? font.Height : 16;
+    r.CellPixels = int(std::min<long long>(1LL * (font.Height > 0 ? font.Height : 16) * scale, 1 << 30));
   r.Bold = font.Bold;
   r.Italic = font.Italic;
   // Only the rotation itself matters; whole turns would otherwise make new cache entries.
@@ -44,23 +45,27 @@ raster::TContour TextBand(double ox, double oy, double dx, double dy, double alo
 
 } // namespace
 
+// Measured at the logical size, so text takes the same room at every device scale.
 TSize TGdiDC::GetTextExtent(std::string_view text) const {
-  text::TFontRequest r = RequestOf(FFont);
+  text::TFontRequest r = RequestOf(FFont, 1);
   r.Escapement = 0;
   const text::TFont font = text::GetFont(r);
   return {font.Measure(text, FCharExtra), font.Metrics().Height};
 }
 
 TTextMetrics TGdiDC::GetTextMetrics() const {
-  text::TFontRequest r = RequestOf(FFont);
+  text::TFontRequest r = RequestOf(FFont, 1);
   r.Escapement = 0;
   return ToMetrics(text::GetFont(r).Metrics());
 }
 
+// Drawn in device pixels with the font at the device size, so the glyphs are rasterised sharp.
 void TGdiDC::TextOut(int x, int y, std::string_view str) {
-  const text::TFont font = text::GetFont(RequestOf(FFont));
+  const int scale = Scale();
+  const text::TFont font = text::GetFont(RequestOf(FFont, scale));
   const text::TFontMetrics& m = font.Metrics();
-  const int width = font.Measure(str, FCharExtra);
+  const int charExtra = FCharExtra * scale;
+  const int width = font.Measure(str, charExtra);
   const double angle = FFont.Escapement / 10.0 * std::numbers::pi / 180.0;
   const double dx = std::cos(angle);
   const double dy = -std::sin(angle);
@@ -70,22 +75,19 @@ void TGdiDC::TextOut(int x, int y, std::string_view str) {
   const double shiftAlong = horizontal == TA_CENTER ? -(width / 2) : horizontal == TA_RIGHT ? -width : 0;
   const double shiftDown = vertical == TA_BASELINE ? 0 : vertical == TA_BOTTOM ? -m.Descent : m.Ascent;
   // Baseline origin of the first character.
-  const double ox = x + shiftAlong * dx - shiftDown * dy;
-  const double oy = y + shiftAlong * dy + shiftDown * dx;
+  const double ox = double(x) * scale + shiftAlong * dx - shiftDown * dy;
+  const double oy = double(y) * scale + shiftAlong * dy + shiftDown * dx;
 
   const TRect clip = ClipBox();
   const auto fill = [&](const raster::TContour& band, TPixel color) {
-    const TBrush brush = TBrush::Solid(color);
-    raster::FillContours({band}, false, clip, [&](int row, int x0, int x1) {
-      raster::FillSpan(*FBitmap, row, x0, x1, brush, TRop2::Copy, {});
-    });
+    FillDevice({band}, false, TBrush::Solid(color), TRop2::Copy);
   };
   if (FBkMode == TBkMode::Opaque)
     fill(TextBand(ox, oy, dx, dy, width, -m.Ascent, m.Descent), FBkColor);
 
   const text::TPixelTarget target{FBitmap->Pixels(), FBitmap->Width(), FBitmap->Height(), FBitmap->Width(),
                                   clip.Left, clip.Top, clip.Right, clip.Bottom};
-  font.Draw(target, ox, oy, str, FTextColor, FCharExtra);
+  font.Draw(target, ox, oy, str, FTextColor, charExtra);
 
   const double thick = m.LineThickness;
   if (FFont.Underline)

@@ -42,12 +42,15 @@ void MinorRange(Int128 a, Int128 b, std::int64_t aMin, std::int64_t aMaj, Int128
   hi = CeilDiv(2 * Int128(aMaj) * (b + 1) - aMaj + 1, 2 * Int128(aMin));
 }
 
-} // namespace
+bool Inside(const TRect& clip, std::int64_t x, std::int64_t y) {
+  return x >= clip.Left && x < clip.Right && y >= clip.Top && y < clip.Bottom;
+}
 
-TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) {
+// The line from (x0, y0) to (x1, y1): 64-bit ends, so scaled logical coordinates fit.
+TLineSteps ClipLine64(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::int64_t y1, const TRect& clip) {
   TLineSteps s;
-  const std::int64_t dx = std::int64_t(to.X) - from.X;
-  const std::int64_t dy = std::int64_t(to.Y) - from.Y;
+  const std::int64_t dx = x1 - x0;
+  const std::int64_t dy = y1 - y0;
   s.XMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
   const std::int64_t dMaj = s.XMajor ? dx : dy;
   const std::int64_t dMin = s.XMajor ? dy : dx;
@@ -58,8 +61,8 @@ TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) {
     return s;
   s.MajorStep = dMaj < 0 ? -1 : 1;
   s.MinorStep = dMin < 0 ? -1 : 1;
-  const std::int64_t m0 = s.XMajor ? from.X : from.Y;
-  const std::int64_t n0 = s.XMajor ? from.Y : from.X;
+  const std::int64_t m0 = s.XMajor ? x0 : y0;
+  const std::int64_t n0 = s.XMajor ? y0 : x0;
   const int cMaj0 = s.XMajor ? clip.Left : clip.Top;
   const int cMaj1 = s.XMajor ? clip.Right : clip.Bottom;
   const int cMin0 = s.XMajor ? clip.Top : clip.Left;
@@ -68,11 +71,11 @@ TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) {
   s.TwoMinor = 2 * aMin;
   s.TwoMajor = 2 * aMaj;
   // Both ends inside: every pixel lies between them, so the wide arithmetic can be skipped.
-  if (clip.Contains(from.X, from.Y) && clip.Contains(to.X, to.Y)) {
+  if (Inside(clip, x0, y0) && Inside(clip, x1, y1)) {
     s.Count = aMaj;
     s.Rem = aMaj - 1;
-    s.X = from.X;
-    s.Y = from.Y;
+    s.X = int(x0);
+    s.Y = int(y0);
     return s;
   }
   Int128 lo1, hi1, lo2, hi2;
@@ -96,6 +99,32 @@ TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) {
   s.X = int(s.XMajor ? major : minor);
   s.Y = int(s.XMajor ? minor : major);
   return s;
+}
+
+} // namespace
+
+TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) { return ClipLine64(from.X, from.Y, to.X, to.Y, clip); }
+
+TLineSteps ClipScaledLine(TPoint from, TPoint to, int scale, const TRect& clip) {
+  const std::int64_t dx = std::int64_t(to.X) - from.X;
+  const std::int64_t dy = std::int64_t(to.Y) - from.Y;
+  const bool xMajor = (dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy);
+  const std::int64_t dMajor = xMajor ? dx : dy;
+  // Leaving towards smaller coordinates starts at the block's far edge.
+  const int shift = dMajor < 0 ? scale - 1 : 0;
+  const int shiftX = xMajor ? shift : 0;
+  const int shiftY = xMajor ? 0 : shift;
+  // A stepping pixel up to scale - 1 before the clip's minor edge still reaches into it.
+  TRect reach = clip;
+  (xMajor ? reach.Top : reach.Left) -= scale - 1;
+  if (clip.IsEmpty())
+    reach = clip;
+  return ClipLine64(std::int64_t(from.X) * scale + shiftX, std::int64_t(from.Y) * scale + shiftY,
+                    std::int64_t(to.X) * scale + shiftX, std::int64_t(to.Y) * scale + shiftY, reach);
+}
+
+void DrawScaledLine(TGdiBitmap& bitmap, const TLineSteps& s, int scale, const TRect& clip, TPixel color) {
+  WalkScaledLine(s, scale, clip, [&](int x, int y, std::int64_t) { bitmap.Row(y)[x] = color; });
 }
 
 void DrawThinLine(TGdiBitmap& bitmap, const TLineSteps& s, TPixel color) {

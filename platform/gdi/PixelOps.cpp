@@ -53,8 +53,10 @@ void FillSpan(TGdiBitmap& bitmap, int y, int x0, int x1, const TBrush& brush, TR
       PutPixel(row[x], brush.Color, rop);
     return;
   }
+  // Hatches keep their logical geometry: one hatch pixel is a block of the device scale.
+  const int scale = bitmap.Scale();
   for (int x = x0; x < x1; ++x) {
-    if (HatchInk(brush.Style, x, y))
+    if (HatchInk(brush.Style, x / scale, y / scale))
       PutPixel(row[x], brush.Color, rop);
     else if (bk.Opaque)
       PutPixel(row[x], bk.Color, rop);

@@ -122,11 +122,11 @@ void TOutlineBuilder::Piece(const std::vector<TPointF>& pts, bool closed) {
     Join(pts[(i + n - 1) % n], pts[i], pts[(i + 1) % n]);
 }
 
-TPath MakePath(std::span<const TPoint> points, bool closed) {
+TPath MakePath(std::span<const TPoint> points, bool closed, int scale, double centre) {
   TPath path;
   path.Closed = closed;
   for (const TPoint& p : points) {
-    const TPointF f{p.X + 0.5, p.Y + 0.5};
+    const TPointF f{(p.X + centre) * scale, (p.Y + centre) * scale};
     if (path.Points.empty() || path.Points.back().X != f.X || path.Points.back().Y != f.Y)
       path.Points.push_back(f);
   }
@@ -193,8 +193,15 @@ void StrokeDashed(const TPath& path, const std::vector<double>& dashes, TOutline
 
 } // namespace
 
-std::vector<TContour> StrokePath(std::span<const TPoint> points, bool closed, const TPen& pen) {
-  const TPath path = MakePath(points, closed);
+double StrokeCentre(const TPen& pen, int scale) { return scale > 1 && pen.Width % 2 == 0 ? 0.0 : 0.5; }
+
+std::vector<TContour> StrokePath(std::span<const TPoint> points, bool closed, const TPen& logicalPen, int scale) {
+  const auto grow = [scale](int v) { return int(std::min<long long>(1LL * v * scale, 1 << 30)); };
+  TPen pen = logicalPen;
+  pen.Width = grow(pen.Width);
+  for (int& dash : pen.Dashes)
+    dash = grow(dash);
+  const TPath path = MakePath(points, closed, scale, StrokeCentre(logicalPen, scale));
   TOutlineBuilder out(pen);
   if (path.Points.size() < 2)
     return {};

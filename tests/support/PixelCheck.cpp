@@ -73,6 +73,12 @@ TBox InkBox(const gdi::TGdiBitmap& bitmap, gdi::TPixel background) {
   return box;
 }
 
+::testing::AssertionResult SameBlocks(const gdi::TGdiBitmap& scaled, const gdi::TGdiBitmap& logical, int scale) {
+  if (scaled.Width() != logical.Width() * scale || scaled.Height() != logical.Height() * scale)
+    return ::testing::AssertionFailure() << "sizes differ";
+  return PixelsMatch(scaled, [&](int x, int y) { return logical.Pixel(x / scale, y / scale); });
+}
+
 void Fill(gdi::TGdiBitmap& bitmap, gdi::TPixel color) {
   std::fill(bitmap.Pixels(), bitmap.Pixels() + bitmap.Width() * bitmap.Height(), color);
 }
