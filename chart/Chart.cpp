@@ -1,7 +1,6 @@
 #include "chart/Chart.h"
 
 #include "chart/ChartSeries.h"
-#include "chart/Palette.h"
 
 namespace chart {
 
@@ -11,16 +10,14 @@ TChart::~TChart() = default;
 
 void TChart::PrepareJoiningSeries(TChartSeries& series) {
   if (series.SeriesColor() == DefaultSeriesColor)
-    AssignSeriesColor(series, FindFreeSeriesColor(*this, true, nullptr));
+    AssignSeriesColor(series, FindFreeSeriesColor(*this, FColorPaletteIndex, true, nullptr));
 }
 
 void TChart::SetColorPaletteIndex(int value) {
   if (value == FColorPaletteIndex)
     return;
   FColorPaletteIndex = value;
-  const std::span<const TColor> table = ColorPaletteTable(value);
-  FChartPalette.assign(table.begin(), table.end());
-  ReassignSeriesColors(*this);
+  ReassignSeriesColors(*this, value);
   Invalidate();
 }
 

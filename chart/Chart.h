@@ -2,9 +2,10 @@
 // palette its series take their colours from.
 #pragma once
 
+#include "chart/Palette.h"
 #include "chart/ZoomScrollChart.h"
 
-#include <vector>
+#include <span>
 
 namespace chart {
 
@@ -19,7 +20,7 @@ public:
   // applies) and recolours every series whose colour was never set.
   void SetColorPaletteIndex(int value);
   // Empty while no table is selected.
-  const std::vector<TColor>& ChartPalette() const { return FChartPalette; }
+  std::span<const TColor> ChartPalette() const { return ColorPaletteTable(FColorPaletteIndex); }
 
 protected:
   // A series without a colour of its own gets the first free palette colour.
@@ -27,7 +28,6 @@ protected:
 
 private:
   int FColorPaletteIndex = 0;
-  std::vector<TColor> FChartPalette;
 };
 
 } // namespace chart

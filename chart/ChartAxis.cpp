@@ -1,9 +1,8 @@
 #include "chart/ChartAxis.h"
 
-#include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
 
-#include <algorithm>
+#include <initializer_list>
 #include <utility>
 
 namespace chart {
@@ -120,15 +119,15 @@ void TChartAxis::UpdateIsShown() {
   if (IsDepthAxis())
     FIsShown = FChart.View3D();
   else if (FChart.ActiveSeriesCount() > 0)
-    FIsShown = FChart.AxisHasActiveSeries(*this);
+    FIsShown = FSeriesData.HasActiveSeries;
 }
 
 void TChartAxis::AdjustRange() {
   // Stored without checks or repaint: after a paint an automatic axis reads back its data's ends.
   if (FAutomatic || FAutomaticMaximum)
-    FMaximum = FChart.SeriesExtreme(*this, false, FHorizontal);
+    FMaximum = FSeriesData.Maximum;
   if (FAutomatic || FAutomaticMinimum)
-    FMinimum = FChart.SeriesExtreme(*this, true, FHorizontal);
+    FMinimum = FSeriesData.Minimum;
   FMapping.SetRange(FMinimum, FMaximum);
 }
 
@@ -157,38 +156,17 @@ void TChartAxis::ApplyAxisMargins(int left, int top, int right, int bottom) {
   FMapping.SetRange(a, b);
 }
 
-std::int64_t TChartAxis::FewestXPoints() const {
-  std::int64_t fewest = std::numeric_limits<std::int64_t>::max();
-  // Y-mandatory series take their X values from the horizontal axis.
-  if (!FHorizontal)
-    return fewest;
-  for (int i = 0; i < FChart.SeriesCount(); ++i) {
-    const TChartSeries& series = FChart.Series(i);
-    if (series.Active() && FChart.IsAxisOfSeries(*this, series))
-      fewest = std::min<std::int64_t>(fewest, series.PointCount());
-  }
-  return fewest;
-}
-
-void TChartAxis::CalcAxisMargins() {
+void TChartAxis::CalcAxisMargins(const TAxisSeriesMargins& seriesMargins) {
   int left = 0, top = 0, right = 0, bottom = 0;
   // An end the user fixed, or one with an offset, ignores the series' wishes there.
   const bool minFromSeries = FMinimumOffset == 0 && FAutomaticMinimum;
   const bool maxFromSeries = FMaximumOffset == 0 && FAutomaticMaximum;
-  for (int i = 0; i < FChart.SeriesCount(); ++i) {
-    TChartSeries& series = FChart.Series(i);
-    if (!series.Active() || !FChart.IsAxisOfSeries(*this, series))
-      continue;
-    int first = 0, second = 0;
-    if (FHorizontal) {
-      series.HorizontalMargins(first, second);
-      left = minFromSeries ? std::max(left, first) : left;
-      right = maxFromSeries ? std::max(right, second) : right;
-    } else {
-      series.VerticalMargins(first, second);
-      top = maxFromSeries ? std::max(top, first) : top;
-      bottom = minFromSeries ? std::max(bottom, second) : bottom;
-    }
+  if (FHorizontal) {
+    left = minFromSeries ? seriesMargins.First : 0;
+    right = maxFromSeries ? seriesMargins.Second : 0;
+  } else {
+    top = maxFromSeries ? seriesMargins.First : 0;
+    bottom = minFromSeries ? seriesMargins.Second : 0;
   }
   if (FMinimumOffset != 0 || FMaximumOffset != 0) {
     int& minEnd = FHorizontal ? (FInverted ? right : left) : (FInverted ? top : bottom);
@@ -217,8 +195,8 @@ void TChartAxis::SetRange(double newMinimum, double newMaximum) {
 
 void TChartAxis::ShiftRange(double delta, bool checkLimits) {
   if (checkLimits) {
-    const bool dataAbove = delta > 0 && FChart.SeriesExtreme(*this, false, FHorizontal) > FMaximum;
-    const bool dataBelow = delta < 0 && FChart.SeriesExtreme(*this, true, FHorizontal) < FMinimum;
+    const bool dataAbove = delta > 0 && FSeriesData.Maximum > FMaximum;
+    const bool dataBelow = delta < 0 && FSeriesData.Minimum < FMinimum;
     if (!dataAbove && !dataBelow)
       return;
   }

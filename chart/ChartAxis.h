@@ -4,6 +4,7 @@
 
 #include "chart/AxisMapping.h"
 #include "chart/AxisPens.h"
+#include "chart/AxisSeriesData.h"
 #include "chart/AxisTitle.h"
 #include "chart/ChartPanel.h"
 #include "chart/surface/ChartFont.h"
@@ -188,6 +189,9 @@ public:
   void SetFastCalc(bool fast);
 
   // --- per-paint preparation, in the order the chart calls it ------------------------------------
+  // What the panel found out about the series on this axis; read by the steps below, the labels
+  // and ShiftRange.
+  void SetSeriesData(const TAxisSeriesData& data) { FSeriesData = data; }
   // Whether the axis takes part in this paint's layout and drawing.
   void UpdateIsShown();
   // Minimum and Maximum from the series where automatic; the working range from them.
@@ -198,7 +202,7 @@ public:
   // true for the first five axes of the chart's list; it only matters to 3D walls.
   void ReserveAxisSpace(TRect& r, bool standard);
   // The margins the attached series ask for, or the offsets, applied to the working range.
-  void CalcAxisMargins();
+  void CalcAxisMargins(const TAxisSeriesMargins& seriesMargins);
   // Widens the working range so that these pixel margins at the axis's ends stay free.
   void ApplyAxisMargins(int left, int top, int right, int bottom);
   // Line, ticks, grid, minor ticks and labels; placeLine puts the line on PlotRect's edge first.
@@ -207,7 +211,8 @@ public:
   // --- zoom and scroll ---------------------------------------------------------------------------
   // Fixes both ends (no longer automatic), in either order; keeps at least 1e-10 between them.
   void SetRange(double newMinimum, double newMaximum);
-  // Moves both ends by delta; with checkLimits only while data lies beyond the end moved toward.
+  // Moves both ends by delta; with checkLimits only while data (as last set by SetSeriesData) lies
+  // beyond the end moved toward.
   void ShiftRange(double delta, bool checkLimits);
 
   // --- labels of the current range ----------------------------------------------------------------
@@ -245,7 +250,6 @@ private:
   // Label production.
   void CalcValueLabels();
   void EmitLabel(double value);
-  std::int64_t FewestXPoints() const;
   int WidestLine(const std::string& text);
 
   // Drawing steps.
@@ -265,6 +269,7 @@ private:
   TCustomAxisPanel& FChart;
   TAxisMapping FMapping;
   int (TAxisMapping::*FValueToPixel)(double) const = &TAxisMapping::ValueToPixel;
+  TAxisSeriesData FSeriesData;
 
   bool FAutomatic = true;
   bool FAutomaticMinimum = true;

@@ -22,7 +22,7 @@ TAxisLabelStyle TChartAxis::CalcLabelStyle() const {
   if (FLabelStyle != talAuto)
     return FLabelStyle;
   // Point-label texts are never drawn as axis labels here, so a series with labels keeps values.
-  return FChart.AxisHasActiveSeries(*this) ? talValue : talNone;
+  return FSeriesData.HasActiveSeries ? talValue : talNone;
 }
 
 std::string TChartAxis::FormatLabel(double value) const {
@@ -56,7 +56,7 @@ double TChartAxis::LabelStep() {
   query.RoundFirstLabel = FRoundFirstLabel;
   query.LabelsAlternate = FLabelsAlternate;
   query.Increment = FIncrement;
-  query.FewestXPoints = FewestXPoints();
+  query.FewestXPoints = FSeriesData.FewestXPoints;
   return CalcLabelStep(query, [this](double value) { return LabelExtentOf(FHorizontal, value); });
 }
 

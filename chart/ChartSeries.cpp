@@ -17,8 +17,10 @@ void ReserveOneMore(std::vector<T>& entries) {
 } // namespace
 
 TChartSeries::TChartSeries() {
-  FValueLists.Add(std::make_unique<TChartValueList>(this, "X")).SetOrder(loAscending);
-  FValueLists.Add(std::make_unique<TChartValueList>(this, "Y"));
+  FValueLists.Add(std::make_unique<TChartValueList>("X")).SetOrder(loAscending);
+  FValueLists.Add(std::make_unique<TChartValueList>("Y"));
+  for (int i = 0; i < FValueLists.Count(); ++i)
+    FValueLists[i].SetOnChange([this] { RequestRepaint(); });
   FPen.SetOnChange([this] { RequestRepaint(); });
   FMarks.SetOnChange([this] { RequestRepaint(); });
 }

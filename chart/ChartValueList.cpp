@@ -1,7 +1,5 @@
 #include "chart/ChartValueList.h"
 
-#include "chart/ChartSeries.h"
-
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -10,12 +8,11 @@
 
 namespace chart {
 
-TChartValueList::TChartValueList(TChartSeries* owner, std::string name)
-    : FName(std::move(name)), FOwner(owner) {}
+TChartValueList::TChartValueList(std::string name) : FName(std::move(name)) {}
 
 void TChartValueList::Changed() {
-  if (FOwner)
-    FOwner->RequestRepaint();
+  if (FOnChange)
+    FOnChange();
 }
 
 // The walk from the end puts the new value after every equal one.

@@ -6,13 +6,13 @@
 #include "chart/ChartValues.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace chart {
-
-class TChartSeries;
 
 enum TChartListOrder { loNone, loAscending, loDescending };
 
@@ -21,12 +21,13 @@ public:
   // A full array grows by this many entries.
   static constexpr int ValueCapacityStep = 1000;
 
-  TChartValueList(TChartSeries* owner, std::string name);
+  explicit TChartValueList(std::string name);
   virtual ~TChartValueList() = default;
   TChartValueList(const TChartValueList&) = delete;
   TChartValueList& operator=(const TChartValueList&) = delete;
 
-  TChartSeries* Owner() const { return FOwner; }
+  // Called after a property that changes the picture changed, e.g. to have the owner repaint.
+  void SetOnChange(std::function<void()> onChange) { FOnChange = std::move(onChange); }
   bool DateTime() const { return FDateTime; }
   void SetDateTime(bool value) { SetAndChange(FDateTime, value); }
   const std::string& Name() const { return FName; }
@@ -107,7 +108,7 @@ private:
   int InsertPendingInside();
   void Reshape(double value, bool append);
   void StoreAt(int index, double value);
-  // Stores a different value and has the owner repaint; an equal value changes nothing.
+  // Stores a different value and reports the change; an equal value changes nothing.
   template <class T>
   void SetAndChange(T& field, const T& value) {
     if (field == value)
@@ -123,7 +124,7 @@ private:
   mutable double FListMinimum = 0;
   std::string FName;
   TChartListOrder FOrder = loNone;
-  TChartSeries* FOwner;
+  std::function<void()> FOnChange;
   double FPendingValue = 0;
   mutable double FListTotal = 0;
   mutable double FListAbsTotal = 0;

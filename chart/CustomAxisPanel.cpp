@@ -85,7 +85,8 @@ bool TCustomAxisPanel::AxisHasActiveSeries(const TChartAxis& axis) const {
                      [&](const auto& series) { return series->Active() && IsAxisOfSeries(axis, *series); });
 }
 
-double TCustomAxisPanel::SeriesExtreme(const TChartAxis& axis, bool minimum, bool horizontal) const {
+double TCustomAxisPanel::SeriesExtreme(const TChartAxis& axis, bool minimum) const {
+  const bool horizontal = axis.Horizontal();
   // Inactive series count only while no active one is attached to the axis.
   const bool activeOnly = AxisHasActiveSeries(axis);
   double result = 0;
@@ -103,8 +104,38 @@ double TCustomAxisPanel::SeriesExtreme(const TChartAxis& axis, bool minimum, boo
   return result;
 }
 
+TAxisSeriesData TCustomAxisPanel::SeriesDataOf(const TChartAxis& axis) const {
+  TAxisSeriesData data;
+  data.HasActiveSeries = AxisHasActiveSeries(axis);
+  data.Minimum = SeriesExtreme(axis, true);
+  data.Maximum = SeriesExtreme(axis, false);
+  // Y-mandatory series take their X values from the horizontal axis.
+  if (axis.Horizontal())
+    for (const auto& series : FSeries)
+      if (series->Active() && IsAxisOfSeries(axis, *series))
+        data.FewestXPoints = std::min<std::int64_t>(data.FewestXPoints, series->PointCount());
+  return data;
+}
+
+TAxisSeriesMargins TCustomAxisPanel::SeriesMarginsOf(const TChartAxis& axis) const {
+  TAxisSeriesMargins margins;
+  for (const auto& series : FSeries) {
+    if (!series->Active() || !IsAxisOfSeries(axis, *series))
+      continue;
+    int first = 0, second = 0;
+    if (axis.Horizontal())
+      series->HorizontalMargins(first, second);
+    else
+      series->VerticalMargins(first, second);
+    margins.First = std::max(margins.First, first);
+    margins.Second = std::max(margins.Second, second);
+  }
+  return margins;
+}
+
 void TCustomAxisPanel::PrepareAxes() {
   for (TChartAxis* axis : Axes) {
+    axis->SetSeriesData(SeriesDataOf(*axis));
     axis->UpdateIsShown();
     axis->AdjustRange();
   }
@@ -136,7 +167,7 @@ void TCustomAxisPanel::ReserveAxesSpace() {
 
 void TCustomAxisPanel::ApplyAxesMargins() {
   for (TChartAxis* axis : Axes)
-    axis->CalcAxisMargins();
+    axis->CalcAxisMargins(SeriesMarginsOf(*axis));
 }
 
 void TCustomAxisPanel::DrawAxes() {

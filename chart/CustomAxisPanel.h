@@ -2,6 +2,7 @@
 // data range of an axis, lets the axes take their room and places them, and paints the series.
 #pragma once
 
+#include "chart/AxisSeriesData.h"
 #include "chart/ChartPanelExtended.h"
 
 #include <memory>
@@ -62,11 +63,11 @@ public:
   int ActiveSeriesCount() const;
   // Whether the series draws against this axis (as its horizontal or its vertical axis).
   bool IsAxisOfSeries(const TChartAxis& axis, const TChartSeries& series) const;
-  // Whether some active series draws against the axis.
-  bool AxisHasActiveSeries(const TChartAxis& axis) const;
-
-  // The smallest or largest value of the series attached to the axis; 0 when none has points.
-  double SeriesExtreme(const TChartAxis& axis, bool minimum, bool horizontal) const;
+  // What the axis needs of its series for this paint: whether an active one is attached, the
+  // data's ends (0 when none has points) and the fewest points for the label step.
+  TAxisSeriesData SeriesDataOf(const TChartAxis& axis) const;
+  // The largest pixel margins the axis's active series ask for.
+  TAxisSeriesMargins SeriesMarginsOf(const TChartAxis& axis) const;
 
   // The chart is going away with its series: nothing they do on the way asks for a repaint.
   bool Destroying() const { return FDestroying; }
@@ -86,6 +87,8 @@ protected:
   void DrawAllSeries();
 
 private:
+  bool AxisHasActiveSeries(const TChartAxis& axis) const;
+  double SeriesExtreme(const TChartAxis& axis, bool minimum) const;
   void ReserveAxesSpace();
   void DrawOneSeries(TChartSeries& series);
 

@@ -1,7 +1,7 @@
 #include "chart/Palette.h"
 
-#include "chart/Chart.h"
 #include "chart/ChartSeries.h"
+#include "chart/CustomChart.h"
 
 #include <array>
 #include <utility>
@@ -43,12 +43,6 @@ TDefaultPaletteReader& DefaultPaletteReader() {
   return reader;
 }
 
-std::span<const TColor> PaletteInForce(const TChart& chart) {
-  if (chart.ChartPalette().empty())
-    return DefaultColorPalette();
-  return chart.ChartPalette();
-}
-
 } // namespace
 
 std::span<const TColor> DefaultColorPalette() { return DefaultPalette; }
@@ -61,18 +55,24 @@ std::span<const TColor> ColorPaletteTable(int index) {
 
 void SetDefaultPaletteReader(TDefaultPaletteReader reader) { DefaultPaletteReader() = std::move(reader); }
 
+std::span<const TColor> PaletteInForce(int paletteIndex) {
+  const std::span<const TColor> table = ColorPaletteTable(paletteIndex);
+  return table.empty() ? DefaultColorPalette() : table;
+}
+
 int DefaultPaletteIndex() {
   const TDefaultPaletteReader& reader = DefaultPaletteReader();
   return reader ? reader().value_or(StandardPaletteIndex) : StandardPaletteIndex;
 }
 
-TColor PaletteColor(const TChart& chart, int index) {
-  const std::span<const TColor> palette = PaletteInForce(chart);
+TColor PaletteColor(int paletteIndex, int index) {
+  const std::span<const TColor> palette = PaletteInForce(paletteIndex);
   const int length = int(palette.size());
   return palette[std::size_t((index % length + length) % length)];
 }
 
-bool IsFreeSeriesColor(const TChart& chart, TColor color, bool checkBackground, const TChartSeries* exclude) {
+bool IsFreeSeriesColor(const TCustomChart& chart, TColor color, bool checkBackground,
+                       const TChartSeries* exclude) {
   for (int i = 0; i < chart.SeriesCount(); ++i) {
     const TChartSeries& series = chart.Series(i);
     if (&series != exclude && series.Color() == color)
@@ -81,8 +81,9 @@ bool IsFreeSeriesColor(const TChart& chart, TColor color, bool checkBackground, 
   return !(checkBackground && (color == chart.Color() || color == chart.BackWallColor()));
 }
 
-TColor FindFreeSeriesColor(const TChart& chart, bool checkBackground, const TChartSeries* exclude) {
-  const std::span<const TColor> palette = PaletteInForce(chart);
+TColor FindFreeSeriesColor(const TCustomChart& chart, int paletteIndex, bool checkBackground,
+                           const TChartSeries* exclude) {
+  const std::span<const TColor> palette = PaletteInForce(paletteIndex);
   for (const TColor color : palette.first(palette.size() - 1))
     if (IsFreeSeriesColor(chart, color, checkBackground, exclude))
       return color;
@@ -94,11 +95,11 @@ void AssignSeriesColor(TChartSeries& series, TColor color) {
   series.ApplySeriesColor(series.Color());
 }
 
-void ReassignSeriesColors(TChart& chart) {
+void ReassignSeriesColors(TCustomChart& chart, int paletteIndex) {
   for (int i = 0; i < chart.SeriesCount(); ++i) {
     TChartSeries& series = chart.Series(i);
     if (series.SeriesColor() == DefaultSeriesColor)
-      AssignSeriesColor(series, FindFreeSeriesColor(chart, true, &series));
+      AssignSeriesColor(series, FindFreeSeriesColor(chart, paletteIndex, true, &series));
   }
 }
 

@@ -1,5 +1,5 @@
-// Colour palettes: the default palette, the fixed tables a chart's ColorPaletteIndex selects, and
-// how a chart hands a free palette colour to each series that has no colour of its own.
+// Colour palettes: the default palette, the fixed tables a palette index selects, and how a chart
+// hands a free palette colour to each series that has no colour of its own.
 #pragma once
 
 #include "chart/surface/ChartColors.h"
@@ -10,7 +10,7 @@
 
 namespace chart {
 
-class TChart;
+class TCustomChart;
 class TChartSeries;
 
 // The palette in force while a chart has selected no table (20 colours).
@@ -26,19 +26,22 @@ using TDefaultPaletteReader = std::function<std::optional<int>()>;
 void SetDefaultPaletteReader(TDefaultPaletteReader reader);
 int DefaultPaletteIndex();
 
-// Entry `index` of the chart's palette in force (its ChartPalette, or the default palette while
-// that is empty), wrapping around its length.
-TColor PaletteColor(const TChart& chart, int index);
+// The palette in force for a palette index: its table, or the default palette when it has none.
+std::span<const TColor> PaletteInForce(int paletteIndex);
+// Entry `index` of the palette in force for paletteIndex, wrapping around its length.
+TColor PaletteColor(int paletteIndex, int index);
 // False when a series other than `exclude` already draws in `color`, or, with checkBackground,
 // when the colour would vanish against the chart's panel or back wall.
-bool IsFreeSeriesColor(const TChart& chart, TColor color, bool checkBackground, const TChartSeries* exclude);
-// The first free colour of the palette in force, trying each entry once; the last entry when
-// none is free.
-TColor FindFreeSeriesColor(const TChart& chart, bool checkBackground, const TChartSeries* exclude);
+bool IsFreeSeriesColor(const TCustomChart& chart, TColor color, bool checkBackground,
+                       const TChartSeries* exclude);
+// The first free colour of the palette in force for paletteIndex, trying each entry once; the
+// last entry when none is free.
+TColor FindFreeSeriesColor(const TCustomChart& chart, int paletteIndex, bool checkBackground,
+                           const TChartSeries* exclude);
 // Hands the series a palette colour; an explicitly set SeriesColor still wins.
 void AssignSeriesColor(TChartSeries& series, TColor color);
 // Gives every series without a colour of its own a free colour, in the chart's series order, so
 // earlier series keep the first free colours.
-void ReassignSeriesColors(TChart& chart);
+void ReassignSeriesColors(TCustomChart& chart, int paletteIndex);
 
 } // namespace chart

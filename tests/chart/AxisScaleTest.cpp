@@ -146,8 +146,10 @@ TEST(AxisScale, ShownAxesFollowTheirSeries) {
 
   AxisTestChart t;
   t.AddRamp(1, 10, 0, 1);
-  for (TChartAxis* axis : t.Chart.Axes)
+  for (TChartAxis* axis : t.Chart.Axes) {
+    axis->SetSeriesData(t.Chart.SeriesDataOf(*axis));
     axis->UpdateIsShown();
+  }
   EXPECT_TRUE(t.Chart.BottomAxis().IsShown());
   EXPECT_TRUE(t.Chart.LeftAxis().IsShown());
   EXPECT_FALSE(t.Chart.TopAxis().IsShown());
@@ -181,6 +183,7 @@ TEST(AxisScale, ShiftRangeWithAndWithoutLimits) {
   AxisTestChart t;
   t.AddRamp(0, 100, 0, 1);
   TChartAxis& bottom = t.Chart.BottomAxis();
+  bottom.SetSeriesData(t.Chart.SeriesDataOf(bottom));
   bottom.SetRange(50, 100); // already at the data maximum
   bottom.ShiftRange(10, true);
   EXPECT_EQ(bottom.Minimum(), 50);

@@ -51,14 +51,16 @@ public:
 
   // Range, placement and margins, without taking room for labels.
   void Prepare(chart::TChartAxis& axis) {
+    axis.SetSeriesData(Chart.SeriesDataOf(axis));
     axis.UpdateIsShown();
     axis.AdjustRange();
     axis.PlaceAxis();
-    axis.CalcAxisMargins();
+    axis.CalcAxisMargins(Chart.SeriesMarginsOf(axis));
   }
 
   // The whole preparation of one axis: it takes its room out of the plotting rectangle first.
   void Layout(chart::TChartAxis& axis) {
+    axis.SetSeriesData(Chart.SeriesDataOf(axis));
     axis.UpdateIsShown();
     axis.AdjustRange();
     axis.PlaceAxis();
@@ -66,7 +68,7 @@ public:
     axis.ReserveAxisSpace(r, true);
     SetPlotRect(r.Left, r.Top, r.Right, r.Bottom);
     axis.PlaceAxis();
-    axis.CalcAxisMargins();
+    axis.CalcAxisMargins(Chart.SeriesMarginsOf(axis));
   }
 
   // Starts drawing into a white width x height picture.

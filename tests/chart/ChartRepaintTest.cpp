@@ -64,6 +64,23 @@ TEST(ChartRepaint, OnlyActiveSeriesAskForARepaintWhenPointsArrive) {
   EXPECT_EQ(c.Host.Invalidations, 1);
 }
 
+TEST(ChartRepaint, ASeriesRepaintsWhenEitherOfItsValueListsChanges) {
+  TCountingChart c;
+  auto owned = std::make_unique<TFastLineSeries>();
+  TFastLineSeries& series = *owned;
+  c.Chart.AddSeries(std::move(owned));
+  c.Chart.PaintMessage();
+  c.Host.Invalidations = 0;
+  series.XValues().SetOrder(series.XValues().Order());
+  series.YValues().SetName(series.YValues().Name());
+  EXPECT_EQ(c.Host.Invalidations, 0);
+  series.XValues().SetOrder(loNone);
+  EXPECT_EQ(c.Host.Invalidations, 1);
+  c.Chart.PaintMessage();
+  series.YValues().SetDateTime(true);
+  EXPECT_EQ(c.Host.Invalidations, 2);
+}
+
 TEST(ChartRepaint, AnUnchangedChartIsOnlyCopiedAgain) {
   TCountingChart c;
   c.Chart.Invalidate();

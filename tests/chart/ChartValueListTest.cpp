@@ -25,11 +25,11 @@ std::vector<int> AddAll(TChartValueList& list, std::initializer_list<double> val
 }
 
 TEST(ChartValueListOrder, AscendingAppendsInOrderAndInsertsAfterEqualValues) {
-  TChartValueList list(nullptr, "X");
+  TChartValueList list("X");
   list.SetOrder(loAscending);
   EXPECT_EQ(AddAll(list, {1, 2, 3}), (std::vector<int>{0, 1, 2}));
 
-  TChartValueList odd(nullptr, "X");
+  TChartValueList odd("X");
   odd.SetOrder(loAscending);
   AddAll(odd, {1, 3, 5, 7});
   EXPECT_EQ(odd.AddOrdered(5), 3);
@@ -39,7 +39,7 @@ TEST(ChartValueListOrder, AscendingAppendsInOrderAndInsertsAfterEqualValues) {
 }
 
 TEST(ChartValueListOrder, DescendingMirrorsAscending) {
-  TChartValueList list(nullptr, "X");
+  TChartValueList list("X");
   list.SetOrder(loDescending);
   EXPECT_EQ(AddAll(list, {7, 5, 3, 1}), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(list.AddOrdered(5), 2);
@@ -49,7 +49,7 @@ TEST(ChartValueListOrder, DescendingMirrorsAscending) {
 }
 
 TEST(ChartValueListOrder, NoneKeepsArrivalOrder) {
-  TChartValueList list(nullptr, "Y");
+  TChartValueList list("Y");
   EXPECT_EQ(AddAll(list, {5, -1, 9, 0}), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(Values(list), (std::vector<double>{5, -1, 9, 0}));
   EXPECT_EQ(list.First(), 5);
@@ -57,7 +57,7 @@ TEST(ChartValueListOrder, NoneKeepsArrivalOrder) {
 }
 
 TEST(ChartValueListEdit, InsertAndDeleteShiftTheRestAndRejectBadIndices) {
-  TChartValueList list(nullptr, "Y");
+  TChartValueList list("Y");
   AddAll(list, {1, 2, 3});
   list.InsertValueAt(0, 10);
   list.InsertValueAt(2, 20);
@@ -74,7 +74,7 @@ TEST(ChartValueListEdit, InsertAndDeleteShiftTheRestAndRejectBadIndices) {
 }
 
 TEST(ChartValueListStats, ComputedLazilyFromTheValues) {
-  TChartValueList list(nullptr, "Y");
+  TChartValueList list("Y");
   EXPECT_TRUE(list.StatsStale());
   EXPECT_EQ(list.ListMinimum(), 0);
   EXPECT_EQ(list.ListMaximum(), 0);
@@ -99,7 +99,7 @@ TEST(ChartValueListStats, ComputedLazilyFromTheValues) {
 
 TEST(ChartValueListCapacity, GrowsInStepsOfAThousandAndStartsAfreshAfterClearing) {
   test::TFailingValueMemory memory;
-  TChartValueList list(nullptr, "X");
+  TChartValueList list("X");
   list.SetValueMemory(memory);
   EXPECT_EQ(list.Capacity(), 0);
   list.AddOrdered(0);
@@ -125,7 +125,7 @@ TEST(ChartValueListCapacity, GrowsInStepsOfAThousandAndStartsAfreshAfterClearing
 // moves stays logarithmic in the length.
 TEST(ChartValueListCapacity, LongListsKeepTheirValuesAndGrowInFewMoves) {
   test::TFailingValueMemory memory;
-  TChartValueList list(nullptr, "X");
+  TChartValueList list("X");
   list.SetValueMemory(memory);
   list.SetOrder(loAscending);
   const int count = 3'000'000;
@@ -141,7 +141,7 @@ TEST(ChartValueListCapacity, LongListsKeepTheirValuesAndGrowInFewMoves) {
 
 TEST(ChartValueListCapacity, AFailedGrowthLeavesTheListAsItWas) {
   test::TFailingValueMemory memory;
-  TChartValueList list(nullptr, "Y");
+  TChartValueList list("Y");
   list.SetValueMemory(memory);
   memory.FailCommits = true;
   // A sequence needs no memory; the value that breaks it does.

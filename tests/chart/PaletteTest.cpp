@@ -63,7 +63,7 @@ TEST(SeriesJoiningAChart, TakeTheFirstFreeColoursOfPaletteThirteen) {
   EXPECT_EQ(first.SeriesColor(), DefaultSeriesColor);
   EXPECT_EQ(first.AssignedColor(), 10708548u);
   EXPECT_EQ(first.LinePen().Color(), 10708548u);
-  EXPECT_EQ(PaletteColor(chart, 13), 3513587u);
+  EXPECT_EQ(PaletteColor(chart.ColorPaletteIndex(), 13), 3513587u);
 }
 
 TEST(SeriesJoiningAChart, ExplicitColoursStayAndCountAsTaken) {
@@ -124,6 +124,23 @@ TEST(SelectingAPalette, ColoursOfThePanelAndBackWallAreSkipped) {
   EXPECT_FALSE(IsFreeSeriesColor(chart, chart.BackWallColor(), true, nullptr));
   EXPECT_FALSE(IsFreeSeriesColor(chart, 255, false, nullptr));
   EXPECT_TRUE(IsFreeSeriesColor(chart, 255, false, &chart.Series(0)));
+}
+
+TEST(PaletteByIndex, ServesAnyChartWithSeriesAndWrapsBothWays) {
+  EXPECT_EQ(PaletteColor(13, 12), 10708548u); // past the end: from the start again
+  EXPECT_EQ(PaletteColor(13, -1), 0xB4B4B4u); // before the start: the last entry
+  EXPECT_EQ(PaletteColor(0, 20), 255u);       // no table: the default palette
+  EXPECT_EQ(PaletteInForce(-3).size(), DefaultColorPalette().size());
+
+  TCustomChart plain; // a chart without a palette of its own
+  auto owned = std::make_unique<TLineSeries>();
+  TLineSeries& series = *owned;
+  plain.AddSeries(std::move(owned));
+  EXPECT_EQ(FindFreeSeriesColor(plain, 16, true, nullptr), 0x5AE6C8u);
+  ReassignSeriesColors(plain, 16);
+  EXPECT_EQ(series.Color(), 0x5AE6C8u);
+  EXPECT_EQ(FindFreeSeriesColor(plain, 16, true, nullptr), 0xDC965Au);
+  EXPECT_EQ(FindFreeSeriesColor(plain, 16, true, &series), 0x5AE6C8u);
 }
 
 TEST(ChartConstruction, StartsOnTheUsersDefaultPaletteWhenOneIsSet) {

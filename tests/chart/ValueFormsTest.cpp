@@ -109,7 +109,7 @@ void ExpectSame(const TChartValueList& list, const TPlainList& plain, const std:
 
 void RunDifferential(TChartListOrder order, unsigned seed) {
   TValueSource source(seed);
-  TChartValueList list(nullptr, "V");
+  TChartValueList list("V");
   list.SetOrder(order);
   TPlainList plain;
   plain.Order = order;
@@ -187,7 +187,7 @@ TEST(ValueForms, EachValueKeepsTheNarrowestFormThatHoldsItExactly) {
       {{std::nan("")}, vfDouble},
   };
   for (const TCase& c : cases) {
-    TChartValueList list(nullptr, "V");
+    TChartValueList list("V");
     for (double v : c.Values)
       list.AddOrdered(v);
     EXPECT_EQ(list.Form(), c.Form) << ::testing::PrintToString(c.Values);
@@ -206,8 +206,8 @@ TEST(ValueForms, StatisticsOfLongListsMatchThePlainPass) {
   for (const TCase& c : {TCase{1, 1, 3'000'000}, TCase{-5, -3, 2'000'000}, TCase{-1e9, 700, 3'000'000},
                          TCase{2147483000.0, 1, 1000}, TCase{3e9, 1e6, 100'000}, TCase{0.5, 0.25, 10'000},
                          TCase{-70000, 0.0, 5000}}) {
-    TChartValueList sequence(nullptr, "X");
-    TChartValueList noisy(nullptr, "Y");
+    TChartValueList sequence("X");
+    TChartValueList noisy("Y");
     TPlainList plainSequence, plainNoisy;
     for (int i = 0; i < c.Count; ++i) {
       const double v = c.First + c.Step * i;
@@ -228,7 +228,7 @@ TEST(ValueForms, StatisticsOfLongListsMatchThePlainPass) {
 }
 
 TEST(ValueForms, DeletingInsideASequenceStoresTheRest) {
-  TChartValueList list(nullptr, "X");
+  TChartValueList list("X");
   for (double v : {10, 20, 30, 40})
     list.AddOrdered(v);
   list.DeleteValueAt(3);
@@ -245,7 +245,7 @@ TEST(ValueForms, DeletingInsideASequenceStoresTheRest) {
 // A widening that cannot get its memory leaves values, form, capacity and stamp as they were.
 TEST(ValueForms, AFailedWideningChangesNothing) {
   test::TFailingValueMemory memory;
-  TChartValueList list(nullptr, "Y");
+  TChartValueList list("Y");
   list.SetValueMemory(memory);
   for (double v : {1, 2, 3})
     list.AddOrdered(v);
