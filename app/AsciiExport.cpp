@@ -23,8 +23,7 @@ constexpr std::size_t MaxLineLength = 2 * 12 + 2;
 std::string AsciiFileName(const std::string& WaveFileName) {
   const std::size_t dot = WaveFileName.rfind('.');
   const std::size_t separator = WaveFileName.find_last_of(PathSeparators);
-  const bool hasExtension =
-      dot != std::string::npos && (separator == std::string::npos || dot > separator);
+  const bool hasExtension = dot != std::string::npos && (separator == std::string::npos || dot > separator);
   return (hasExtension ? WaveFileName.substr(0, dot) : WaveFileName) + "_out.dat";
 }
 

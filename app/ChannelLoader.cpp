@@ -38,8 +38,8 @@ void LoadFrames(const std::byte* frame, std::int32_t from, std::int32_t to, TSam
 
 // The stream gives its pages back block by block as the frames leave it, so the stream and the
 // arrays that take the frames never need their full memory at the same time.
-TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store,
-                         chart::TFastLineSeries& Series1, chart::TLineSeries& Series2) {
+TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
+                         chart::TLineSeries& Series2) {
   Data.SetPosition(0);
   TLoadResult result;
   result.FramesInData = Data.Size() / 4;

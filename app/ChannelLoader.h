@@ -23,7 +23,7 @@ struct TLoadResult {
 // stream is consumed: the bytes of the loaded frames read as zero afterwards.
 // SampleCount is written only once every frame is in: an error raised by a series keeps the
 // previous count.
-TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store,
-                         chart::TFastLineSeries& Series1, chart::TLineSeries& Series2);
+TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
+                         chart::TLineSeries& Series2);
 
 } // namespace app

@@ -27,11 +27,21 @@ constexpr const char* UsageText =
 
 // What QGuiApplication, QApplication and the X11 platform take off the command line themselves;
 // the parser only has to know them to step over them and their values.
-constexpr std::array QtValueOptions = {"platform", "platformpluginpath", "platformtheme",
-                                       "plugin",   "qwindowgeometry",    "geometry",
-                                       "qwindowicon", "icon",            "qwindowtitle",
-                                       "title",    "session",            "display",
-                                       "name",     "visual",             "style",
+constexpr std::array QtValueOptions = {"platform",
+                                       "platformpluginpath",
+                                       "platformtheme",
+                                       "plugin",
+                                       "qwindowgeometry",
+                                       "geometry",
+                                       "qwindowicon",
+                                       "icon",
+                                       "qwindowtitle",
+                                       "title",
+                                       "session",
+                                       "display",
+                                       "name",
+                                       "visual",
+                                       "style",
                                        "stylesheet"};
 constexpr std::array QtFlagOptions = {"reverse", "widgetcount", "nograb", "dograb", "testability"};
 
@@ -51,9 +61,7 @@ std::string RawArgument(const std::vector<std::string>& arguments, const QString
   return decoded.toStdString();
 }
 
-TCommandLine UsageError(std::string error) {
-  return {TCommandLine::caUsageError, {}, std::move(error)};
-}
+TCommandLine UsageError(std::string error) { return {TCommandLine::caUsageError, {}, std::move(error)}; }
 
 } // namespace
 

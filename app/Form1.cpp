@@ -59,8 +59,7 @@ QFont WindowFont() {
 
 } // namespace
 
-TForm1::TForm1(TSampleStore& Store, QWidget* parent)
-    : QWidget(parent), OpenDialog1(this), FStore(Store) {
+TForm1::TForm1(TSampleStore& Store, QWidget* parent) : QWidget(parent), OpenDialog1(this), FStore(Store) {
   setWindowTitle(QStringLiteral("Form1"));
   setFont(WindowFont());
   // Created in tab order, so the focus chain needs no rearranging.
@@ -143,9 +142,8 @@ void TForm1::OpenWaveFile(const std::string& FileName) {
 void TForm1::LoadChosenFile(bool Confirmed) {
   const TLoadResult loaded = ReadAndLoad(Confirmed);
   if (loaded.FramesInData > loaded.FramesLoaded)
-    ui::ShowMessageBox("The file holds " + std::to_string(loaded.FramesInData) +
-                           " frames; only the first " + std::to_string(loaded.FramesLoaded) +
-                           " were loaded.",
+    ui::ShowMessageBox("The file holds " + std::to_string(loaded.FramesInData) + " frames; only the first " +
+                           std::to_string(loaded.FramesLoaded) + " were loaded.",
                        ui::TMessageKind::mkInformation);
 }
 

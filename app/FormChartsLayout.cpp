@@ -9,11 +9,11 @@ namespace app {
 
 namespace {
 
-constexpr chart::TColor LightGrey = 15395562;    // 0xEAEAEA
-constexpr chart::TColor LightYellow = 14745599;  // 0xE0FFFF
-constexpr chart::TColor DarkGrey = 4210752;      // 0x404040
-constexpr chart::TColor Grey = 11119017;         // 0xA9A9A9
-constexpr chart::TColor SeriesBlue = 10708548;   // 0xA36644
+constexpr chart::TColor LightGrey = 15395562;   // 0xEAEAEA
+constexpr chart::TColor LightYellow = 14745599; // 0xE0FFFF
+constexpr chart::TColor DarkGrey = 4210752;     // 0x404040
+constexpr chart::TColor Grey = 11119017;        // 0xA9A9A9
+constexpr chart::TColor SeriesBlue = 10708548;  // 0xA36644
 const char* const ChartFace = "Verdana";
 
 void ApplyAxisLayout(chart::TChartAxis& axis) {

@@ -14,8 +14,8 @@ std::size_t ArrayBytes(std::int32_t capacity) {
 
 std::int32_t* ReserveZeroed(std::int32_t capacity) {
   const std::size_t bytes = ArrayBytes(capacity);
-  void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE,
-                      MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+  void* memory =
+      mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
   if (memory == MAP_FAILED)
     throw std::bad_alloc();
   // Huge pages: a first load then takes one fault per 2 MiB instead of one per 4 KiB.

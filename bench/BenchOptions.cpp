@@ -9,8 +9,7 @@ namespace {
 
 // Reads the integers of text separated by the given characters, in order; all of text must be
 // used and every number must be at least minimum.
-bool ParseInts(std::string_view text, std::string_view separators, std::vector<int*> targets,
-               int minimum) {
+bool ParseInts(std::string_view text, std::string_view separators, std::vector<int*> targets, int minimum) {
   for (std::size_t i = 0; i < targets.size(); ++i) {
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), *targets[i]);
     if (error != std::errc() || *targets[i] < minimum)

@@ -195,8 +195,8 @@ std::string ResultJson(const TBenchResult& result) {
   for (std::size_t chart = 0; chart < result.PlotRects.size(); ++chart) {
     const auto& r = result.PlotRects[chart];
     json += std::string(chart ? ", " : "") + "\"chart" + std::to_string(chart + 1) + "\": [" +
-            std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " + std::to_string(r[2]) +
-            ", " + std::to_string(r[3]) + "]";
+            std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " + std::to_string(r[2]) + ", " +
+            std::to_string(r[3]) + "]";
   }
   json += "}, \"device_scale\": " + std::to_string(result.DeviceScale);
   json += ", \"timings_ms\": {";

@@ -23,8 +23,7 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   ui::TApplication application(qtArgc, argv);
   // Nobody is there to close a message box: its text goes to the error output instead.
-  ui::SetMessageBoxFunc(
-      [](const std::string& text, ui::TMessageKind) { std::cerr << text << '\n'; });
+  ui::SetMessageBoxFunc([](const std::string& text, ui::TMessageKind) { std::cerr << text << '\n'; });
   std::cout << bench::ResultJson(bench::RunBenchmark(*options)) << std::endl;
   return 0;
 }

@@ -121,9 +121,7 @@ std::string FractionPart(const TDecimal& number, const TPicture& picture) {
   return digits;
 }
 
-std::string NonFiniteText(double value) {
-  return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF";
-}
+std::string NonFiniteText(double value) { return std::isnan(value) ? "NAN" : value < 0 ? "-INF" : "INF"; }
 
 } // namespace
 
@@ -148,8 +146,7 @@ std::string GeneralFormat(double value) {
   return text.substr(0, e + 1) + std::to_string(exponent);
 }
 
-std::string FormatFloatPicture(const std::string& picture, double value,
-                               const TLabelSeparators& separators) {
+std::string FormatFloatPicture(const std::string& picture, double value, const TLabelSeparators& separators) {
   if (!std::isfinite(value))
     return NonFiniteText(value);
   if (picture.empty() || std::fabs(value) >= LargestPictureValue)

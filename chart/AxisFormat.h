@@ -33,8 +33,7 @@ TLabelSeparators& LabelSeparators();
 // Formats with a picture of '#' and '0' digit placeholders, ',' for thousands grouping in the
 // integer part and '.' for the decimal point; text before the first and after the last placeholder
 // is kept as it stands. An empty picture, or a value of 1e18 or more, uses the general format.
-std::string FormatFloatPicture(const std::string& picture, double value,
-                               const TLabelSeparators& separators);
+std::string FormatFloatPicture(const std::string& picture, double value, const TLabelSeparators& separators);
 
 // Shortest text of the value rounded to 15 significant digits ("0.1", "1E20", "-2.5").
 std::string GeneralFormat(double value);

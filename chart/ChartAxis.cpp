@@ -134,7 +134,8 @@ void TChartAxis::AdjustRange() {
 void TChartAxis::PlaceAxis() {
   const int origin = FHorizontal ? FChart.PlotRect.Left : FChart.PlotRect.Top;
   const int size = FHorizontal ? FChart.PlotWidth : FChart.PlotHeight;
-  FMapping.SetPixels(origin + PercentOfPixels(size, FStartPosition), origin + PercentOfPixels(size, FEndPosition));
+  FMapping.SetPixels(origin + PercentOfPixels(size, FStartPosition),
+                     origin + PercentOfPixels(size, FEndPosition));
 }
 
 void TChartAxis::ApplyAxisMargins(int left, int top, int right, int bottom) {

@@ -147,8 +147,7 @@ void TChartAxis::DrawTick(int position, int offset, int length) {
     FChart.Canvas().HorizLine(from, to, position);
 }
 
-void TChartAxis::DrawTicks(const std::vector<int>& positions, const TChartPen& pen, int offset,
-                           int length) {
+void TChartAxis::DrawTicks(const std::vector<int>& positions, const TChartPen& pen, int offset, int length) {
   FChart.Canvas().AssignPen(pen);
   for (int position : positions)
     DrawTick(position, offset, length);

@@ -110,8 +110,8 @@ void TCustomChartPanel::DrawChart(const TRect& rect) {
 }
 
 int TCustomChartPanel::FrameWidth() const {
-  return FBorderWidth + (FBevelInner != bvNone ? FBevelWidth : 0) + (FBevelOuter != bvNone ? FBevelWidth : 0) +
-         (FBorder.Visible() ? FBorder.Width() : 0);
+  return FBorderWidth + (FBevelInner != bvNone ? FBevelWidth : 0) +
+         (FBevelOuter != bvNone ? FBevelWidth : 0) + (FBorder.Visible() ? FBorder.Width() : 0);
 }
 
 void TCustomChartPanel::ComputePlotRect() {
@@ -123,8 +123,8 @@ void TCustomChartPanel::ComputePlotRect() {
   const int right = pixels ? FMarginRight : FMarginRight * w / 100;
   const int top = pixels ? FMarginTop : FMarginTop * h / 100;
   const int bottom = pixels ? FMarginBottom : FMarginBottom * h / 100;
-  PlotRect = {PanelBounds.Left + left + frame, PanelBounds.Top + top + frame, PanelBounds.Right - frame - right,
-              PanelBounds.Bottom - frame - bottom};
+  PlotRect = {PanelBounds.Left + left + frame, PanelBounds.Top + top + frame,
+              PanelBounds.Right - frame - right, PanelBounds.Bottom - frame - bottom};
 }
 
 void TCustomChartPanel::RecalcPlotSize() {

@@ -58,8 +58,8 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
     return -1;
   // Room first in every list: a failed allocation then leaves all of them as they were.
   MakeRoomInAllLists();
-  const bool plainPoint = color == DefaultSeriesColor && label.empty() && FPointColors.empty() &&
-                          FPointLabels.empty();
+  const bool plainPoint =
+      color == DefaultSeriesColor && label.empty() && FPointColors.empty() && FPointLabels.empty();
   const int index = plainPoint ? InsertPendingValues() : AddPointWithExtras(label, color);
   if (FUpdateCount == 0)
     NotifyPointAdded(index);

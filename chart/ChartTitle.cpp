@@ -59,7 +59,8 @@ bool TChartTitle::DrawTitle(TChartCanvas3D& canvas, TRect& plotRect) const {
     box.Top += m.FrameWidth;
     box.Bottom = box.Top + lines * m.LineHeight;
   }
-  box = {box.Left - m.FrameWidth, box.Top - m.FrameWidth, box.Right + m.FrameWidth, box.Bottom + m.FrameWidth};
+  box = {box.Left - m.FrameWidth, box.Top - m.FrameWidth, box.Right + m.FrameWidth,
+         box.Bottom + m.FrameWidth};
   if (FAdjustFrame)
     FitBoxToText(canvas, box, m.FrameWidth + m.WWidth);
   FTitleRect = box;

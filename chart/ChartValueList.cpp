@@ -33,8 +33,8 @@ int TChartValueList::InsertPendingInside() {
 void TChartValueList::Reshape(double value, bool append) {
   const std::size_t count = std::size_t(FValueCount);
   const std::size_t length = FValueArray.Length();
-  const TValueForm form = FValueArray.Holds(count, append, value) ? FValueArray.Form()
-                                                                  : FValueArray.WidenedFor(count, value);
+  const TValueForm form =
+      FValueArray.Holds(count, append, value) ? FValueArray.Form() : FValueArray.WidenedFor(count, value);
   FValueArray.Reshape(length <= count ? length + ValueCapacityStep : length, form, count);
 }
 

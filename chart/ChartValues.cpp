@@ -70,7 +70,8 @@ void WriteWidened(void* out, const Values& values, std::size_t count) {
 class TSystemValueMemory final : public TValueMemory {
 public:
   void* Map(std::size_t bytes) override {
-    void* memory = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    void* memory =
+        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (memory == MAP_FAILED)
       throw std::bad_alloc();
     return memory;

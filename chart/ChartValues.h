@@ -174,7 +174,7 @@ private:
   void Convert(TValueForm form, std::size_t count);
 
   TValueMemory* FMemory = &SystemValueMemory();
-  char* FBase = nullptr;  // start of the mapping; FData lies FStagger bytes into it
+  char* FBase = nullptr; // start of the mapping; FData lies FStagger bytes into it
   void* FData = nullptr;
   std::size_t FStagger = 0;
   std::size_t FMappedBytes = 0;

@@ -59,17 +59,20 @@ TCustomAxisPanel::TCustomAxisPanel()
       FRightAxis(std::make_unique<TChartAxis>(*this, false, true)),
       FDepthAxis(std::make_unique<TChartDepthAxis>(*this, true)),
       FDepthTopAxis(std::make_unique<TChartDepthAxis>(*this, false)) {
-  for (TChartAxis* axis : {FBottomAxis.get(), FTopAxis.get(), FLeftAxis.get(), FRightAxis.get(), FDepthAxis.get(),
-                           FDepthTopAxis.get()})
+  for (TChartAxis* axis : {FBottomAxis.get(), FTopAxis.get(), FLeftAxis.get(), FRightAxis.get(),
+                           FDepthAxis.get(), FDepthTopAxis.get()})
     Axes.Add(*axis);
 }
 
 TCustomAxisPanel::~TCustomAxisPanel() { FDestroying = true; }
 
-void TCustomAxisPanel::AppendSeries(std::unique_ptr<TChartSeries> series) { FSeries.push_back(std::move(series)); }
+void TCustomAxisPanel::AppendSeries(std::unique_ptr<TChartSeries> series) {
+  FSeries.push_back(std::move(series));
+}
 
 int TCustomAxisPanel::ActiveSeriesCount() const {
-  return int(std::count_if(FSeries.begin(), FSeries.end(), [](const auto& series) { return series->Active(); }));
+  return int(
+      std::count_if(FSeries.begin(), FSeries.end(), [](const auto& series) { return series->Active(); }));
 }
 
 bool TCustomAxisPanel::IsAxisOfSeries(const TChartAxis& axis, const TChartSeries& series) const {

@@ -8,8 +8,9 @@
 namespace chart {
 
 TCustomChart::TCustomChart() {
-  for (TChartPersistent* part : std::initializer_list<TChartPersistent*>{
-           &FTitle, &FSubTitle, &FFoot, &FSubFoot, &FBackWall, &FLeftWall, &FRightWall, &FBottomWall, &FLegend})
+  for (TChartPersistent* part :
+       std::initializer_list<TChartPersistent*>{&FTitle, &FSubTitle, &FFoot, &FSubFoot, &FBackWall,
+                                                &FLeftWall, &FRightWall, &FBottomWall, &FLegend})
     Watch(*part);
 }
 
@@ -46,7 +47,8 @@ void TCustomChart::DrawTitles() {
     const TChartTitle& Title;
     const char* Group;
   };
-  const TNamedTitle titles[] = {{FTitle, "Title"}, {FSubTitle, "Subtitle"}, {FFoot, "Foot"}, {FSubFoot, "Subfoot"}};
+  const TNamedTitle titles[] = {
+      {FTitle, "Title"}, {FSubTitle, "Subtitle"}, {FFoot, "Foot"}, {FSubFoot, "Subfoot"}};
   TChartCanvas3D& canvas = Canvas();
   canvas.BeginGroup("Titles");
   for (const TNamedTitle& named : titles) {

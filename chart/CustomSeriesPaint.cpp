@@ -17,7 +17,9 @@ namespace {
 // Puts the axes' mapping switch back however the paint ends.
 class TFastCalcScope {
 public:
-  TFastCalcScope(TChartAxes& axes, bool fast) : FAxes(axes), FOld(axes.FastCalc()) { FAxes.SetFastCalc(fast); }
+  TFastCalcScope(TChartAxes& axes, bool fast) : FAxes(axes), FOld(axes.FastCalc()) {
+    FAxes.SetFastCalc(fast);
+  }
   ~TFastCalcScope() { FAxes.SetFastCalc(FOld); }
   TFastCalcScope(const TFastCalcScope&) = delete;
   TFastCalcScope& operator=(const TFastCalcScope&) = delete;
@@ -71,9 +73,13 @@ int TCustomSeries::PixelMargin(int pointerSize) const {
   return margin;
 }
 
-void TCustomSeries::HorizontalMargins(int& left, int& right) { left = right = PixelMargin(FPointer.HorizSize()); }
+void TCustomSeries::HorizontalMargins(int& left, int& right) {
+  left = right = PixelMargin(FPointer.HorizSize());
+}
 
-void TCustomSeries::VerticalMargins(int& top, int& bottom) { top = bottom = PixelMargin(FPointer.VertSize()); }
+void TCustomSeries::VerticalMargins(int& top, int& bottom) {
+  top = bottom = PixelMargin(FPointer.VertSize());
+}
 
 void TCustomSeries::PaintValues() {
   // The fast mapping rounds the extended product directly; the line tolerates the last bit.

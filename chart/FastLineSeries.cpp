@@ -123,7 +123,8 @@ void TFastLineSeries::PaintValues() {
 // like any other) and a plain pen: the column shortcut gives the same pixels.
 bool TFastLineSeries::DrawColumns(int start) {
   if (!FDrawAllPoints || FStairs || (TreatNulls() != tnIgnore && !HasNoNullPoints()) ||
-      !TLineShortcut::PlainPen(LinePen()) || !FShortcut.Prepare(*this, start, FLastVisible, Chart().PlotWidth))
+      !TLineShortcut::PlainPen(LinePen()) ||
+      !FShortcut.Prepare(*this, start, FLastVisible, Chart().PlotWidth))
     return false;
   const TSeriesColumnPoints points = FShortcut.Points(*this, 0, 0);
   if (FFastPenActive) {
@@ -165,7 +166,8 @@ bool TFastLineSeries::ShouldDrawPoint(int index, int& x, int& y) {
   if (!moved)
     return false;
   if (index > 0 && PointColor(index - 1) == clNone) {
-    const bool restart = TreatNulls() == tnDontPaint || (TreatNulls() == tnSkip && index - 1 == FFirstVisible);
+    const bool restart =
+        TreatNulls() == tnDontPaint || (TreatNulls() == tnSkip && index - 1 == FFirstVisible);
     if (restart) {
       Canvas().MoveTo(x, y);
       // The line now stands here: the next point is measured from the restart.

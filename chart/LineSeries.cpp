@@ -36,9 +36,10 @@ TCustomSeries::TCustomSeries() {
   FShadow.SetSize(0);
   FEmboss.SetVisible(true);
   FEmboss.SetSize(0);
-  for (TChartPersistent* part : {static_cast<TChartPersistent*>(&FPointer), static_cast<TChartPersistent*>(&FBrush),
-                                 static_cast<TChartPersistent*>(&FOutLine), static_cast<TChartPersistent*>(&FShadow),
-                                 static_cast<TChartPersistent*>(&FEmboss)})
+  for (TChartPersistent* part :
+       {static_cast<TChartPersistent*>(&FPointer), static_cast<TChartPersistent*>(&FBrush),
+        static_cast<TChartPersistent*>(&FOutLine), static_cast<TChartPersistent*>(&FShadow),
+        static_cast<TChartPersistent*>(&FEmboss)})
     part->SetOnChange([this] { RequestRepaint(); });
 }
 

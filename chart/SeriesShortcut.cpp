@@ -33,7 +33,8 @@ bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int
   const TChartValues& y = yValues.ValueArray();
   const bool current = FXOrder.Describes(x, count, xValues.ChangeStamp()) &&
                        FYSummary.Describes(y, count, yValues.ChangeStamp());
-  const bool dense = std::int64_t(last - first) >= std::int64_t(DensePointsPerColumn) * (std::max(plotWidth, 0) + 1);
+  const bool dense =
+      std::int64_t(last - first) >= std::int64_t(DensePointsPerColumn) * (std::max(plotWidth, 0) + 1);
   if (!current && !dense)
     return false;
   FXOrder.Update(x, count, xValues.ChangeStamp(), false);
@@ -42,7 +43,8 @@ bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int
 }
 
 TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, int offsetX, int offsetY) const {
-  return {&series.XValues().ValueArray(), &FYSummary, series.GetHorizAxis(), series.GetVertAxis(), offsetX, offsetY};
+  return {&series.XValues().ValueArray(), &FYSummary, series.GetHorizAxis(),
+          series.GetVertAxis(),           offsetX,    offsetY};
 }
 
 bool TLineShortcut::ValueRange(const TChartValueList& yValues, double& lowest, double& highest) {

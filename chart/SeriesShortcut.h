@@ -36,7 +36,9 @@ struct TFormColumnPoints {
   const YSummary& Y;
   const TSeriesColumnPoints& Points;
 
-  int XPixel(int index) const { return Points.HorizAxis->ValueToPixel(X[std::size_t(index)]) + Points.OffsetX; }
+  int XPixel(int index) const {
+    return Points.HorizAxis->ValueToPixel(X[std::size_t(index)]) + Points.OffsetX;
+  }
   int YPixel(int index) const { return Points.VertAxis->ValueToPixel(Y.Value(index)) + Points.OffsetY; }
   // The mapping is monotonic, so the extreme values give the extreme pixels, in either direction.
   void YPixelSpan(int first, int last, int& top, int& bottom) const {

@@ -13,7 +13,8 @@ void TSequenceSummary::MinMax(int first, int last, double& lowest, double& highe
 }
 
 template <class T>
-TLevelSummary<T>::TLevelSummary(const T* values, int count, bool withExtremes) : FValues(values), FCount(count) {
+TLevelSummary<T>::TLevelSummary(const T* values, int count, bool withExtremes)
+    : FValues(values), FCount(count) {
   if (withExtremes && FCount > 0) {
     BuildLeaves();
     BuildUpperLevels();
@@ -60,15 +61,18 @@ void TLevelSummary<T>::BuildUpperLevels() {
     for (std::size_t k = 0; k < count; ++k) {
       const std::size_t from = k * Fanout;
       const std::size_t to = std::min(from + Fanout, below.Min.size());
-      level.Min[k] = *std::min_element(below.Min.begin() + std::ptrdiff_t(from), below.Min.begin() + std::ptrdiff_t(to));
-      level.Max[k] = *std::max_element(below.Max.begin() + std::ptrdiff_t(from), below.Max.begin() + std::ptrdiff_t(to));
+      level.Min[k] =
+          *std::min_element(below.Min.begin() + std::ptrdiff_t(from), below.Min.begin() + std::ptrdiff_t(to));
+      level.Max[k] =
+          *std::max_element(below.Max.begin() + std::ptrdiff_t(from), below.Max.begin() + std::ptrdiff_t(to));
     }
     FLevels.push_back(std::move(level));
   }
 }
 
 template <class T>
-void TLevelSummary<T>::FoldEntries(int level, std::int64_t from, std::int64_t to, T& lowest, T& highest) const {
+void TLevelSummary<T>::FoldEntries(int level, std::int64_t from, std::int64_t to, T& lowest,
+                                   T& highest) const {
   const T* mins = level < 0 ? FValues : FLevels[std::size_t(level)].Min.data();
   const T* maxs = level < 0 ? FValues : FLevels[std::size_t(level)].Max.data();
   for (std::int64_t i = from; i < to; ++i) {

@@ -95,7 +95,8 @@ private:
   bool FBuilt = false;
   bool FAllFinite = true;
   bool FAscending = true;
-  std::variant<TSequenceSummary, TLevelSummary<std::int16_t>, TLevelSummary<std::int32_t>, TLevelSummary<double>>
+  std::variant<TSequenceSummary, TLevelSummary<std::int16_t>, TLevelSummary<std::int32_t>,
+               TLevelSummary<double>>
       FForms;
 };
 

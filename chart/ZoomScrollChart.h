@@ -16,7 +16,17 @@ namespace chart {
 class TChartAxis;
 class TChartTitle;
 
-enum TChartClickedPartStyle { cpNone, cpLegend, cpAxis, cpSeries, cpTitle, cpFoot, cpChartRect, cpSubTitle, cpSubFoot };
+enum TChartClickedPartStyle {
+  cpNone,
+  cpLegend,
+  cpAxis,
+  cpSeries,
+  cpTitle,
+  cpFoot,
+  cpChartRect,
+  cpSubTitle,
+  cpSubFoot
+};
 
 struct TChartClickedPart {
   TChartClickedPartStyle Part = cpNone;
@@ -53,8 +63,8 @@ using TChartMouseEvent =
 using TChartMouseMoveEvent = std::function<void(TCustomChart& sender, TShiftState shift, int x, int y)>;
 using TChartClickAxisEvent = std::function<void(TCustomChart& sender, TChartAxis& axis, TMouseButton button,
                                                 TShiftState shift, int x, int y)>;
-using TChartClickTitleEvent = std::function<void(TCustomChart& sender, TChartTitle& title, TMouseButton button,
-                                                 TShiftState shift, int x, int y)>;
+using TChartClickTitleEvent = std::function<void(TCustomChart& sender, TChartTitle& title,
+                                                 TMouseButton button, TShiftState shift, int x, int y)>;
 // May change the new range of a scroll step, or veto it with allowScroll := false.
 using TChartAllowScrollEvent =
     std::function<void(TChartAxis& sender, double& newMinimum, double& newMaximum, bool& allowScroll)>;
@@ -119,7 +129,8 @@ public:
   // twice restores the picture. Leaves the surface's state as a paint leaves it.
   void DrawZoomRectangle();
   void ZoomToRectangle();
-  void ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, const TAxisRange& left, const TAxisRange& right);
+  void ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, const TAxisRange& left,
+                const TAxisRange& right);
   void ResetZoom();
   void ScrollAxis(TChartAxis& axis, int oldPixel, int newPixel);
   void WheelScroll(bool up);

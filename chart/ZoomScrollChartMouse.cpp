@@ -30,7 +30,8 @@ bool AxisClicked(TChartAxis& axis, int x, int y) {
     return false;
   // The labels band lies outward from LabelsPos, on the side away from the plotting rectangle.
   const bool outwardIsLarger = axis.Horizontal() != axis.OtherSide();
-  const int labelsEdge = axis.LabelsPos() + (outwardIsLarger ? 1 : -1) * (axis.Labels() ? axis.LabelsExtent() : 0);
+  const int labelsEdge =
+      axis.LabelsPos() + (outwardIsLarger ? 1 : -1) * (axis.Labels() ? axis.LabelsExtent() : 0);
   return Between(across, axis.AxisPos(), labelsEdge);
 }
 
@@ -61,8 +62,8 @@ TChartClickedPart TZoomScrollChart::ClickedPart(int x, int y) {
   return part;
 }
 
-bool TZoomScrollChart::OfferClick(const TChartClickedPart& part, TMouseButton button, TShiftState shift, int x,
-                                  int y) {
+bool TZoomScrollChart::OfferClick(const TChartClickedPart& part, TMouseButton button, TShiftState shift,
+                                  int x, int y) {
   switch (part.Part) {
   case cpAxis:
     if (!OnClickAxis)
@@ -111,7 +112,8 @@ void TZoomScrollChart::BeginZoomOrScroll(TMouseButton button, TShiftState shift,
   bool started = false;
   if (FZoom.Allow() && button == FZoom.MouseButton() && ShiftIncludes(shift, FZoom.KeyShift())) {
     const TChartZoomDirection direction = FZoom.Direction();
-    FZoom.BeginDrag(direction == tzdVertical ? PlotRect.Left : x, direction == tzdHorizontal ? PlotRect.Top : y);
+    FZoom.BeginDrag(direction == tzdVertical ? PlotRect.Left : x,
+                    direction == tzdHorizontal ? PlotRect.Top : y);
     if (direction == tzdVertical)
       FZoom.EndX = PlotRect.Right;
     if (direction == tzdHorizontal)
@@ -249,8 +251,10 @@ void TZoomScrollChart::EndZoomDrag(int x, int y) {
 
 bool TZoomScrollChart::ZoomDragCounts() const {
   const TChartZoomDirection direction = FZoom.Direction();
-  const bool wideEnough = direction == tzdVertical || std::abs(FZoom.EndX - FZoom.StartX) > FZoom.MinimumPixels();
-  const bool tallEnough = direction == tzdHorizontal || std::abs(FZoom.EndY - FZoom.StartY) > FZoom.MinimumPixels();
+  const bool wideEnough =
+      direction == tzdVertical || std::abs(FZoom.EndX - FZoom.StartX) > FZoom.MinimumPixels();
+  const bool tallEnough =
+      direction == tzdHorizontal || std::abs(FZoom.EndY - FZoom.StartY) > FZoom.MinimumPixels();
   return wideEnough && tallEnough;
 }
 

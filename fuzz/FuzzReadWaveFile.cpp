@@ -45,10 +45,10 @@ bool IsKnownLine(const std::string& line) {
     long long Low, High;
   };
   static const TNumbered numbered[] = {
-      {"FileSize ", false, 0, 0xFFFFFFFF},      {"chankSize ", false, 0, 0x7FFFFFFF},
-      {"wFormatTag ", true, -32768, 32767},     {"wChannels ", false, 0, 0xFFFF},
+      {"FileSize ", false, 0, 0xFFFFFFFF},       {"chankSize ", false, 0, 0x7FFFFFFF},
+      {"wFormatTag ", true, -32768, 32767},      {"wChannels ", false, 0, 0xFFFF},
       {"wSamplesPerSec ", false, 0, 0xFFFFFFFF}, {"wBlockAlign ", false, 0, 0xFFFF},
-      {"wBitsPerSample ", false, 0, 0xFFFF},    {"wcbSize ", false, 0, 0xFFFF},
+      {"wBitsPerSample ", false, 0, 0xFFFF},     {"wcbSize ", false, 0, 0xFFFF},
   };
   for (const auto& n : numbered)
     if (line.starts_with(n.Prefix) &&

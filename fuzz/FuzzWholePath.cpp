@@ -113,7 +113,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   TCharts charts;
   const app::TLoadResult loaded = app::LoadChannels(*info.Data, store, *charts.Series1, *charts.Series2);
   Check(loaded.FramesLoaded == store.SampleCount, "frames loaded and the store's count differ");
-  Check(charts.Series1->PointCount() == store.SampleCount && charts.Series2->PointCount() == store.SampleCount,
+  Check(charts.Series1->PointCount() == store.SampleCount &&
+            charts.Series2->PointCount() == store.SampleCount,
         "series and store hold different frame counts");
   const TMousePath mouse(data, size);
   Exercise(charts.Chart1, mouse);

@@ -40,8 +40,8 @@ std::vector<std::pair<std::string, std::string>> Seeds() {
       {"fmt-18.wav", RiffFile(Chunk("fmt ", FormatBody(1, 8000, 8) + Le16(0)) + data)},
       {"fmt-20.wav", RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(2) + "ab") + data)},
       {"fmt-40.wav", RiffFile(extensible + data)},
-      {"zero-ids.wav", RiffFile(Chunk(std::string(4, '\0'), "") +
-                                Chunk(std::string("fmt\0", 4), "") + fmt + data)},
+      {"zero-ids.wav",
+       RiffFile(Chunk(std::string(4, '\0'), "") + Chunk(std::string("fmt\0", 4), "") + fmt + data)},
       {"data-first.wav", RiffFile(data + fmt)},
       {"huge-first.wav", RiffFile(ChunkHeader("LIST", 0x80000000) + fmt + data)},
       {"huge-second.wav", RiffFile(fmt + ChunkHeader("LIST", 0xFFFFFFF0) + data)},

@@ -107,8 +107,8 @@ void TChartWidget::paintEvent(QPaintEvent*) {
     FChart->PaintMessage();
   }
   // Wraps the pixels without a copy: the bitmap's layout is Format_RGB32.
-  QImage image(reinterpret_cast<const uchar*>(FWindowImage.Pixels()), FWindowImage.Width(), FWindowImage.Height(),
-               FWindowImage.BytesPerLine(), QImage::Format_RGB32);
+  QImage image(reinterpret_cast<const uchar*>(FWindowImage.Pixels()), FWindowImage.Width(),
+               FWindowImage.Height(), FWindowImage.BytesPerLine(), QImage::Format_RGB32);
   image.setDevicePixelRatio(FWindowImage.Scale());
   QPainter painter(this);
   // Only a fractional pixel ratio makes Qt resample; then smoothly, not by dropping pixels.
@@ -146,8 +146,8 @@ void TChartWidget::mouseReleaseEvent(QMouseEvent* event) {
 
 void TChartWidget::wheelEvent(QWheelEvent* event) {
   const QPoint at = event->position().toPoint();
-  FChart->MouseWheel(event->angleDelta().y(), ToShiftState(event->modifiers(), event->buttons()),
-                     at.x(), at.y());
+  FChart->MouseWheel(event->angleDelta().y(), ToShiftState(event->modifiers(), event->buttons()), at.x(),
+                     at.y());
   event->accept();
 }
 

@@ -25,8 +25,7 @@ std::optional<std::string> DroppedFile(const QMimeData& Data) {
 
 } // namespace
 
-TFileDropTarget::TFileDropTarget(QWidget& Window, TOpenFunc Open)
-    : QObject(&Window), FOpen(std::move(Open)) {
+TFileDropTarget::TFileDropTarget(QWidget& Window, TOpenFunc Open) : QObject(&Window), FOpen(std::move(Open)) {
   Window.setAcceptDrops(true);
   Window.installEventFilter(this);
 }

@@ -18,15 +18,13 @@ void CallFromLoop(QObject& context, std::function<void()> action) {
 // before the queued call runs.
 class TExposeWatch final : public QObject {
 public:
-  TExposeWatch(QWindow& Window, std::function<void()> Action)
-      : QObject(&Window), FAction(std::move(Action)) {
+  TExposeWatch(QWindow& Window, std::function<void()> Action) : QObject(&Window), FAction(std::move(Action)) {
     Window.installEventFilter(this);
   }
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() &&
-        FAction) {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() && FAction) {
       watched->removeEventFilter(this);
       CallFromLoop(*watched, std::exchange(FAction, nullptr));
       deleteLater();

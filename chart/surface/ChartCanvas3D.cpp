@@ -32,8 +32,8 @@ gdi::TPen BuildPen(const TChartPen& pen, gdi::TPixel pixel) {
                                  : gdi::TPen::Dotted(pen.SmallSpace() + 1, pixel);
   if (pen.Width() < 2)
     return gdi::TPen::Make(ToGdi(pen.Style()), pen.Width(), pixel);
-  return gdi::TPen::MakeGeometric(ToGdi(pen.Style()), pen.Width(), pixel, gdi::TPenEndCap(int(pen.EndStyle())),
-                                  gdi::TPenJoin(int(pen.JoinStyle())));
+  return gdi::TPen::MakeGeometric(ToGdi(pen.Style()), pen.Width(), pixel,
+                                  gdi::TPenEndCap(int(pen.EndStyle())), gdi::TPenJoin(int(pen.JoinStyle())));
 }
 
 // A new target takes over the drawing attributes, so a paint does not depend on which device
@@ -141,7 +141,8 @@ void TChartCanvas3D::PresentBuffer(gdi::TGdiBitmap& windowCanvas, const TRect& r
   SetWindowCanvas(windowCanvas);
   if (FBuffered && FBitmap) {
     if (hasParentWindow)
-      FWindowDC->BitBlt(rect.Left, rect.Top, FBitmap->LogicalWidth(), FBitmap->LogicalHeight(), *FBitmap, 0, 0);
+      FWindowDC->BitBlt(rect.Left, rect.Top, FBitmap->LogicalWidth(), FBitmap->LogicalHeight(), *FBitmap, 0,
+                        0);
     FPresentOrigin = TPoint{rect.Left, rect.Top};
     FBufferDirty = false;
   }
@@ -151,8 +152,8 @@ void TChartCanvas3D::PresentBuffer(gdi::TGdiBitmap& windowCanvas, const TRect& r
 bool TChartCanvas3D::RepaintFromBuffer() {
   if (FBufferDirty || !FBitmap || !FWindowDC || FBitmap->Scale() != FWindowDC->Bitmap().Scale())
     return false;
-  FWindowDC->BitBlt(FPresentOrigin.X, FPresentOrigin.Y, FBitmap->LogicalWidth(), FBitmap->LogicalHeight(), *FBitmap,
-                    0, 0);
+  FWindowDC->BitBlt(FPresentOrigin.X, FPresentOrigin.Y, FBitmap->LogicalWidth(), FBitmap->LogicalHeight(),
+                    *FBitmap, 0, 0);
   return true;
 }
 

@@ -51,7 +51,7 @@ struct TCanvasFont {
 
 // How FillGradient shapes and blends a ramp beyond the plain rectangle.
 struct TGradientFillOptions {
-  int CornerWidth = 0;  // > 0 with CornerHeight: only the inside of the rounded rectangle
+  int CornerWidth = 0; // > 0 with CornerHeight: only the inside of the rounded rectangle
   int CornerHeight = 0;
   bool Rotated = false; // turn the ramp by the gradient's Angle
   int Transparency = 0; // percent of the old picture that shows through

@@ -55,17 +55,20 @@ void TChartCanvas3D::DrawRoundRect(const TRect& rect, int cornerWidth, int corne
 
 void TChartCanvas3D::DrawBevelFrame(TRect& rect, TColor topLeftColor, TColor bottomRightColor, int width) {
   const gdi::TPen topLeft = gdi::TPen::Cosmetic(gdi::TPenStyle::psSolid, gdi::ColorToPixel(topLeftColor));
-  const gdi::TPen bottomRight = gdi::TPen::Cosmetic(gdi::TPenStyle::psSolid, gdi::ColorToPixel(bottomRightColor));
+  const gdi::TPen bottomRight =
+      gdi::TPen::Cosmetic(gdi::TPenStyle::psSolid, gdi::ColorToPixel(bottomRightColor));
   // The polylines run through the last column and row, which the exclusive rect leaves out.
   --rect.Bottom;
   --rect.Right;
   for (int i = 0; i < width; ++i) {
     FTarget->SelectPen(topLeft);
-    const std::array<TPoint, 3> upper{{{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}}};
+    const std::array<TPoint, 3> upper{
+        {{rect.Left, rect.Bottom}, {rect.Left, rect.Top}, {rect.Right, rect.Top}}};
     FTarget->Polyline(upper);
     FTarget->SelectPen(bottomRight);
     // Ends one column left of the frame so that the end-pixel rule still draws the corner.
-    const std::array<TPoint, 3> lower{{{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}}};
+    const std::array<TPoint, 3> lower{
+        {{rect.Right, rect.Top}, {rect.Right, rect.Bottom}, {rect.Left - 1, rect.Bottom}}};
     FTarget->Polyline(lower);
     ++rect.Left;
     ++rect.Top;

@@ -43,7 +43,8 @@ private:
 void PaintStraightRamp(TRampPainter& painter, const TRect& rect, TColor c0, TColor c1,
                        TGradientDirection direction, int balance) {
   const bool vertical = IsVertical(direction);
-  const std::int64_t extent = vertical ? std::int64_t(rect.Bottom) - rect.Top : std::int64_t(rect.Right) - rect.Left;
+  const std::int64_t extent =
+      vertical ? std::int64_t(rect.Bottom) - rect.Top : std::int64_t(rect.Right) - rect.Left;
   const int bandCount = int(std::min<std::int64_t>(extent, MaxRampBands));
   if (bandCount - 1 <= 0)
     return;
@@ -92,7 +93,8 @@ public:
     case gdFromBottomLeft:
       return 1 - std::max((px - FLeft) / FWidth, (FBottom - py) / FHeight);
     case gdRadial:
-      return std::hypot((px - FCenterX - FShape.RadialX) / (FWidth / 2), (py - FCenterY - FShape.RadialY) / (FHeight / 2));
+      return std::hypot((px - FCenterX - FShape.RadialX) / (FWidth / 2),
+                        (py - FCenterY - FShape.RadialY) / (FHeight / 2));
     case gdDiagonalUp:
       return ((px - FLeft) + (py - FTop)) / (FWidth + FHeight);
     default:
@@ -122,9 +124,7 @@ void PaintFieldRamp(TRampPainter& painter, TRect rect, TColor c0, TColor c1, con
   if (width <= 0 || height <= 0 || bandCount < 2)
     return;
   const TRampField field(rect, shape);
-  auto bandAt = [&](int x, int y) {
-    return std::clamp(int(field.At(x, y) * bandCount), 0, bandCount - 1);
-  };
+  auto bandAt = [&](int x, int y) { return std::clamp(int(field.At(x, y) * bandCount), 0, bandCount - 1); };
   TBandEmitter emitter(painter);
   for (int y = rect.Top; y < rect.Bottom; ++y) {
     int runStart = rect.Left;

@@ -29,8 +29,8 @@ TColor RampBandColor(TColor c0, TColor c1, int band, int bandCount, int balance)
 // from the bottom (vertical) or right (horizontal) edge, which is why gdBottomTop and
 // gdRightLeft swap the two colours; a rect at most one pixel deep in the ramp's direction
 // paints nothing. Colours must already be plain RGB.
-void PaintRamp(TRampPainter& painter, TRect rect, TColor first, TColor second,
-               TGradientDirection direction, int balance);
+void PaintRamp(TRampPainter& painter, TRect rect, TColor first, TColor second, TGradientDirection direction,
+               int balance);
 
 // The colours of one gradient fill, resolved to plain RGB (and to greys on a monochrome surface).
 struct TResolvedGradientColors {

@@ -5,9 +5,13 @@
 
 namespace chart {
 
-void TDCRampPainter::SetBandColor(TColor color) { FDC.SelectBrush(gdi::TBrush::Solid(gdi::ColorToPixel(color))); }
+void TDCRampPainter::SetBandColor(TColor color) {
+  FDC.SelectBrush(gdi::TBrush::Solid(gdi::ColorToPixel(color)));
+}
 
-void TDCRampPainter::FillBand(const TRect& band) { FDC.PatBlt(band.Left, band.Top, band.Width(), band.Height()); }
+void TDCRampPainter::FillBand(const TRect& band) {
+  FDC.PatBlt(band.Left, band.Top, band.Width(), band.Height());
+}
 
 TBlendRampPainter::TBlendRampPainter(gdi::TGdiDC& dc, int transparency)
     : FDC(dc), FTransparency(std::clamp(transparency, 0, 100)) {}
@@ -38,8 +42,7 @@ void TBlendRampPainter::FillBand(const TRect& band) {
 }
 
 TRoundRectMask::TRoundRectMask(TRampPainter& inner, const TRect& shape, int cornerWidth, int cornerHeight)
-    : FInner(inner), FShape(shape.Normalized()),
-      FRadiusX(std::min(cornerWidth, FShape.Width()) / 2.0),
+    : FInner(inner), FShape(shape.Normalized()), FRadiusX(std::min(cornerWidth, FShape.Width()) / 2.0),
       FRadiusY(std::min(cornerHeight, FShape.Height()) / 2.0) {}
 
 // How far row y's span starts inside the shape's left and right edges; -1 when the row is outside.
@@ -67,7 +70,8 @@ void TRoundRectMask::FillBand(const TRect& band) {
     int end = y + 1;
     while (end < area.Bottom && RowInset(end) == inset)
       ++end;
-    const TRect span{std::max(area.Left, FShape.Left + inset), y, std::min(area.Right, FShape.Right - inset), end};
+    const TRect span{std::max(area.Left, FShape.Left + inset), y, std::min(area.Right, FShape.Right - inset),
+                     end};
     if (inset >= 0 && !span.IsEmpty())
       FInner.FillBand(span);
     y = end;

@@ -60,10 +60,12 @@ void TMemoryStream::SetSize(std::int64_t NewSize) {
 }
 
 void TMemoryStream::DiscardBefore(std::int64_t Offset) {
-  const std::uintptr_t page = FSize >= HugePagesFrom ? HugePage : static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+  const std::uintptr_t page =
+      FSize >= HugePagesFrom ? HugePage : static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
   const std::uintptr_t start = Address(FMemory);
   const std::uintptr_t from = (start + page - 1) / page * page;
-  const std::uintptr_t to = (start + static_cast<std::uintptr_t>(std::clamp<std::int64_t>(Offset, 0, FSize))) / page * page;
+  const std::uintptr_t to =
+      (start + static_cast<std::uintptr_t>(std::clamp<std::int64_t>(Offset, 0, FSize))) / page * page;
   if (to > from)
     madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
 }

@@ -27,7 +27,9 @@ public:
   int LogicalHeight() const { return FHeight / FScale; }
   std::uint32_t* Pixels() { return FPixels.data(); }
   const std::uint32_t* Pixels() const { return FPixels.data(); }
-  std::uint32_t Pixel(int x, int y) const { return FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)]; }
+  std::uint32_t Pixel(int x, int y) const {
+    return FPixels[std::size_t(y) * std::size_t(FWidth) + std::size_t(x)];
+  }
   std::uint32_t* Row(int y) { return FPixels.data() + std::size_t(y) * std::size_t(FWidth); }
   int BytesPerLine() const { return FWidth * 4; }
 

@@ -117,11 +117,11 @@ void TGdiDC::StrokeWide(std::span<const TPoint> points, bool closed) {
   FillDevice(raster::StrokePath(points, closed, FPen, Scale()), true, TBrush::Solid(FPen.Color), FRop);
 }
 
-void TGdiDC::FillDevice(const std::vector<raster::TContour>& contours, bool nonZero, const TBrush& brush, TRop2 rop) {
+void TGdiDC::FillDevice(const std::vector<raster::TContour>& contours, bool nonZero, const TBrush& brush,
+                        TRop2 rop) {
   const raster::TBackground bk{FBkMode == TBkMode::Opaque, FBkColor};
-  raster::FillContours(contours, nonZero, ClipBox(), [&](int y, int x0, int x1) {
-    raster::FillSpan(*FBitmap, y, x0, x1, brush, rop, bk);
-  });
+  raster::FillContours(contours, nonZero, ClipBox(),
+                       [&](int y, int x0, int x1) { raster::FillSpan(*FBitmap, y, x0, x1, brush, rop, bk); });
 }
 
 void TGdiDC::SetPixel(int x, int y, TPixel color) {
@@ -140,7 +140,8 @@ void TGdiDC::BitBlt(int x, int y, int width, int height, const TGdiBitmap& sourc
   const TRect box = ClipBox();
   const std::int64_t left = std::max<std::int64_t>({x * s, box.Left, shiftX});
   const std::int64_t top = std::max<std::int64_t>({y * s, box.Top, shiftY});
-  const std::int64_t right = std::min<std::int64_t>({(std::int64_t(x) + width) * s, box.Right, shiftX + source.Width()});
+  const std::int64_t right =
+      std::min<std::int64_t>({(std::int64_t(x) + width) * s, box.Right, shiftX + source.Width()});
   const std::int64_t bottom =
       std::min<std::int64_t>({(std::int64_t(y) + height) * s, box.Bottom, shiftY + source.Height()});
   if (right <= left || bottom <= top)

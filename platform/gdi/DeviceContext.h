@@ -153,7 +153,8 @@ private:
   void DrawSegment(TPoint from, TPoint to);
   void DrawThinPath(std::span<const TPoint> points, bool closed);
   void StrokeWide(std::span<const TPoint> points, bool closed);
-  void FillDevice(const std::vector<raster::TContour>& contours, bool nonZero, const TBrush& brush, TRop2 rop);
+  void FillDevice(const std::vector<raster::TContour>& contours, bool nonZero, const TBrush& brush,
+                  TRop2 rop);
   void FillBox(const TRect& rect, const TBrush& brush, TRop2 rop);
   void FillDeviceBox(const TRect& rect, const TBrush& brush, TRop2 rop);
   TRect WideInterior(const TRect& rect) const;

@@ -66,12 +66,15 @@ TRect TGdiDC::WideInterior(const TRect& r) const {
   const double centre = raster::StrokeCentre(FPen, Scale());
   // First device pixel whose centre is past (after) or on (before) the stroke of logical pixel v.
   const auto edge = [&](int v, double side) {
-    return int(std::clamp(std::ceil((v + centre) * scale + side * half - 0.5), -double(FarLimit), double(FarLimit)));
+    return int(
+        std::clamp(std::ceil((v + centre) * scale + side * half - 0.5), -double(FarLimit), double(FarLimit)));
   };
   return {edge(r.Left, 1), edge(r.Top, 1), edge(r.Right - 1, -1), edge(r.Bottom - 1, -1)};
 }
 
-void TGdiDC::FillBox(const TRect& rect, const TBrush& brush, TRop2 rop) { FillDeviceBox(ToDevice(rect), brush, rop); }
+void TGdiDC::FillBox(const TRect& rect, const TBrush& brush, TRop2 rop) {
+  FillDeviceBox(ToDevice(rect), brush, rop);
+}
 
 void TGdiDC::FillDeviceBox(const TRect& rect, const TBrush& brush, TRop2 rop) {
   const TRect r = rect.Intersected(ClipBox());
@@ -99,15 +102,20 @@ void TGdiDC::OutlineRect(const TRect& r) {
   if (IsWidePen() && FPen.Style == TPenStyle::psInsideFrame) {
     const int w = FPen.Width;
     const TRect inner{r.Left + w, r.Top + w, r.Right - w, r.Bottom - w};
-    std::vector<raster::TContour> ring{{{double(r.Left), double(r.Top)}, {double(r.Right), double(r.Top)},
-                                        {double(r.Right), double(r.Bottom)}, {double(r.Left), double(r.Bottom)}}};
+    std::vector<raster::TContour> ring{{{double(r.Left), double(r.Top)},
+                                        {double(r.Right), double(r.Top)},
+                                        {double(r.Right), double(r.Bottom)},
+                                        {double(r.Left), double(r.Bottom)}}};
     if (!inner.IsEmpty())
-      ring.push_back({{double(inner.Left), double(inner.Top)}, {double(inner.Right), double(inner.Top)},
-                      {double(inner.Right), double(inner.Bottom)}, {double(inner.Left), double(inner.Bottom)}});
+      ring.push_back({{double(inner.Left), double(inner.Top)},
+                      {double(inner.Right), double(inner.Top)},
+                      {double(inner.Right), double(inner.Bottom)},
+                      {double(inner.Left), double(inner.Bottom)}});
     FillDevice(Scaled(std::move(ring), Scale()), false, TBrush::Solid(FPen.Color), FRop);
     return;
   }
-  const TPoint corners[4] = {{r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
+  const TPoint corners[4] = {
+      {r.Left, r.Top}, {r.Right - 1, r.Top}, {r.Right - 1, r.Bottom - 1}, {r.Left, r.Bottom - 1}};
   if (IsWidePen()) {
     StrokeWide(corners, true);
   } else if (r.Width() <= 2 || r.Height() <= 2) {
@@ -128,7 +136,8 @@ void TGdiDC::Rectangle(int left, int top, int right, int bottom) {
     return;
   }
   // The interior starts where the outline ends, so not-xor never toggles a pixel twice.
-  const TRect inner = IsWidePen() ? WideInterior(r) : ToDevice({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
+  const TRect inner =
+      IsWidePen() ? WideInterior(r) : ToDevice({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
   FillDeviceBox(inner, FBrush, FRop);
   OutlineRect(r);
 }
@@ -143,12 +152,13 @@ void TGdiDC::RoundRect(int left, int top, int right, int bottom, int cornerWidth
     return;
   const double rx = std::min(cornerWidth, r.Width()) / 2.0;
   const double ry = std::min(cornerHeight, r.Height()) / 2.0;
-  FillDevice(Scaled({RoundedContour(r.Left, r.Top, r.Right, r.Bottom, rx, ry)}, Scale()), false, FBrush, FRop);
+  FillDevice(Scaled({RoundedContour(r.Left, r.Top, r.Right, r.Bottom, rx, ry)}, Scale()), false, FBrush,
+             FRop);
   if (FPen.IsNull())
     return;
   // The outline runs through the centres of the border pixels.
-  const raster::TContour path = RoundedContour(r.Left, r.Top, r.Right - 1, r.Bottom - 1, std::max(rx - 0.5, 0.0),
-                                               std::max(ry - 0.5, 0.0));
+  const raster::TContour path = RoundedContour(r.Left, r.Top, r.Right - 1, r.Bottom - 1,
+                                               std::max(rx - 0.5, 0.0), std::max(ry - 0.5, 0.0));
   std::vector<TPoint> points;
   for (const raster::TPointF& p : path) {
     const TPoint q{int(std::lround(p.X)), int(std::lround(p.Y))};

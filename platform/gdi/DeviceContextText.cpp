@@ -86,7 +86,7 @@ void TGdiDC::TextOut(int x, int y, std::string_view str) {
     fill(TextBand(ox, oy, dx, dy, width, -m.Ascent, m.Descent), FBkColor);
 
   const text::TPixelTarget target{FBitmap->Pixels(), FBitmap->Width(), FBitmap->Height(), FBitmap->Width(),
-                                  clip.Left, clip.Top, clip.Right, clip.Bottom};
+                                  clip.Left,         clip.Top,         clip.Right,        clip.Bottom};
   font.Draw(target, ox, oy, str, FTextColor, charExtra);
 
   const double thick = m.LineThickness;

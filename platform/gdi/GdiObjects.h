@@ -49,7 +49,16 @@ struct TPen {
   bool IsNull() const { return Style == TPenStyle::psClear; }
 };
 
-enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum class TBrushStyle {
+  bsSolid,
+  bsClear,
+  bsHorizontal,
+  bsVertical,
+  bsFDiagonal,
+  bsBDiagonal,
+  bsCross,
+  bsDiagCross
+};
 
 // Hatches are 8 x 8 patterns aligned to the bitmap's origin; their gaps take the background colour
 // when the background mode is opaque and are left alone when it is transparent.

@@ -103,7 +103,9 @@ TLineSteps ClipLine64(std::int64_t x0, std::int64_t y0, std::int64_t x1, std::in
 
 } // namespace
 
-TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) { return ClipLine64(from.X, from.Y, to.X, to.Y, clip); }
+TLineSteps ClipLine(TPoint from, TPoint to, const TRect& clip) {
+  return ClipLine64(from.X, from.Y, to.X, to.Y, clip);
+}
 
 TLineSteps ClipScaledLine(TPoint from, TPoint to, int scale, const TRect& clip) {
   const std::int64_t dx = std::int64_t(to.X) - from.X;

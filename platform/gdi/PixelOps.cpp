@@ -14,7 +14,7 @@ bool HatchInk(TBrushStyle style, int x, int y) {
   const int hy = y & 7;
   const bool horizontal = hy == 0;
   const bool vertical = hx == 0;
-  const bool forward = ((hx - hy) & 7) == 0; // top-left to bottom-right
+  const bool forward = ((hx - hy) & 7) == 0;  // top-left to bottom-right
   const bool backward = ((hx + hy) & 7) == 7; // bottom-left to top-right
   switch (style) {
   case TBrushStyle::bsHorizontal:

@@ -50,7 +50,8 @@ int PixelFrom(double v, int lo, int hi) {
 
 void EmitRow(int y, std::vector<TCrossing>& crossings, bool nonZero, const TRect& clip,
              const std::function<void(int, int, int)>& span) {
-  std::sort(crossings.begin(), crossings.end(), [](const TCrossing& l, const TCrossing& r) { return l.X < r.X; });
+  std::sort(crossings.begin(), crossings.end(),
+            [](const TCrossing& l, const TCrossing& r) { return l.X < r.X; });
   int winding = 0;
   double start = 0;
   for (const TCrossing& c : crossings) {

@@ -195,7 +195,8 @@ void StrokeDashed(const TPath& path, const std::vector<double>& dashes, TOutline
 
 double StrokeCentre(const TPen& pen, int scale) { return scale > 1 && pen.Width % 2 == 0 ? 0.0 : 0.5; }
 
-std::vector<TContour> StrokePath(std::span<const TPoint> points, bool closed, const TPen& logicalPen, int scale) {
+std::vector<TContour> StrokePath(std::span<const TPoint> points, bool closed, const TPen& logicalPen,
+                                 int scale) {
   const auto grow = [scale](int v) { return int(std::min<long long>(1LL * v * scale, 1 << 30)); };
   TPen pen = logicalPen;
   pen.Width = grow(pen.Width);

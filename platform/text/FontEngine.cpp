@@ -31,8 +31,8 @@ void BlendGlyph(const TPixelTarget& t, const TGlyph& g, int left, int top, std::
       }
       const std::uint32_t d = row[x];
       const auto mix = [a](int dst, int src) { return dst + ((src - dst) * a + 127) / 255; };
-      row[x] = std::uint32_t(mix(int((d >> 16) & 0xFF), r) << 16) | std::uint32_t(mix(int((d >> 8) & 0xFF), gr) << 8) |
-               std::uint32_t(mix(int(d & 0xFF), b));
+      row[x] = std::uint32_t(mix(int((d >> 16) & 0xFF), r) << 16) |
+               std::uint32_t(mix(int((d >> 8) & 0xFF), gr) << 8) | std::uint32_t(mix(int(d & 0xFF), b));
     }
   }
 }

@@ -66,7 +66,7 @@ TEST_F(BusyCursor, IsGoneBeforeTheMessageOfAFailedOrShortenedLoad) {
   Load(Frames(3));
   memory.FailCommits = false;
 
-  Load(Frames(100));  // the store holds 64
+  Load(Frames(100)); // the store holds 64
   EXPECT_EQ(Store.SampleCount, 64);
   ASSERT_EQ(Messages.size(), 2u);
   EXPECT_EQ(BusyUnderMessage, (std::vector<bool>{false, false}));

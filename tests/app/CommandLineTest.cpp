@@ -10,14 +10,12 @@ namespace {
 using app::TCommandLine;
 
 struct TParseCase {
-  std::vector<std::string> Arguments;  // after the program's name
+  std::vector<std::string> Arguments; // after the program's name
   TCommandLine::TAction Action;
-  std::string FileName;  // expected file, or the expected error for a usage error
+  std::string FileName; // expected file, or the expected error for a usage error
 };
 
-std::string Absolute(const std::string& name) {
-  return (std::filesystem::current_path() / name).string();
-}
+std::string Absolute(const std::string& name) { return (std::filesystem::current_path() / name).string(); }
 
 TEST(CommandLine, ParsesTheProgramsOptionsFileAndQtsOwnOptions) {
   const std::vector<TParseCase> cases = {
@@ -84,8 +82,7 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutputAndAUsageErrorToStandardError)
   ASSERT_GE(version.Out.size(), 10u) << version.Out;
   const std::string number = version.Out.substr(9, version.Out.size() - 10);
   EXPECT_EQ(version.Out, "waveview " + number + "\n");
-  EXPECT_TRUE(!number.empty() && number.find_first_not_of("0123456789.") == std::string::npos)
-      << version.Out;
+  EXPECT_TRUE(!number.empty() && number.find_first_not_of("0123456789.") == std::string::npos) << version.Out;
   EXPECT_EQ(version.Err, "");
 
   const TAnswer wrong = Answer({"waveview", "--bogus"});

@@ -111,8 +111,8 @@ TEST(SaveAsciiFile, LongExportsMatchLineByLineFormatting) {
   for (int i = 0; i < 300000; ++i) {
     store.LeftSamples[i] = std::int32_t(i * 7919LL % 65536 - 32768);
     store.RightSamples[i] = 32767 - i % 65536;
-    expected += " " + std::to_string(store.LeftSamples[i]) + " " +
-                std::to_string(store.RightSamples[i]) + "\r\n";
+    expected +=
+        " " + std::to_string(store.LeftSamples[i]) + " " + std::to_string(store.RightSamples[i]) + "\r\n";
   }
   store.SampleCount = 300000;
   store.WaveFileName = folder.filePath("long.wav").toStdString();

@@ -45,8 +45,7 @@ int BandOfRow(int fromBottom, int extent) {
 // after start-up (no points) unless a test adds some.
 class TWindowChart {
 public:
-  explicit TWindowChart(int chartNumber)
-      : Host(WindowChartWidth, chartNumber == 1 ? 296 : 237) {
+  explicit TWindowChart(int chartNumber) : Host(WindowChartWidth, chartNumber == 1 ? 296 : 237) {
     if (chartNumber == 1) {
       auto series = std::make_unique<chart::TFastLineSeries>();
       Series = series.get();
@@ -204,8 +203,8 @@ TEST(FormChartsPaint, TitleSitsAtItsWorkedPlaceAndPushesThePlotDown) {
     ASSERT_EQ(actual.size(), expected.size());
     int blue = 0;
     for (std::size_t i = 0; i < actual.size(); ++i) {
-      ASSERT_EQ(actual[i], expected[i]) << number << " at " << i % WindowChartWidth << ", "
-                                        << i / WindowChartWidth;
+      ASSERT_EQ(actual[i], expected[i])
+          << number << " at " << i % WindowChartWidth << ", " << i / WindowChartWidth;
       const Pixel px = actual[i];
       blue += (px & 0xFF) > ((px >> 16) & 0xFF) + 40 ? 1 : 0;
     }

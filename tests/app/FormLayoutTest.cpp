@@ -30,9 +30,8 @@ TEST_F(FormLayout, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_EQ(Form.Chart1->geometry(), QRect(1, 1, 873, 296));
   EXPECT_EQ(Form.Chart2->geometry(), QRect(1, 297, 873, 237));
 
-  for (QWidget* onPanel1 : {static_cast<QWidget*>(Form.SpeedButton1),
-                            static_cast<QWidget*>(Form.BitBtn1), static_cast<QWidget*>(Form.Button1),
-                            static_cast<QWidget*>(Form.Memo1)})
+  for (QWidget* onPanel1 : {static_cast<QWidget*>(Form.SpeedButton1), static_cast<QWidget*>(Form.BitBtn1),
+                            static_cast<QWidget*>(Form.Button1), static_cast<QWidget*>(Form.Memo1)})
     EXPECT_EQ(onPanel1->parentWidget(), Form.Panel1);
   EXPECT_EQ(Form.Chart1->parentWidget(), Form.Panel2);
   EXPECT_EQ(Form.Chart2->parentWidget(), Form.Panel2);
@@ -95,7 +94,8 @@ TEST_F(FormLayout, TabVisitsCloseReadAndLogOnly) {
   EXPECT_EQ(Form.Chart1->focusPolicy(), Qt::NoFocus);
   EXPECT_EQ(Form.Chart2->focusPolicy(), Qt::NoFocus);
 
-  EXPECT_EQ(QApplication::focusWidget(), Form.BitBtn1) << "the first control in tab order starts with the focus";
+  EXPECT_EQ(QApplication::focusWidget(), Form.BitBtn1)
+      << "the first control in tab order starts with the focus";
   Form.BitBtn1->setFocus();
   std::vector<QWidget*> visited;
   for (int i = 0; i < 4; ++i) {

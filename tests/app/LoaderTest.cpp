@@ -39,7 +39,7 @@ TEST_F(FormFixture, ReadWFAsksTheDialogReadsTheFileAndFillsStoreAndSeries) {
 
 TEST_F(FormFixture, ChunkIdentifiersShowEachByteAsOneCharacter) {
   std::string bytes = testsupport::WaveBytes(SampleBytes({1, 2}));
-  bytes.replace(12, 4, "f\xE9t ");  // not "fmt ": the walk logs it, then fails at the file's end
+  bytes.replace(12, 4, "f\xE9t "); // not "fmt ": the walk logs it, then fails at the file's end
   testsupport::WriteFile(PathOf("odd.wav"), bytes);
   Form.OpenDialog1.SetChooser([&](std::string& fileName) {
     fileName = PathOf("odd.wav");
@@ -60,9 +60,8 @@ TEST_F(FormFixture, IdentifiersWithLineBreaksKeepTheReadersLineCount) {
       id += char(std::min(byte + i, 255));
     chunks += Chunk(id, "");
   }
-  testsupport::WriteFile(PathOf("breaks.wav"),
-                         RiffFile(chunks + Chunk("fmt ", FormatBody(2, 44100, 16)) +
-                                  Chunk("data", SampleBytes({1, 2}))));
+  testsupport::WriteFile(PathOf("breaks.wav"), RiffFile(chunks + Chunk("fmt ", FormatBody(2, 44100, 16)) +
+                                                        Chunk("data", SampleBytes({1, 2}))));
   struct TRecordingLog final : reader::TWaveLog {
     std::vector<std::string> Lines;
     void AppendLine(const std::string& line) override { Lines.push_back(line); }

@@ -31,7 +31,8 @@ std::size_t AddressSpaceBytes() {
 
 // Every left sample in the store and in the first chart is the one in the data bytes: the stream
 // gives its pages back as it goes, and none may go before its frames are taken.
-bool SamplesMatch(const std::string& data, const app::TSampleStore& store, const chart::TChartSeries& series) {
+bool SamplesMatch(const std::string& data, const app::TSampleStore& store,
+                  const chart::TChartSeries& series) {
   for (std::int32_t i = 0; i < store.SampleCount; ++i) {
     const auto low = unsigned(std::uint8_t(data[std::size_t(i) * 4]));
     const auto high = unsigned(std::uint8_t(data[std::size_t(i) * 4 + 1]));
@@ -44,7 +45,8 @@ bool SamplesMatch(const std::string& data, const app::TSampleStore& store, const
 
 // The child's exit status: 0 when every frame arrived, 1 for a wrong count or sample, 2 for a
 // failure.
-int LoadUnderLimit(const std::string& path, const std::string& data, std::int32_t frames, std::size_t headroom) {
+int LoadUnderLimit(const std::string& path, const std::string& data, std::int32_t frames,
+                   std::size_t headroom) {
   const rlimit limit{AddressSpaceBytes() + headroom, RLIM_INFINITY};
   if (setrlimit(RLIMIT_AS, &limit) != 0)
     return 2;

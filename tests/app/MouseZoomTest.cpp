@@ -47,8 +47,8 @@ protected:
   // decides which widget gets it.
   void Wheel(ui::TChartWidget* widget, QPoint at, int delta) {
     const QPointF local = widget->mapTo(&Form, QPointF(at));
-    QWheelEvent event(local, Form.mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
+    QWheelEvent event(local, Form.mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Form.windowHandle(), &event);
     QCoreApplication::processEvents();
   }
@@ -101,7 +101,8 @@ void ExpectOnlyTheRectangle(const gdi::TGdiBitmap& image, const std::vector<std:
       if (image.Pixel(x, y) == clean[std::size_t(y) * std::size_t(image.Width()) + std::size_t(x)])
         continue;
       ++changed;
-      const bool onEdge = x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
+      const bool onEdge =
+          x == outline.left() || x == outline.right() || y == outline.top() || y == outline.bottom();
       stray += !(onEdge && outline.contains(x, y));
     }
   EXPECT_GT(changed, 0) << "no rectangle";

@@ -13,8 +13,8 @@
 namespace {
 
 using testsupport::SampleBytes;
-using testsupport::WriteFile;
 using testsupport::WaveBytes;
+using testsupport::WriteFile;
 
 QUrl Local(const std::string& path) { return QUrl::fromLocalFile(QString::fromStdString(path)); }
 

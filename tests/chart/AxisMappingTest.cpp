@@ -114,8 +114,8 @@ TEST(AxisMapping, DoubleShortcutRoundsLikeTheExtendedProduct) {
     const long double base = horizontal ? start : end;
     for (int i = 0; i < 50; ++i) {
       // Values on exact pixel halves as well as arbitrary ones.
-      const double pixel = i % 2 ? std::floor(unit(random) * (end - start)) + 0.5
-                                 : unit(random) * (end - start);
+      const double pixel =
+          i % 2 ? std::floor(unit(random) * (end - start)) + 0.5 : unit(random) * (end - start);
       const double value = minimum + pixel / m.PixelsPerUnit;
       const long double d = (static_cast<long double>(value) - minimum) * scale;
       ASSERT_EQ(m.ValueToPixel(value), int(base + std::nearbyint(double(d)))) << trial;

@@ -39,7 +39,9 @@ double Nice(double x) {
   return Nice(x * 10) * 0.1;
 }
 
-bool Near(double a, double b) { return std::fabs(a - b) <= std::max(1e-12, 1e-12 * std::min(std::fabs(a), std::fabs(b))); }
+bool Near(double a, double b) {
+  return std::fabs(a - b) <= std::max(1e-12, 1e-12 * std::min(std::fabs(a), std::fabs(b)));
+}
 
 std::string General(double v) {
   char buffer[40];
@@ -126,7 +128,9 @@ struct TRefAxis {
     int size = std::max({extent(mid), extent(high), extent(low)});
     if (increment != 0)
       size = std::max({size, extent(high - increment), extent(low + increment)});
-    const int slots = size <= 0 || Length() <= 0 ? 1 : int(std::nearbyint(Length() / (size + std::nearbyint(size * 10 * 0.01))));
+    const int slots = size <= 0 || Length() <= 0
+                          ? 1
+                          : int(std::nearbyint(Length() / (size + std::nearbyint(size * 10 * 0.01))));
     return slots < 1 ? 1e-12 : StepFor(increment, slots);
   }
 
@@ -404,12 +408,13 @@ TEST_P(AxisRender, LabelsTicksGridAndBoxesFollowTheRules) {
     std::vector<TRect> boxes;
     for (const TLabel& l : bottomLabels) {
       const int textWidth = w.TextWidth(bottom, l.Text);
-      boxes.push_back({l.Position - textWidth / 2 - 1, bottom.LabelsPos(), l.Position + (textWidth + 1) / 2 + 1,
-                       bottom.LabelsPos() + fontHeight});
+      boxes.push_back({l.Position - textWidth / 2 - 1, bottom.LabelsPos(),
+                       l.Position + (textWidth + 1) / 2 + 1, bottom.LabelsPos() + fontHeight});
     }
     for (const TLabel& l : leftLabels) {
       const int top = l.Position - fontHeight / 2;
-      boxes.push_back({left.LabelsPos() - w.TextWidth(left, l.Text) - 1, top, left.LabelsPos() + 1, top + fontHeight});
+      boxes.push_back(
+          {left.LabelsPos() - w.TextWidth(left, l.Text) - 1, top, left.LabelsPos() + 1, top + fontHeight});
     }
     std::vector<bool> inked(boxes.size());
     const auto check = [&](int x0, int y0, int x1, int y1) {

@@ -210,8 +210,7 @@ TEST(AxisScale, SettersRefuseWithFixedMessages) {
   EXPECT_EQ(AxisError([&] { axis.SetMinimum(1); }), "Axis Minimum Value must be <= Maximum");
   EXPECT_EQ(AxisError([&] { axis.SetMaximum(-1); }), "Axis Maximum Value must be >= Minimum");
   EXPECT_EQ(AxisError([&] { axis.SetIncrement(-0.5); }), "Axis increment must be >= 0");
-  EXPECT_EQ(AxisError([&] { axis.SetLabelsSeparation(-1); }),
-            "Labels Separation % must be greater than 0");
+  EXPECT_EQ(AxisError([&] { axis.SetLabelsSeparation(-1); }), "Labels Separation % must be greater than 0");
   EXPECT_EQ(axis.Minimum(), 0);
   EXPECT_EQ(axis.Maximum(), 0);
   EXPECT_EQ(axis.Increment(), 0);

@@ -15,7 +15,7 @@ constexpr std::int64_t NoLimit = std::numeric_limits<std::int64_t>::max();
 
 TEST(AxisSeriesData, ActiveSeriesGiveTheRangeAndInactiveOnesOnlyWithoutThem) {
   AxisTestChart t;
-  t.AddRamp(1, 10, 2, 4);                   // 10 points
+  t.AddRamp(1, 10, 2, 4);                    // 10 points
   t.AddRamp(-5, 50, -7, 9).SetActive(false); // wider, but inactive
   t.AddEmpty();
   const TAxisSeriesData bottom = t.Chart.SeriesDataOf(t.Chart.BottomAxis());

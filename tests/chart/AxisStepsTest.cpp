@@ -27,9 +27,9 @@ TLabelStepQuery Query(double minimum, double maximum, int axisLength) {
 } // namespace
 
 TEST(AxisSteps, NiceStepWalksOneTwoFive) {
-  const std::vector<std::pair<double, double>> table = {
-      {1, 2}, {1.5, 2}, {2, 5}, {3449.2, 5000}, {5, 10}, {9.99, 10}, {40, 50}, {50, 100},
-      {0.2, 0.5}, {0.05, 0.1}};
+  const std::vector<std::pair<double, double>> table = {{1, 2},     {1.5, 2},   {2, 5},   {3449.2, 5000},
+                                                        {5, 10},    {9.99, 10}, {40, 50}, {50, 100},
+                                                        {0.2, 0.5}, {0.05, 0.1}};
   for (auto [x, expected] : table)
     EXPECT_NEAR(NiceStep(x), expected, expected * 1e-12) << x;
   // The repeated scaling of small steps is kept, not cleaned up.
@@ -48,12 +48,12 @@ TEST(AxisSteps, NiceStepWalksOneTwoFive) {
 }
 
 TEST(AxisSteps, SlotsAndNearlyEqual) {
-  EXPECT_EQ(LabelSlots(800, 30, 10), 24);  // 800 / (30 + 3)
-  EXPECT_EQ(LabelSlots(250, 13, 10), 18);  // 250 / (13 + 1)
+  EXPECT_EQ(LabelSlots(800, 30, 10), 24); // 800 / (30 + 3)
+  EXPECT_EQ(LabelSlots(250, 13, 10), 18); // 250 / (13 + 1)
   EXPECT_EQ(LabelSlots(250, 13, 0), 19);
   EXPECT_EQ(LabelSlots(0, 13, 10), 1);
   EXPECT_EQ(LabelSlots(250, 0, 10), 1);
-  EXPECT_EQ(LabelSlots(5, 30, 10), 0);     // shorter than half a label
+  EXPECT_EQ(LabelSlots(5, 30, 10), 0); // shorter than half a label
   EXPECT_EQ(LabelSlots(800, 30, 2000000000), 0);
   EXPECT_TRUE(NearlyEqual(1, 1 + 1e-13));
   EXPECT_FALSE(NearlyEqual(1, 1 + 1e-11));
@@ -62,8 +62,8 @@ TEST(AxisSteps, SlotsAndNearlyEqual) {
 
 TEST(AxisSteps, StepForLabelsSearchesUpward) {
   TLabelStepQuery q = Query(0, 1000, 800);
-  EXPECT_DOUBLE_EQ(StepForLabels(q, 0, 24), 50);   // 40 -> 50
-  EXPECT_DOUBLE_EQ(StepForLabels(q, 1, 24), 50);   // 1, 2, 5, 10, 20, 50
+  EXPECT_DOUBLE_EQ(StepForLabels(q, 0, 24), 50); // 40 -> 50
+  EXPECT_DOUBLE_EQ(StepForLabels(q, 1, 24), 50); // 1, 2, 5, 10, 20, 50
   q = Query(-32768, 32767, 250);
   EXPECT_DOUBLE_EQ(StepForLabels(q, 0, 18), 5000); // 3449.2 -> 5000
   EXPECT_DOUBLE_EQ(StepForLabels(q, 1, 18), 5000);
@@ -132,7 +132,7 @@ TEST(AxisSteps, LabelValuesRunFromTheTopDown) {
 }
 
 TEST(AxisSteps, LabelValuesRefuseDegenerateWalks) {
-  EXPECT_TRUE(LabelValues(0, 10000, 1).empty());   // 10000 steps
+  EXPECT_TRUE(LabelValues(0, 10000, 1).empty()); // 10000 steps
   EXPECT_EQ(LabelValues(0, 9999, 1).size(), 10000u);
   EXPECT_TRUE(LabelValues(0, 10, 0).empty());
   EXPECT_TRUE(LabelValues(0, 10, -1).empty());

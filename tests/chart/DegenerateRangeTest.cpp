@@ -43,9 +43,9 @@ TEST(DegenerateRange, EveryPaintEndsAndFiniteValuesMapInsideTheAxis) {
   const double largest = std::numeric_limits<double>::max();
   const struct {
     double Minimum, Maximum;
-  } ranges[] = {{0, 0},         {0, 5e-324},          {0, 1e-322},   {0, 1e-320}, {0, 1e-310},
-                {0, 1e-300},    {0, 1e300},           {-1e308, 1e308}, {-largest, largest},
-                {0, Infinity},  {-Infinity, Infinity}, {0, NaN}};
+  } ranges[] = {
+      {0, 0},     {0, 5e-324},     {0, 1e-322},         {0, 1e-320},   {0, 1e-310},           {0, 1e-300},
+      {0, 1e300}, {-1e308, 1e308}, {-largest, largest}, {0, Infinity}, {-Infinity, Infinity}, {0, NaN}};
   for (const auto& range : ranges) {
     testing::TFakeChartHost host(300, 200);
     TChart chart;
@@ -67,7 +67,8 @@ TEST(DegenerateRange, EveryPaintEndsAndFiniteValuesMapInsideTheAxis) {
     chart.SetHost(&host);
     chart.PaintMessage();
     for (const TChartAxis* axis : {&chart.BottomAxis(), &chart.LeftAxis()}) {
-      SCOPED_TRACE(::testing::PrintToString(range.Minimum) + " .. " + ::testing::PrintToString(range.Maximum));
+      SCOPED_TRACE(::testing::PrintToString(range.Minimum) + " .. " +
+                   ::testing::PrintToString(range.Maximum));
       ExpectInsideAxis(*axis, range.Minimum, "minimum");
       ExpectInsideAxis(*axis, range.Maximum, "maximum");
       ExpectInsideAxis(*axis, range.Minimum / 2 + range.Maximum / 2, "middle");

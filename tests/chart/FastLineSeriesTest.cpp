@@ -120,7 +120,8 @@ TEST_F(FastLineSeriesPaint, StairsGoAcrossThenUpOrUpThenAcross) {
     // Normal stairs run along the bottom first, inverted ones along the top.
     EXPECT_EQ(PixelAt(xMid, inverted ? yHigh : yLow), PixelOf(clRed)) << inverted;
     EXPECT_NE(PixelAt(xMid, inverted ? yLow : yHigh), PixelOf(clRed)) << inverted;
-    EXPECT_EQ(PixelAt(inverted ? FChart.BottomAxis().ValueToPixel(0) : x, (yLow + yHigh) / 2), PixelOf(clRed));
+    EXPECT_EQ(PixelAt(inverted ? FChart.BottomAxis().ValueToPixel(0) : x, (yLow + yHigh) / 2),
+              PixelOf(clRed));
   }
 }
 

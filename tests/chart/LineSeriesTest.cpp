@@ -37,7 +37,8 @@ TEST(LineSeries, Defaults) {
 TEST_F(LineSeriesPaint, VisibleRangeWidensOverNearAndEqualPoints) {
   TLineSeries& series = Add<TLineSeries>();
   series.Pointer().SetVisible(false);
-  AddPoints(series, {{0, 0}, {19.99, 1}, {20, 2}, {20, 3}, {30, 4}, {40, 5}, {40.01, 6}, {40.01, 5000}, {50, 7}});
+  AddPoints(series,
+            {{0, 0}, {19.99, 1}, {20, 2}, {20, 3}, {30, 4}, {40, 5}, {40.01, 6}, {40.01, 5000}, {50, 7}});
   FChart.BottomAxis().SetRange(20, 40);
   FChart.LeftAxis().SetRange(-100, 100);
   Paint();

@@ -56,9 +56,9 @@ private:
 // `change` to it and to a fresh chart, and compares their windows after the next paint and
 // `afterPaint`.
 template <class Series>
-void ExpectCleanAfterFailedPaint(const std::function<void(Series&)>& setup,
-                                 const std::function<void(Series&)>& change,
-                                 const std::function<void(Series&)>& afterPaint = [](Series&) {}) {
+void ExpectCleanAfterFailedPaint(
+    const std::function<void(Series&)>& setup, const std::function<void(Series&)>& change,
+    const std::function<void(Series&)>& afterPaint = [](Series&) {}) {
   TPaintedChart<Series> broken;
   setup(broken.TheSeries());
   // The buffer and the window image exist before the failing paint; only the summary is new.
@@ -92,13 +92,13 @@ TEST(PaintException, TheNextPaintIsAFreshChartsWhateverPassFailed) {
       [](TLineSeries& series) { series.Shadow().SetVisible(false); });
   // The fast pen was on when the paint failed: with the pen off, a point added in real time
   // must still reach the window instead of the buffer the failed paint drew into.
-  ExpectCleanAfterFailedPaint<TFastLineSeries>(
-      [](TFastLineSeries& series) { series.SetFastPen(true); },
-      [](TFastLineSeries& series) { series.SetFastPen(false); },
-      [](TFastLineSeries& series) {
-        series.SetAutoRepaint(false);
-        series.AddPoint(PointCount + 20000, 1.5, "", DefaultSeriesColor);
-      });
+  ExpectCleanAfterFailedPaint<TFastLineSeries>([](TFastLineSeries& series) { series.SetFastPen(true); },
+                                               [](TFastLineSeries& series) { series.SetFastPen(false); },
+                                               [](TFastLineSeries& series) {
+                                                 series.SetAutoRepaint(false);
+                                                 series.AddPoint(PointCount + 20000, 1.5, "",
+                                                                 DefaultSeriesColor);
+                                               });
 }
 
 } // namespace

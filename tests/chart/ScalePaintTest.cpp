@@ -43,8 +43,8 @@ TEST(ScalePaint, TheChartKeepsItsLayoutAndGainsDetailAtScaleTwo) {
   for (int y = 0; y < 250; ++y)
     for (int x = 0; x < 400; ++x) {
       const std::uint32_t p = b.Pixel(2 * x, 2 * y);
-      const bool uniform =
-          p == b.Pixel(2 * x + 1, 2 * y) && p == b.Pixel(2 * x, 2 * y + 1) && p == b.Pixel(2 * x + 1, 2 * y + 1);
+      const bool uniform = p == b.Pixel(2 * x + 1, 2 * y) && p == b.Pixel(2 * x, 2 * y + 1) &&
+                           p == b.Pixel(2 * x + 1, 2 * y + 1);
       same += uniform && p == a.Pixel(x, y);
       mixed += !uniform;
     }

@@ -12,10 +12,21 @@
 namespace chart::testing {
 namespace {
 
-enum TShape { shNoise, shFlat, shSteep, shEqualX, shSpikes, shSquare, shClusters, shWide, shRamp, shShapeCount };
+enum TShape {
+  shNoise,
+  shFlat,
+  shSteep,
+  shEqualX,
+  shSpikes,
+  shSquare,
+  shClusters,
+  shWide,
+  shRamp,
+  shShapeCount
+};
 
 const char* ShapeName(TShape shape) {
-  static const char* const names[] = {"noise", "flat",     "steep", "equal X", "spikes",
+  static const char* const names[] = {"noise",  "flat",     "steep", "equal X", "spikes",
                                       "square", "clusters", "wide",  "ramp"};
   return names[shape];
 }
@@ -24,7 +35,9 @@ class SeriesShortcutChart : public TSeriesPaintFixture {
 protected:
   std::mt19937 FRandom{2024};
 
-  double Uniform(double low, double high) { return std::uniform_real_distribution<double>(low, high)(FRandom); }
+  double Uniform(double low, double high) {
+    return std::uniform_real_distribution<double>(low, high)(FRandom);
+  }
   int Below(int n) { return int(FRandom() % unsigned(n)); }
   bool OneIn(int n) { return Below(n) == 0; }
 

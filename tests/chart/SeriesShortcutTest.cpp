@@ -18,7 +18,8 @@ namespace {
 // relies on, independent of the chart's own surface.
 class TPixelRecorder {
 public:
-  TPixelRecorder(int left, int top, int right, int bottom) : FLeft(left), FTop(top), FRight(right), FBottom(bottom) {}
+  TPixelRecorder(int left, int top, int right, int bottom)
+      : FLeft(left), FTop(top), FRight(right), FBottom(bottom) {}
 
   void MoveTo(int x, int y) {
     FX = x;

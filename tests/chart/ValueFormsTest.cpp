@@ -15,7 +15,9 @@
 namespace chart {
 namespace {
 
-bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+bool SameBits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 // The value list's rules written out over a vector of doubles.
 struct TPlainList {
@@ -33,7 +35,8 @@ struct TPlainList {
                       (Order == loAscending ? value >= Values.back() : value <= Values.back());
     if (!last) {
       index = int(Values.size()) - 1;
-      while (index >= 0 && (Order == loAscending ? Values[std::size_t(index)] > value : Values[std::size_t(index)] < value))
+      while (index >= 0 &&
+             (Order == loAscending ? Values[std::size_t(index)] > value : Values[std::size_t(index)] < value))
         --index;
       ++index;
     }
@@ -68,8 +71,9 @@ public:
   explicit TValueSource(unsigned seed) : FRandom(seed) {}
 
   double Next(const TPlainList& plain) {
-    static const double edges[] = {32767, 32768, -32768, -32769, 2147483648.0, 2147483647.0, -2147483648.0,
-                                   -2147483649.0, -0.0, 0.0, std::nan(""), INFINITY, -INFINITY, 0.5, 1e300};
+    static const double edges[] = {32767,        32768,         -32768,        -32769, 2147483648.0,
+                                   2147483647.0, -2147483648.0, -2147483649.0, -0.0,   0.0,
+                                   std::nan(""), INFINITY,      -INFINITY,     0.5,    1e300};
     const auto& v = plain.Values;
     switch (FRandom() % 8) {
     case 0:

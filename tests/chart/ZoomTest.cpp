@@ -70,9 +70,7 @@ protected:
 TEST_F(ZoomTest, DragsOf16PixelsOrLessChangeNothing) {
   const TPoint start = At(0.3, 0.3);
   const std::vector<std::uint32_t> before = Host.Pixels();
-  const struct {
-    int Dx, Dy;
-  } drags[] = {{16, 16}, {16, 80}, {80, 16}, {-16, 80}, {-80, -16}, {0, 0}};
+  const struct { int Dx, Dy; } drags[] = {{16, 16}, {16, 80}, {80, 16}, {-16, 80}, {-80, -16}, {0, 0}};
   for (const auto& drag : drags) {
     const int invalidates = Host.Invalidations;
     Drag(Left, start, {start.X + drag.Dx, start.Y + drag.Dy});
@@ -98,7 +96,8 @@ TEST_F(ZoomTest, DragToTheRightZoomsBothAxesToTheRectangle) {
     TChartAxis& bottom = Chart.BottomAxis();
     TChartAxis& left = Chart.LeftAxis();
     const double xMin = bottom.PixelToValue(from.X), xMax = bottom.PixelToValue(to.X);
-    const double yMin = left.PixelToValue(std::max(from.Y, to.Y)), yMax = left.PixelToValue(std::min(from.Y, to.Y));
+    const double yMin = left.PixelToValue(std::max(from.Y, to.Y)),
+                 yMax = left.PixelToValue(std::min(from.Y, to.Y));
     int zooms = 0;
     Chart.OnZoom = [&](TCustomChart&) { ++zooms; };
 
@@ -289,7 +288,8 @@ TEST_F(ZoomTest, TheRectangleIsNotXorOnTheWindowAndRedrawnByAPaintDuringTheDrag)
   EXPECT_EQ(Host.WindowImage().Pixel(midX, from.Y), 0xFFFFFFu);
   EXPECT_EQ(Host.WindowImage().Pixel(midX, to.Y - 1), 0xFFFFFFu);
   EXPECT_EQ(Host.WindowImage().Pixel(midX, to.Y), before[std::size_t(to.Y * 400 + midX)]);
-  EXPECT_EQ(Host.WindowImage().Pixel(from.X + 3, from.Y + 3), before[std::size_t((from.Y + 3) * 400 + from.X + 3)]);
+  EXPECT_EQ(Host.WindowImage().Pixel(from.X + 3, from.Y + 3),
+            before[std::size_t((from.Y + 3) * 400 + from.X + 3)]);
 
   // The window exposed while the buffer is clean: the copy must not lose the rectangle, or the
   // next move would draw instead of erase.

@@ -34,8 +34,8 @@ std::string TestName() {
   for (int y = 0; y < actual.Height(); ++y)
     for (int x = 0; x < actual.Width(); ++x)
       if (actual.Pixel(x, y) != (expected(x, y) & 0xFFFFFF) && ++mismatches <= 8)
-        msg << "(" << x << "," << y << "): got " << std::hex << actual.Pixel(x, y) << " want " << expected(x, y)
-            << std::dec << "\n";
+        msg << "(" << x << "," << y << "): got " << std::hex << actual.Pixel(x, y) << " want "
+            << expected(x, y) << std::dec << "\n";
   if (mismatches == 0)
     return ::testing::AssertionSuccess();
   const std::string base = ::testing::TempDir() + TestName();
@@ -73,7 +73,8 @@ TBox InkBox(const gdi::TGdiBitmap& bitmap, gdi::TPixel background) {
   return box;
 }
 
-::testing::AssertionResult SameBlocks(const gdi::TGdiBitmap& scaled, const gdi::TGdiBitmap& logical, int scale) {
+::testing::AssertionResult SameBlocks(const gdi::TGdiBitmap& scaled, const gdi::TGdiBitmap& logical,
+                                      int scale) {
   if (scaled.Width() != logical.Width() * scale || scaled.Height() != logical.Height() * scale)
     return ::testing::AssertionFailure() << "sizes differ";
   return PixelsMatch(scaled, [&](int x, int y) { return logical.Pixel(x / scale, y / scale); });

@@ -33,6 +33,7 @@ void Fill(gdi::TGdiBitmap& bitmap, gdi::TPixel color);
 
 // Success when every scale x scale block of `scaled` is one colour, that of the matching pixel of
 // `logical`: the picture at a device scale is the logical one blown up, nothing moved.
-::testing::AssertionResult SameBlocks(const gdi::TGdiBitmap& scaled, const gdi::TGdiBitmap& logical, int scale);
+::testing::AssertionResult SameBlocks(const gdi::TGdiBitmap& scaled, const gdi::TGdiBitmap& logical,
+                                      int scale);
 
 } // namespace pixeltest

@@ -77,39 +77,44 @@ std::vector<TReadCase> WellFormedCases() {
   f = RiffFile(Fmt16 + Chunk("data", "abcdefgh"));
   add("PlainPcm", f, Cat({Fmt16Lines, SizeLines("data", 8), Ok}), 0, "abcdefgh", PcmFields);
   f = RiffFile(Chunk("LIST", "INFOabcd") + Fmt16 + Chunk("data", "ab"));
-  add("ListBeforeFormat", f, Cat({SizeLines("LIST", 8), Fmt16Lines, SizeLines("data", 2), Ok}),
-      0, "ab", PcmFields);
+  add("ListBeforeFormat", f, Cat({SizeLines("LIST", 8), Fmt16Lines, SizeLines("data", 2), Ok}), 0, "ab",
+      PcmFields);
   f = RiffFile(Fmt16 + Chunk("junk", "12345") + Chunk("data", "xy"));
-  add("OddJunkAfterFormat", f,
-      Cat({Fmt16Lines, SizeLines("junk", 5), SizeLines("data", 2), Ok}), 0, "xy", PcmFields);
+  add("OddJunkAfterFormat", f, Cat({Fmt16Lines, SizeLines("junk", 5), SizeLines("data", 2), Ok}), 0, "xy",
+      PcmFields);
   f = RiffFile(Chunk("odd ", "xyz") + Fmt16 + Chunk("data", "q"));
-  add("OddBodyBeforeFormat", f, Cat({SizeLines("odd ", 3), Fmt16Lines, SizeLines("data", 1), Ok}),
-      0, "q", PcmFields);
+  add("OddBodyBeforeFormat", f, Cat({SizeLines("odd ", 3), Fmt16Lines, SizeLines("data", 1), Ok}), 0, "q",
+      PcmFields);
   f = RiffFile(Chunk("fmt ", "") + Chunk("data", "ab"));
-  add("FormatSize0", f,
-      Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}), 0, "ab",
-      NoFields);
+  add("FormatSize0", f, Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}), 0,
+      "ab", NoFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(0)) + Chunk("data", ""));
-  add("FormatSize18", f, Cat({SizeLines("fmt ", 18), FormatLines(1, 2, 44100, 4, 16),
-                              SizeLines("data", 0), Ok}), 0, "", PcmFields);
+  add("FormatSize18", f,
+      Cat({SizeLines("fmt ", 18), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 0), Ok}), 0, "",
+      PcmFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(2) + "\x01\x02") + Chunk("data", "d"));
-  add("FormatSize20", f, Cat({SizeLines("fmt ", 20), FormatLines(1, 2, 44100, 4, 16),
-                              {"wcbSize 2"}, SizeLines("data", 1), Ok}), 0, "d", PcmFields);
+  add("FormatSize20", f,
+      Cat({SizeLines("fmt ", 20), FormatLines(1, 2, 44100, 4, 16), {"wcbSize 2"}, SizeLines("data", 1), Ok}),
+      0, "d", PcmFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 48000, 24, 0xFFFE) + Le16(22) + std::string(22, 'e')) +
                Chunk("data", "123456"));
-  add("FormatSize40Extensible", f, Cat({SizeLines("fmt ", 40), FormatLines(-2, 2, 48000, 6, 24),
-                                        {"wcbSize 22"}, SizeLines("data", 6), Ok}),
+  add("FormatSize40Extensible", f,
+      Cat({SizeLines("fmt ", 40),
+           FormatLines(-2, 2, 48000, 6, 24),
+           {"wcbSize 22"},
+           SizeLines("data", 6),
+           Ok}),
       0, "123456", TFields{288000, 24, 2});
   f = RiffFile(Chunk("fmt ", FormatBody(1, 8000, 8)) + Chunk("data", "\x01\x02\x03"));
-  add("FormatIsReportedNotActedOn", f, Cat({SizeLines("fmt ", 16), FormatLines(1, 1, 8000, 1, 8),
-                                            SizeLines("data", 3), Ok}),
-      0, "\x01\x02\x03", TFields{8000, 8, 1});
-  f = RiffFile(Chunk(std::string("ab\0d", 4), "12") + Chunk(Zero4, "") +
-               Chunk(std::string("fmt\0", 4), "") + Fmt16 + Chunk(std::string("dat\0", 4), "") +
-               Chunk("data", "z"));
+  add("FormatIsReportedNotActedOn", f,
+      Cat({SizeLines("fmt ", 16), FormatLines(1, 1, 8000, 1, 8), SizeLines("data", 3), Ok}), 0,
+      "\x01\x02\x03", TFields{8000, 8, 1});
+  f = RiffFile(Chunk(std::string("ab\0d", 4), "12") + Chunk(Zero4, "") + Chunk(std::string("fmt\0", 4), "") +
+               Fmt16 + Chunk(std::string("dat\0", 4), "") + Chunk("data", "z"));
   add("IdentifiersStopAtZeroByte", f,
-      Cat({SizeLines("ab", 2), SizeLines("", 0), SizeLines("fmt", 0), Fmt16Lines,
-           SizeLines("dat", 0), SizeLines("data", 1), Ok}), 0, "z", PcmFields);
+      Cat({SizeLines("ab", 2), SizeLines("", 0), SizeLines("fmt", 0), Fmt16Lines, SizeLines("dat", 0),
+           SizeLines("data", 1), Ok}),
+      0, "z", PcmFields);
   f = RiffFile(Fmt16 + Chunk("data", ""), "WAVE", 0xFFFFFFFF);
   f.replace(20, 16, FormatBody(2, 0xFFFFFFFF, 16));
   add("NumbersPrintUnsigned", f, Cat({Fmt16Lines, SizeLines("data", 0), Ok}), 0, "",
@@ -153,12 +158,11 @@ std::vector<TReadCase> RejectedCases() {
   f = RiffFile(ChunkHeader("fmt ", 16) + std::string(10, '\x01'));
   add("TruncatedFormatBody", f, Cat({SizeLines("fmt ", 16), Ok}), 1);
   f = RiffFile(Fmt16 + ChunkHeader("data", 100) + "0123456789");
-  add("TruncatedData", f, Cat({Fmt16Lines, SizeLines("data", 100), Ok}), 1, "0123456789",
-      PcmFields);
+  add("TruncatedData", f, Cat({Fmt16Lines, SizeLines("data", 100), Ok}), 1, "0123456789", PcmFields);
   // 12 + 24 + 8 + 56 = 100 bytes in all.
   f = RiffFile(Fmt16 + ChunkHeader("data", 0x7FFFFFFF) + std::string(56, 's'));
-  add("HundredByteFileDeclaringTwoGigabytes", f,
-      Cat({Fmt16Lines, SizeLines("data", 0x7FFFFFFF), Ok}), 1, std::string(56, 's'), PcmFields);
+  add("HundredByteFileDeclaringTwoGigabytes", f, Cat({Fmt16Lines, SizeLines("data", 0x7FFFFFFF), Ok}), 1,
+      std::string(56, 's'), PcmFields);
   f = RiffFile(Fmt16 + Chunk("data", "ab"), "AVI ");
   add("RiffButNotWave", f, {}, 5);
   cases.back().Log[2] = "AVI ";
@@ -215,10 +219,8 @@ TEST_P(ReadWaveFileTest, LogsAndFieldsMatch) {
 
 auto CaseName = [](const ::testing::TestParamInfo<TReadCase>& info) { return info.param.Name; };
 
-INSTANTIATE_TEST_SUITE_P(WellFormed, ReadWaveFileTest, ::testing::ValuesIn(WellFormedCases()),
-                         CaseName);
-INSTANTIATE_TEST_SUITE_P(Rejected, ReadWaveFileTest, ::testing::ValuesIn(RejectedCases()),
-                         CaseName);
+INSTANTIATE_TEST_SUITE_P(WellFormed, ReadWaveFileTest, ::testing::ValuesIn(WellFormedCases()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Rejected, ReadWaveFileTest, ::testing::ValuesIn(RejectedCases()), CaseName);
 
 TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
   TTempFolder folder;

@@ -14,8 +14,7 @@ inline std::string Le16(std::uint16_t value) {
 }
 
 inline std::string Le32(std::uint32_t value) {
-  return Le16(static_cast<std::uint16_t>(value & 0xFFFF)) +
-         Le16(static_cast<std::uint16_t>(value >> 16));
+  return Le16(static_cast<std::uint16_t>(value & 0xFFFF)) + Le16(static_cast<std::uint16_t>(value >> 16));
 }
 
 // Id must be exactly four bytes (zero bytes included); Size may disagree with any body that
@@ -32,8 +31,8 @@ inline std::string Chunk(std::string_view Id, std::string_view Body) {
 inline std::string FormatBody(std::uint16_t Channels, std::uint32_t SamplesPerSec,
                               std::uint16_t BitsPerSample, std::uint16_t FormatTag = 1) {
   const auto blockAlign = static_cast<std::uint16_t>(Channels * (BitsPerSample / 8));
-  return Le16(FormatTag) + Le16(Channels) + Le32(SamplesPerSec) +
-         Le32(SamplesPerSec * blockAlign) + Le16(blockAlign) + Le16(BitsPerSample);
+  return Le16(FormatTag) + Le16(Channels) + Le32(SamplesPerSec) + Le32(SamplesPerSec * blockAlign) +
+         Le16(blockAlign) + Le16(BitsPerSample);
 }
 
 // "RIFF", the RIFF size (by default the true one), the form type and the chunks.

@@ -13,7 +13,8 @@ using pixeltest::PixelsMatch;
 
 namespace {
 
-constexpr std::uint32_t PixelBlack = 0x000000, PixelWhite = 0xFFFFFF, PixelRed = 0xFF0000, PixelBlue = 0x0000FF;
+constexpr std::uint32_t PixelBlack = 0x000000, PixelWhite = 0xFFFFFF, PixelRed = 0xFF0000,
+                        PixelBlue = 0x0000FF;
 
 void Fill(gdi::TGdiBitmap& bitmap, std::uint32_t pixel) {
   std::fill(bitmap.Pixels(), bitmap.Pixels() + bitmap.Width() * bitmap.Height(), pixel);
@@ -25,7 +26,8 @@ TRect InkBox(const gdi::TGdiBitmap& bitmap, std::uint32_t background) {
   for (int y = 0; y < bitmap.Height(); ++y)
     for (int x = 0; x < bitmap.Width(); ++x)
       if (bitmap.Pixel(x, y) != background)
-        box = TRect{std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1), std::max(box.Bottom, y + 1)};
+        box = TRect{std::min(box.Left, x), std::min(box.Top, y), std::max(box.Right, x + 1),
+                    std::max(box.Bottom, y + 1)};
   return box;
 }
 

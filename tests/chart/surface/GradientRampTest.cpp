@@ -33,7 +33,8 @@ public:
     for (const TBand& band : Bands)
       for (int y = band.Rect.Top; y < band.Rect.Bottom; ++y)
         for (int x = band.Rect.Left; x < band.Rect.Right; ++x)
-          EXPECT_TRUE(pixels.emplace(std::pair{x, y}, band.Color).second) << "pixel filled twice: " << x << ", " << y;
+          EXPECT_TRUE(pixels.emplace(std::pair{x, y}, band.Color).second)
+              << "pixel filled twice: " << x << ", " << y;
     return pixels;
   }
 
@@ -54,7 +55,9 @@ TGradientValues PanelGradient() {
   return g;
 }
 
-TResolvedGradientColors ColorsOf(const TGradientValues& g) { return {g.StartColor, g.EndColor, g.StoredMidColor}; }
+TResolvedGradientColors ColorsOf(const TGradientValues& g) {
+  return {g.StartColor, g.EndColor, g.StoredMidColor};
+}
 
 } // namespace
 

@@ -101,8 +101,7 @@ TEST(ReadOnlyFile, OpenFailuresNameTheFileAndTheReason) {
     TReadOnlyFile file(missing);
     FAIL() << "opening a missing file did not throw";
   } catch (const EFileError& error) {
-    EXPECT_EQ(std::string(error.what()),
-              "Cannot open file \"" + missing + "\": " + std::strerror(ENOENT));
+    EXPECT_EQ(std::string(error.what()), "Cannot open file \"" + missing + "\": " + std::strerror(ENOENT));
   }
   EXPECT_THROW(TReadOnlyFile file(folder.Path().string()), EFileError);
 }

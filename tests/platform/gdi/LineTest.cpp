@@ -47,8 +47,9 @@ struct Canvas {
 } // namespace
 
 TEST(Lines, EndPixelExcludedInAllEightOctants) {
-  const std::pair<int, int> targets[] = {{40, 35}, {35, 40}, {29, 40}, {24, 35}, {24, 29}, {29, 24}, {35, 24},
-                                         {40, 29}, {40, 32}, {32, 40}, {24, 32}, {32, 24}, {40, 40}, {24, 24}};
+  const std::pair<int, int> targets[] = {{40, 35}, {35, 40}, {29, 40}, {24, 35}, {24, 29},
+                                         {29, 24}, {35, 24}, {40, 29}, {40, 32}, {32, 40},
+                                         {24, 32}, {32, 24}, {40, 40}, {24, 24}};
   for (auto [tx, ty] : targets) {
     Canvas c;
     c.DC.SelectPen(TPen::Cosmetic(TPenStyle::psSolid, Ink));
@@ -92,7 +93,10 @@ TEST(Lines, ClippedLinesEqualTheReferenceCutByTheClip) {
       if (!clipped || clip.Contains(p.first, p.second))
         want.insert(p);
     const TPixel drawn = notXor ? (~(Ink ^ White) & 0xFFFFFF) : Ink;
-    ASSERT_TRUE(PixelsMatch(c.Bitmap, [&](int x, int y) { return want.count({x, y}) ? drawn : White; }))
+    ASSERT_TRUE(PixelsMatch(c.Bitmap,
+                            [&](int x, int y) {
+                              return want.count({x, y}) ? drawn : White;
+                            }))
         << x0 << "," << y0 << " -> " << x1 << "," << y1 << " clip " << clip.Left << "," << clip.Top << ","
         << clip.Right << "," << clip.Bottom;
   }
@@ -188,9 +192,10 @@ TEST(Lines, NotXorDrawnTwiceRestoresThePicture) {
   dc.SetROP2(TRop2::NotXor);
   const TPoint path[] = {{3, 3}, {50, 10}, {20, 60}, {3, 3}, {60, 60}};
   const auto drawAll = [&] {
-    for (TPen pen : {TPen::Cosmetic(TPenStyle::psSolid, 0xFF00FF), TPen::Cosmetic(TPenStyle::psDashDot, 0x00FFFF),
-                     TPen::MakeGeometric(TPenStyle::psSolid, 5, 0x808080, TPenEndCap::Round, TPenJoin::Mitre),
-                     TPen::MakeGeometric(TPenStyle::psDash, 3, 0x123456, TPenEndCap::Square, TPenJoin::Bevel)}) {
+    for (TPen pen :
+         {TPen::Cosmetic(TPenStyle::psSolid, 0xFF00FF), TPen::Cosmetic(TPenStyle::psDashDot, 0x00FFFF),
+          TPen::MakeGeometric(TPenStyle::psSolid, 5, 0x808080, TPenEndCap::Round, TPenJoin::Mitre),
+          TPen::MakeGeometric(TPenStyle::psDash, 3, 0x123456, TPenEndCap::Square, TPenJoin::Bevel)}) {
       dc.SelectPen(pen);
       dc.Polyline(path);
       dc.MoveTo(60, 2);

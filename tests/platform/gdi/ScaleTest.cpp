@@ -35,11 +35,14 @@ struct Canvas {
 
 TEST(ScaledRaster, StraightLinesStylesFillsAndFramesAreTheLogicalPictureDoubled) {
   // Dash patterns, even and odd wide pens, hatches, inside frames, copies.
-  const TPen pens[] = {TPen::Cosmetic(TPenStyle::psDot, Ink), TPen::Cosmetic(TPenStyle::psDashDotDot, Ink),
-                       TPen::Cosmetic(TPenStyle::psAlternate, Ink), TPen::Dotted(3, Ink),
-                       TPen::MakeGeometric(TPenStyle::psSolid, 2, Ink, TPenEndCap::Flat, TPenJoin::Mitre),
-                       TPen::MakeGeometric(TPenStyle::psSolid, 3, Ink, TPenEndCap::Flat, TPenJoin::Mitre),
-                       TPen::MakeGeometric(TPenStyle::psInsideFrame, 3, Ink, TPenEndCap::Flat, TPenJoin::Mitre)};
+  const TPen pens[] = {
+      TPen::Cosmetic(TPenStyle::psDot, Ink),
+      TPen::Cosmetic(TPenStyle::psDashDotDot, Ink),
+      TPen::Cosmetic(TPenStyle::psAlternate, Ink),
+      TPen::Dotted(3, Ink),
+      TPen::MakeGeometric(TPenStyle::psSolid, 2, Ink, TPenEndCap::Flat, TPenJoin::Mitre),
+      TPen::MakeGeometric(TPenStyle::psSolid, 3, Ink, TPenEndCap::Flat, TPenJoin::Mitre),
+      TPen::MakeGeometric(TPenStyle::psInsideFrame, 3, Ink, TPenEndCap::Flat, TPenJoin::Mitre)};
   for (const TPen& pen : pens)
     EXPECT_TRUE(BlownUp([&](TGdiDC& dc) {
       dc.SelectPen(pen);
@@ -50,11 +53,13 @@ TEST(ScaledRaster, StraightLinesStylesFillsAndFramesAreTheLogicalPictureDoubled)
       dc.Polygon(path);
       dc.SetPixel(40, 8, 0x0000FF);
       dc.BitBlt(38, 30, 10, 8, dc.Bitmap(), 4, 10);
-    })) << int(pen.Style) << " " << pen.Width;
+    })) << int(pen.Style)
+        << " " << pen.Width;
 }
 
 TEST(ScaledRaster, LinesStartInTheStartBlockStopBeforeTheEndBlockAndAreTwiceAsThick) {
-  const int targets[][2] = {{40, 35}, {35, 39}, {29, 39}, {24, 35}, {24, 29}, {29, 24}, {35, 24}, {40, 32}, {25, 25}};
+  const int targets[][2] = {{40, 35}, {35, 39}, {29, 39}, {24, 35}, {24, 29},
+                            {29, 24}, {35, 24}, {40, 32}, {25, 25}};
   for (const auto& t : targets) {
     Canvas c(2);
     c.DC.SelectPen(TPen::Cosmetic(TPenStyle::psSolid, Ink));
@@ -86,9 +91,10 @@ TEST(ScaledRaster, ClippedLinesKeepTheUnclippedPixelsInsideAndNothingOutside) {
       c->DC.MoveTo(a.X, a.Y);
       c->DC.LineTo(b.X, b.Y);
     }
-    ASSERT_TRUE(pixeltest::PixelsMatch(clipped.Bitmap, [&](int x, int y) {
-      return deviceClip.Contains(x, y) ? whole.Bitmap.Pixel(x, y) : White;
-    })) << a.X << "," << a.Y << " -> " << b.X << "," << b.Y;
+    ASSERT_TRUE(pixeltest::PixelsMatch(
+        clipped.Bitmap,
+        [&](int x, int y) { return deviceClip.Contains(x, y) ? whole.Bitmap.Pixel(x, y) : White; }))
+        << a.X << "," << a.Y << " -> " << b.X << "," << b.Y;
   }
 }
 

@@ -105,9 +105,8 @@ TEST(Shapes, HatchedBrushesAndBackgroundMode) {
   transparent.DC.Rectangle(0, 0, 16, 16);
   opaque.DC.Rectangle(0, 0, 16, 16);
   const auto line = [](int x, int y) { return x % 8 == 0 || y % 8 == 0; };
-  EXPECT_TRUE(PixelsMatch(transparent.Bitmap, [&](int x, int y) {
-    return x < 16 && y < 16 && line(x, y) ? Ink : White;
-  }));
+  EXPECT_TRUE(PixelsMatch(transparent.Bitmap,
+                          [&](int x, int y) { return x < 16 && y < 16 && line(x, y) ? Ink : White; }));
   EXPECT_TRUE(PixelsMatch(opaque.Bitmap, [&](int x, int y) {
     if (x >= 16 || y >= 16)
       return White;
@@ -130,12 +129,10 @@ TEST(Shapes, GeometricEndCaps) {
     return c.Bitmap;
   };
   // The stroke is centred on pixel centres: rows 8..11; flat ends at the end points.
-  EXPECT_TRUE(PixelsMatch(draw(TPenEndCap::Flat), [](int x, int y) {
-    return Inside(x, y, 10, 8, 20, 12) ? Ink : White;
-  }));
-  EXPECT_TRUE(PixelsMatch(draw(TPenEndCap::Square), [](int x, int y) {
-    return Inside(x, y, 8, 8, 22, 12) ? Ink : White;
-  }));
+  EXPECT_TRUE(PixelsMatch(draw(TPenEndCap::Flat),
+                          [](int x, int y) { return Inside(x, y, 10, 8, 20, 12) ? Ink : White; }));
+  EXPECT_TRUE(PixelsMatch(draw(TPenEndCap::Square),
+                          [](int x, int y) { return Inside(x, y, 8, 8, 22, 12) ? Ink : White; }));
   const TGdiBitmap round = draw(TPenEndCap::Round);
   EXPECT_EQ(round.Pixel(9, 9), Ink);   // the cap reaches out near the middle rows
   EXPECT_EQ(round.Pixel(9, 8), White); // but not at the corners
@@ -152,7 +149,8 @@ TEST(Shapes, GeometricJoins) {
     c.DC.Polyline(path);
     return c.Bitmap;
   };
-  const TGdiBitmap mitre = draw(TPenJoin::Mitre), bevel = draw(TPenJoin::Bevel), round = draw(TPenJoin::Round);
+  const TGdiBitmap mitre = draw(TPenJoin::Mitre), bevel = draw(TPenJoin::Bevel),
+                   round = draw(TPenJoin::Round);
   // Outer corner of the turn at (20.5, 20.5) + 5: the mitre fills it, the bevel cuts it off.
   EXPECT_EQ(mitre.Pixel(24, 24), Ink);
   EXPECT_EQ(bevel.Pixel(24, 24), White);

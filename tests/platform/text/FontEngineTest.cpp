@@ -75,7 +75,7 @@ TEST(Utf8, MalformedInputBecomesReplacementCharacters) {
   EXPECT_EQ(DecodeUtf8("\xE2\x82"), (std::u32string{0xFFFD, 0xFFFD}));
   EXPECT_EQ(DecodeUtf8("\xFFx"), (std::u32string{0xFFFD, U'x'}));
   EXPECT_EQ(DecodeUtf8("\xC0\xAF"), (std::u32string{0xFFFD, 0xFFFD})); // overlong
-  EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), (std::u32string{0xFFFD}));    // surrogate
+  EXPECT_EQ(DecodeUtf8("\xED\xA0\x80"), (std::u32string{0xFFFD}));     // surrogate
   EXPECT_EQ(DecodeUtf8("\xF0\x9F\x98\x80"), (std::u32string{0x1F600}));
   const TFont font = GetFont(Request("Arial", 11));
   EXPECT_GT(font.Measure("\xFF\xFE", 0), 0);
