@@ -18,13 +18,13 @@ namespace {
 constexpr std::uintptr_t HugePage = std::uintptr_t(2) << 20;
 constexpr std::int64_t HugePagesFrom = std::int64_t(8) << 20;
 
-std::uintptr_t Address(const std::byte* memory) { return reinterpret_cast<std::uintptr_t>(memory); }
-
-void AdviseHugePages(std::byte* memory, std::int64_t size) {
-  const std::uintptr_t from = (Address(memory) + HugePage - 1) / HugePage * HugePage;
-  const std::uintptr_t to = (Address(memory) + static_cast<std::uintptr_t>(size)) / HugePage * HugePage;
+// Advises the whole pages of `page` bytes that lie inside [memory, memory + size).
+void AdviseWholePages(std::byte* memory, std::int64_t size, std::uintptr_t page, int advice) {
+  const auto start = reinterpret_cast<std::uintptr_t>(memory);
+  const std::uintptr_t from = (start + page - 1) / page * page;
+  const std::uintptr_t to = (start + static_cast<std::uintptr_t>(size)) / page * page;
   if (to > from)
-    madvise(reinterpret_cast<void*>(from), to - from, MADV_HUGEPAGE);
+    madvise(reinterpret_cast<void*>(from), to - from, advice);
 }
 
 } // namespace
@@ -53,7 +53,7 @@ void TMemoryStream::SetSize(std::int64_t NewSize) {
       throw std::bad_alloc();
     FMemory = static_cast<std::byte*>(grown);
     if (NewSize >= HugePagesFrom)
-      AdviseHugePages(FMemory, NewSize);
+      AdviseWholePages(FMemory, NewSize, HugePage, MADV_HUGEPAGE);
   }
   FSize = NewSize;
   FPosition = std::min(FPosition, FSize);
@@ -62,12 +62,7 @@ void TMemoryStream::SetSize(std::int64_t NewSize) {
 void TMemoryStream::DiscardBefore(std::int64_t Offset) {
   const std::uintptr_t page =
       FSize >= HugePagesFrom ? HugePage : static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
-  const std::uintptr_t start = Address(FMemory);
-  const std::uintptr_t from = (start + page - 1) / page * page;
-  const std::uintptr_t to =
-      (start + static_cast<std::uintptr_t>(std::clamp<std::int64_t>(Offset, 0, FSize))) / page * page;
-  if (to > from)
-    madvise(reinterpret_cast<void*>(from), to - from, MADV_DONTNEED);
+  AdviseWholePages(FMemory, std::clamp<std::int64_t>(Offset, 0, FSize), page, MADV_DONTNEED);
 }
 
 std::int64_t TMemoryStream::Read(void* Buffer, std::int64_t Count) {
