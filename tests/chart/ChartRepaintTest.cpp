@@ -27,6 +27,16 @@ struct TCountingChart {
   }
   ~TCountingChart() { Chart.SetHost(nullptr); }
 
+  // A fast line series on the chart, painted once, with the invalidation count back at zero.
+  TFastLineSeries& AddSettledSeries() {
+    auto owned = std::make_unique<TFastLineSeries>();
+    TFastLineSeries& series = *owned;
+    Chart.AddSeries(std::move(owned));
+    Chart.PaintMessage();
+    Host.Invalidations = 0;
+    return series;
+  }
+
   TFakeChartHost Host;
   TChart Chart;
   int Draws = 0;
@@ -45,11 +55,7 @@ TEST(ChartRepaint, InvalidationsCoalesceUntilThePaint) {
 
 TEST(ChartRepaint, OnlyActiveSeriesAskForARepaintWhenPointsArrive) {
   TCountingChart c;
-  auto owned = std::make_unique<TFastLineSeries>();
-  TFastLineSeries& series = *owned;
-  c.Chart.AddSeries(std::move(owned));
-  c.Chart.PaintMessage();
-  c.Host.Invalidations = 0;
+  TFastLineSeries& series = c.AddSettledSeries();
   series.SetActive(false);
   c.Chart.PaintMessage();
   c.Host.Invalidations = 0;
@@ -66,11 +72,7 @@ TEST(ChartRepaint, OnlyActiveSeriesAskForARepaintWhenPointsArrive) {
 
 TEST(ChartRepaint, ASeriesRepaintsWhenEitherOfItsValueListsChanges) {
   TCountingChart c;
-  auto owned = std::make_unique<TFastLineSeries>();
-  TFastLineSeries& series = *owned;
-  c.Chart.AddSeries(std::move(owned));
-  c.Chart.PaintMessage();
-  c.Host.Invalidations = 0;
+  TFastLineSeries& series = c.AddSettledSeries();
   series.XValues().SetOrder(series.XValues().Order());
   series.YValues().SetName(series.YValues().Name());
   EXPECT_EQ(c.Host.Invalidations, 0);
