@@ -49,11 +49,11 @@ public:
     Refresh();
   }
 
-  // The product is formed in extended precision and stored as a double before rounding.
-  int ValueToPixel(double value) const { return Map<false>(value); }
+  // The product is formed in extended precision and stored as a double before rounding; the
+  // fast variant (roundExtended) rounds it directly, which differs only in the last bit.
+  int ValueToPixel(double value, bool roundExtended = false) const { return Map(value, roundExtended); }
 
-  // Rounds the extended product directly; differs from ValueToPixel only in the last bit.
-  int ValueToPixelFast(double value) const { return Map<true>(value); }
+  bool Inverted() const { return FInverted; }
 
   double PixelToValue(int pixel) const {
     if (AxisLength < 1)
@@ -88,22 +88,17 @@ private:
   // The double product differs from the extended one by a few units in its last place, so it
   // rounds the same way unless it lies that close to a half; only then is the extended product
   // formed. This keeps the common case to plain double arithmetic.
-  template <bool RoundExtended>
-  int Map(double value) const {
+  int Map(double value, bool roundExtended) const {
     const double d = ClampOffset((value - FOrigin) * FScaleDouble);
     const double rounded = (d + RoundingBias) - RoundingBias; // halves to even
     if (std::fabs(std::fabs(d - rounded) - 0.5) <= std::fabs(d) * NearHalf) [[unlikely]]
-      return Place(ClampOffset(ExtendedRound<RoundExtended>(value)));
+      return Place(ClampOffset(ExtendedRound(value, roundExtended)));
     return Place(rounded);
   }
 
-  template <bool RoundExtended>
-  double ExtendedRound(double value) const {
+  double ExtendedRound(double value, bool roundExtended) const {
     const long double d = (static_cast<long double>(value) - FMinimumExt) * FScale;
-    if constexpr (RoundExtended)
-      return double(std::nearbyint(d));
-    else
-      return std::nearbyint(double(d));
+    return roundExtended ? double(std::nearbyint(d)) : std::nearbyint(double(d));
   }
 
   // Far values saturate; NaN fails both tests and lands on the lower limit.

@@ -96,10 +96,6 @@ void TChartAxis::SetInverted(bool value) {
   FMapping.SetDirection(FHorizontal, FInverted);
 }
 
-void TChartAxis::SetFastCalc(bool fast) {
-  FValueToPixel = fast ? &TAxisMapping::ValueToPixelFast : &TAxisMapping::ValueToPixel;
-}
-
 TChartAxisTitle& TChartAxis::Title() {
   if (!FTitle) {
     // Beside a vertical axis the title reads along it: upward on the left, downward on the right.

@@ -179,14 +179,12 @@ public:
   const TAxisItems& Items() const { return FItems; }
 
   // --- value <-> pixel -------------------------------------------------------------------------
-  // The mapping object series copy once per paint to place their points inline.
+  // The mapping series copy once per paint to place their points inline.
   const TAxisMapping& Mapping() const { return FMapping; }
   // Pixel of a value along the axis (x or y); outside the range it lies outside PlotRect and
   // saturates at +-TAxisMapping::MaxPixel instead of wrapping around.
-  int ValueToPixel(double value) const { return (FMapping.*FValueToPixel)(value); }
+  int ValueToPixel(double value) const { return FMapping.ValueToPixel(value); }
   double PixelToValue(int pixel) const { return FMapping.PixelToValue(pixel); }
-  // The chart's fast-mapping switch: rounds the extended product directly.
-  void SetFastCalc(bool fast);
 
   // --- per-paint preparation, in the order the chart calls it ------------------------------------
   // What the panel found out about the series on this axis; read by the steps below, the labels
@@ -268,7 +266,6 @@ private:
 
   TCustomAxisPanel& FChart;
   TAxisMapping FMapping;
-  int (TAxisMapping::*FValueToPixel)(double) const = &TAxisMapping::ValueToPixel;
   TAxisSeriesData FSeriesData;
 
   bool FAutomatic = true;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/ChartValueList.h"
+#include "chart/PointMapper.h"
 #include "chart/SeriesMarks.h"
 #include "chart/surface/ChartColors.h"
 #include "chart/surface/ChartPen.h"
@@ -150,11 +151,11 @@ public:
   // Pixels the axes keep free at their ends for this series.
   virtual void HorizontalMargins(int& left, int& right) { left = right = 0; }
   virtual void VerticalMargins(int& top, int& bottom) { top = bottom = 0; }
-  // Whether point `index` lies inside PlotRect.
-  virtual bool IsPointNearRect(int index) const;
-  // The pixel of point `index` on the series' axes.
-  int CalcXPos(int index) const;
-  int CalcYPos(int index) const;
+  // Places points on the series' axes as they stand now; both axes must exist. roundExtended
+  // picks the fast rounding.
+  TPointMapper PointMapper(bool roundExtended = false) const;
+  // Whether point `index`, placed by `mapper`, lies inside PlotRect.
+  virtual bool IsPointNearRect(const TPointMapper& mapper, int index) const;
 
   const TSeriesNotifyEvent& BeforeDrawValues() const { return FBeforeDrawValues; }
   void SetBeforeDrawValues(TSeriesNotifyEvent handler) { FBeforeDrawValues = std::move(handler); }

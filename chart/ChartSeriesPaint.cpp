@@ -23,14 +23,14 @@ TChartAxis* TChartSeries::GetVertAxis() const {
   return FVertAxis == aRightAxis ? &chart->RightAxis() : &chart->LeftAxis();
 }
 
-int TChartSeries::CalcXPos(int index) const { return GetHorizAxis()->ValueToPixel(XValues()[index]); }
+TPointMapper TChartSeries::PointMapper(bool roundExtended) const {
+  return TPointMapper(GetHorizAxis()->Mapping(), GetVertAxis()->Mapping(), roundExtended);
+}
 
-int TChartSeries::CalcYPos(int index) const { return GetVertAxis()->ValueToPixel(YValues()[index]); }
-
-bool TChartSeries::IsPointNearRect(int index) const {
+bool TChartSeries::IsPointNearRect(const TPointMapper& mapper, int index) const {
   const TRect& plot = ParentChart()->PlotRect;
-  const int x = CalcXPos(index);
-  const int y = CalcYPos(index);
+  const int x = mapper.X(XValues()[index]);
+  const int y = mapper.Y(YValues()[index]);
   return x >= plot.Left && x < plot.Right && y >= plot.Top && y < plot.Bottom;
 }
 

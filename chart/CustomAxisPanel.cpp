@@ -44,14 +44,6 @@ void TChartAxes::Add(TChartAxis& axis) {
     FItems.push_back(&axis);
 }
 
-void TChartAxes::SetFastCalc(bool value) {
-  if (value == FFastCalc)
-    return;
-  FFastCalc = value;
-  for (TChartAxis* axis : FItems)
-    axis->SetFastCalc(value);
-}
-
 TCustomAxisPanel::TCustomAxisPanel()
     : FBottomAxis(std::make_unique<TChartAxis>(*this, true, false)),
       FTopAxis(std::make_unique<TChartAxis>(*this, true, true)),

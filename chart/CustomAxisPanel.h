@@ -14,7 +14,7 @@ class TChartAxis;
 class TChartSeries;
 
 // The chart's axes in paint order: Bottom, Top, Left, Right, Depth, DepthTop. The chart owns
-// them; the list only orders them. The fast-mapping switch rebinds every axis's ValueToPixel.
+// them; the list only orders them.
 class TChartAxes {
 public:
   int Count() const { return int(FItems.size()); }
@@ -25,12 +25,8 @@ public:
   // Adding an axis already in the list does nothing.
   void Add(TChartAxis& axis);
 
-  bool FastCalc() const { return FFastCalc; }
-  void SetFastCalc(bool value);
-
 private:
   std::vector<TChartAxis*> FItems;
-  bool FFastCalc = false;
 };
 
 class TCustomAxisPanel : public TCustomChartPanelExtended {

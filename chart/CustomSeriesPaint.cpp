@@ -14,21 +14,6 @@ namespace chart {
 
 namespace {
 
-// Puts the axes' mapping switch back however the paint ends.
-class TFastCalcScope {
-public:
-  TFastCalcScope(TChartAxes& axes, bool fast) : FAxes(axes), FOld(axes.FastCalc()) {
-    FAxes.SetFastCalc(fast);
-  }
-  ~TFastCalcScope() { FAxes.SetFastCalc(FOld); }
-  TFastCalcScope(const TFastCalcScope&) = delete;
-  TFastCalcScope& operator=(const TFastCalcScope&) = delete;
-
-private:
-  TChartAxes& FAxes;
-  bool FOld;
-};
-
 struct TCanvasLineSink {
   TChartCanvas3D& Canvas;
   void LineTo(int x, int y) { Canvas.LineTo(x, y); }
@@ -42,20 +27,21 @@ void TCustomSeries::FindVisibleIndices() {
     return;
   const int count = PointCount();
   const TChartValueList& x = XValues();
-  while (FLastVisible < count - 1 && IsPointNearRect(FLastVisible + 1))
+  const TPointMapper mapper = PointMapper();
+  while (FLastVisible < count - 1 && IsPointNearRect(mapper, FLastVisible + 1))
     ++FLastVisible;
   while (FLastVisible < count - 1 && x[FLastVisible + 1] == x[FLastVisible])
     ++FLastVisible;
-  while (FFirstVisible > 0 && IsPointNearRect(FFirstVisible - 1))
+  while (FFirstVisible > 0 && IsPointNearRect(mapper, FFirstVisible - 1))
     --FFirstVisible;
   while (FFirstVisible > 0 && x[FFirstVisible - 1] == x[FFirstVisible])
     --FFirstVisible;
 }
 
-bool TCustomSeries::IsPointNearRect(int index) const {
+bool TCustomSeries::IsPointNearRect(const TPointMapper& mapper, int index) const {
   const TRect& plot = Chart().PlotRect;
-  const int x = CalcXPos(index);
-  const int y = CalcYPos(index);
+  const int x = mapper.X(XValues()[index]);
+  const int y = mapper.Y(YValues()[index]);
   const int h = FPointer.HorizSize();
   const int v = FPointer.VertSize();
   return std::max(x - h, plot.Left) < std::min(x + h, plot.Right) &&
@@ -83,7 +69,7 @@ void TCustomSeries::VerticalMargins(int& top, int& bottom) {
 
 void TCustomSeries::PaintValues() {
   // The fast mapping rounds the extended product directly; the line tolerates the last bit.
-  TFastCalcScope fastCalc(Chart().Axes, FDrawLine || Chart().Axes.FastCalc());
+  const TScopedValue mapper(FMapper, PointMapper(FDrawLine));
   if (FShadow.Visible() && (FShadow.HorizSize() != 0 || FShadow.VertSize() != 0))
     DrawShadowPass(FShadow, 1);
   if (FEmboss.Visible() && (FEmboss.HorizSize() != 0 || FEmboss.VertSize() != 0))
@@ -108,10 +94,9 @@ void TCustomSeries::DrawOutLinePass() {
 }
 
 void TCustomSeries::DrawValuesPass(int offsetX, int offsetY) {
-  const TScopedValue passOffsetX(FPassOffsetX, offsetX);
-  const TScopedValue passOffsetY(FPassOffsetY, offsetY);
+  const TScopedValue passMapper(FMapper, FMapper.Shifted(offsetX, offsetY));
   const TScopedValue segmentPen(FSegmentPen, FSegmentPen ? FSegmentPen : &LinePen());
-  if (GetHorizAxis()->Inverted()) {
+  if (FMapper.XInverted()) {
     for (int i = FLastVisible; i >= FFirstVisible; --i)
       PaintValue(i);
   } else {
@@ -144,16 +129,14 @@ bool TCustomSeries::DrawColumnsFrom(int first, int last) {
   canvas.AssignPen(*FSegmentPen, SegmentColor(color));
   canvas.MoveTo(x0, y0);
   TCanvasLineSink sink{canvas};
-  FShortcut.Draw(FShortcut.Points(*this, FPassOffsetX, FPassOffsetY), sink, first, last);
+  FShortcut.Draw(FShortcut.Points(*this, FMapper), sink, first, last);
   FOldX = x1;
   FOldY = y1;
   FOldColor = color;
   return true;
 }
 
-int TCustomSeries::FirstPaintedIndex() const {
-  return GetHorizAxis()->Inverted() ? FLastVisible : FFirstVisible;
-}
+int TCustomSeries::FirstPaintedIndex() const { return FMapper.XInverted() ? FLastVisible : FFirstVisible; }
 
 TColor TCustomSeries::PaintColor(int index) const {
   const TColor color = PointColor(index);
@@ -161,8 +144,8 @@ TColor TCustomSeries::PaintColor(int index) const {
 }
 
 void TCustomSeries::PointPixel(int index, int& x, int& y) const {
-  x = CalcXPos(index) + FPassOffsetX;
-  y = CalcYPos(index) + FPassOffsetY;
+  x = FMapper.X(XValues()[index]);
+  y = FMapper.Y(YValues()[index]);
 }
 
 int TCustomSeries::FirstNonNullAtOrAfter(int index) const {
@@ -197,7 +180,7 @@ void TCustomSeries::PaintValue(int index) {
   if (canvas.BrushColor() != color)
     canvas.SetBrushColor(color);
   if (!firstPainted)
-    LinkToPoint(index, GetHorizAxis()->Inverted() ? index + 1 : index - 1, color, x, y);
+    LinkToPoint(index, FMapper.XInverted() ? index + 1 : index - 1, color, x, y);
   else if (index == FFirstVisible && index > 0)
     EnterFromLeftEdge(index, color, x, y);
   FOldX = x;
@@ -207,11 +190,9 @@ void TCustomSeries::PaintValue(int index) {
 
 // The line comes in from the left edge at the height of the segment from the previous point.
 void TCustomSeries::EnterFromLeftEdge(int index, TColor color, int& x, int& y) {
-  const TChartAxis& axis = *GetHorizAxis();
   const TRect& plot = Chart().PlotRect;
-  FOldX = axis.Inverted() ? plot.Right : plot.Left;
-  FOldY = FStairs ? CalcYPos(index - 1) + FPassOffsetY
-                  : InterpolateY(index - 1, index, axis.PixelToValue(FOldX - FPassOffsetX));
+  FOldX = FMapper.XInverted() ? plot.Right : plot.Left;
+  FOldY = FStairs ? FMapper.Y(YValues()[index - 1]) : InterpolateY(index - 1, index, FMapper.XValueAt(FOldX));
   if (PaintColor(index - 1) != clNone)
     LinkToPoint(index, index - 1, color, x, y);
 }
@@ -245,10 +226,9 @@ TColor TCustomSeries::SegmentColor(TColor color) {
 void TCustomSeries::LimitEndPoint(int index, int previous, int& x, int& y) const {
   if (x >= -MaxCoordinate && x <= MaxCoordinate)
     return;
-  const TChartAxis& axis = *GetHorizAxis();
   int bound = x > 0 ? MaxCoordinate : -MaxCoordinate;
   for (int attempt = 1; attempt <= 5; ++attempt) {
-    y = InterpolateY(previous, index, axis.PixelToValue(bound - FPassOffsetX));
+    y = InterpolateY(previous, index, FMapper.XValueAt(bound));
     if (y > -MaxCoordinate && y < MaxCoordinate)
       break;
     if (attempt < 5)
@@ -276,16 +256,15 @@ int TCustomSeries::InterpolateY(int previous, int index, double x) const {
   const double a = XValues()[previous];
   const double d = XValues()[index] - a;
   if (d == 0)
-    return CalcYPos(previous) + FPassOffsetY;
+    return FMapper.Y(YValues()[previous]);
   const double y0 = YValues()[previous];
   const double y1 = YValues()[index];
-  const TChartAxis& axis = *GetVertAxis();
   double y = 0;
-  if (!axis.Logarithmic())
+  if (!GetVertAxis()->Logarithmic())
     y = y0 + (x - a) * (y1 - y0) / d;
   else if (y0 > 0 && y1 > 0)
     y = std::exp(std::log(y0) + (x - a) * (std::log(y1) - std::log(y0)) / d);
-  return axis.ValueToPixel(y) + FPassOffsetY;
+  return FMapper.Y(y);
 }
 
 } // namespace chart

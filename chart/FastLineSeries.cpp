@@ -1,7 +1,6 @@
 #include "chart/FastLineSeries.h"
 
 #include "chart/CustomAxisPanel.h"
-#include "chart/ChartAxis.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
@@ -85,8 +84,10 @@ void TFastLineSeries::FindVisibleIndices() {
   TCustomLineSeries::FindVisibleIndices();
   if (FDrawAllPoints || FFirstVisible < 0 || FFirstVisible != FLastVisible)
     return;
-  const int x = CalcXPos(FFirstVisible);
-  while (FFirstVisible > 0 && CalcXPos(FFirstVisible - 1) == x)
+  const TPointMapper mapper = PointMapper();
+  const TChartValueList& xValues = XValues();
+  const int x = mapper.X(xValues[FFirstVisible]);
+  while (FFirstVisible > 0 && mapper.X(xValues[FFirstVisible - 1]) == x)
     --FFirstVisible;
 }
 
@@ -98,13 +99,14 @@ void TFastLineSeries::PrepareLinePen() {
 }
 
 void TFastLineSeries::PointPixel(int index, int& x, int& y) const {
-  x = CalcXPos(index);
-  y = CalcYPos(index);
+  x = FMapper.X(XValues()[index]);
+  y = FMapper.Y(YValues()[index]);
 }
 
 // Starts one point early so the line enters from the left edge; the clip cuts what lies outside.
 void TFastLineSeries::PaintValues() {
   TChartCanvas3D& canvas = Canvas();
+  FMapper = PointMapper();
   PrepareLinePen();
   const int start = FFirstVisible > 0 ? FFirstVisible - 1 : FFirstVisible;
   PointPixel(start, FLastX, FLastY);
@@ -126,7 +128,7 @@ bool TFastLineSeries::DrawColumns(int start) {
       !TLineShortcut::PlainPen(LinePen()) ||
       !FShortcut.Prepare(*this, start, FLastVisible, Chart().PlotWidth))
     return false;
-  const TSeriesColumnPoints points = FShortcut.Points(*this, 0, 0);
+  const TSeriesColumnPoints points = FShortcut.Points(*this, FMapper);
   if (FFastPenActive) {
     TFastLineSink sink{Canvas()};
     FShortcut.Draw(points, sink, start, FLastVisible);
@@ -202,9 +204,11 @@ void TFastLineSeries::DrawMinMax(int index, int x, int y) {
 // the last visible point.
 int TFastLineSeries::LowestInColumn(int index, int x, int y) const {
   int lowest = y;
-  for (int i = index + 1; i <= FLastVisible && CalcXPos(i) == x; ++i)
+  const TChartValueList& xValues = XValues();
+  const TChartValueList& yValues = YValues();
+  for (int i = index + 1; i <= FLastVisible && FMapper.X(xValues[i]) == x; ++i)
     if (PointColor(i) != clNone)
-      lowest = std::max(lowest, CalcYPos(i));
+      lowest = std::max(lowest, FMapper.Y(yValues[i]));
   return lowest;
 }
 
@@ -239,6 +243,7 @@ void TFastLineSeries::DrawAddedPoint(int index) {
   if (!ParentChart() || !Active())
     return;
   TChartCanvas3D& canvas = Canvas();
+  FMapper = PointMapper();
   PointPixel(index > 0 ? index - 1 : 0, FLastX, FLastY);
   canvas.AssignPen(LinePen(), LinePen().Color());
   canvas.MoveTo(FLastX, FLastY);

@@ -77,6 +77,7 @@ private:
   int FRunMaxY = 0;
   bool FRunHasMinMax = false;
   bool FFastPenActive = false;
+  TPointMapper FMapper;
 };
 
 } // namespace chart

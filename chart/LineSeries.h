@@ -96,7 +96,7 @@ public:
   void HorizontalMargins(int& left, int& right) override;
   void VerticalMargins(int& top, int& bottom) override;
   // The pointer's box around the point's pixel meets PlotRect.
-  bool IsPointNearRect(int index) const override;
+  bool IsPointNearRect(const TPointMapper& mapper, int index) const override;
 
   TSeriesPointer& Pointer() { return FPointer; }
   const TSeriesPointer& Pointer() const { return FPointer; }
@@ -159,8 +159,7 @@ private:
   int FOldX = 0;
   int FOldY = 0;
   TColor FOldColor = clNone;
-  int FPassOffsetX = 0;
-  int FPassOffsetY = 0;
+  TPointMapper FMapper;
   TColor FPassColor = clNone;
   TChartPen FPassPen;
   const TChartPen* FSegmentPen = nullptr;

@@ -1,6 +1,5 @@
 #include "chart/SeriesShortcut.h"
 
-#include "chart/ChartAxis.h"
 #include "chart/ChartSeries.h"
 
 #include <algorithm>
@@ -42,9 +41,8 @@ bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int
   return FXOrder.Ascending() && FYSummary.AllFinite();
 }
 
-TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, int offsetX, int offsetY) const {
-  return {&series.XValues().ValueArray(), &FYSummary, series.GetHorizAxis(),
-          series.GetVertAxis(),           offsetX,    offsetY};
+TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, const TPointMapper& mapper) const {
+  return {&series.XValues().ValueArray(), &FYSummary, mapper};
 }
 
 bool TLineShortcut::ValueRange(const TChartValueList& yValues, double& lowest, double& highest) {

@@ -2,8 +2,8 @@
 // column by column from a min/max summary, keeps that summary between paints, and draws.
 #pragma once
 
-#include "chart/ChartAxis.h"
 #include "chart/ColumnLineDrawer.h"
+#include "chart/PointMapper.h"
 #include "chart/ValueSummary.h"
 
 #include <algorithm>
@@ -18,14 +18,11 @@ class TChartValueList;
 // Debug switch: true makes every series draw point by point (for comparisons and benchmarks).
 void SetPlainSeriesDrawing(bool plain);
 
-// The points of a series on its axes, shifted by a pass offset (shadow passes).
+// The points of a series and where the current pass places them.
 struct TSeriesColumnPoints {
   const TChartValues* X;
   const TValueSummary* YSummary;
-  const TChartAxis* HorizAxis;
-  const TChartAxis* VertAxis;
-  int OffsetX = 0;
-  int OffsetY = 0;
+  TPointMapper Mapper;
 };
 
 // The same points as pixels, read in the forms the values are stored in: X through its value
@@ -36,19 +33,17 @@ struct TFormColumnPoints {
   const YSummary& Y;
   const TSeriesColumnPoints& Points;
 
-  int XPixel(int index) const {
-    return Points.HorizAxis->ValueToPixel(X[std::size_t(index)]) + Points.OffsetX;
-  }
-  int YPixel(int index) const { return Points.VertAxis->ValueToPixel(Y.Value(index)) + Points.OffsetY; }
+  int XPixel(int index) const { return Points.Mapper.X(X[std::size_t(index)]); }
+  int YPixel(int index) const { return Points.Mapper.Y(Y.Value(index)); }
   // The mapping is monotonic, so the extreme values give the extreme pixels, in either direction.
   void YPixelSpan(int first, int last, int& top, int& bottom) const {
     double lowest = 0;
     double highest = 0;
     Y.MinMax(first, last, lowest, highest);
-    const int a = Points.VertAxis->ValueToPixel(lowest);
-    const int b = Points.VertAxis->ValueToPixel(highest);
-    top = std::min(a, b) + Points.OffsetY;
-    bottom = std::max(a, b) + Points.OffsetY;
+    const int a = Points.Mapper.Y(lowest);
+    const int b = Points.Mapper.Y(highest);
+    top = std::min(a, b);
+    bottom = std::max(a, b);
   }
 };
 
@@ -64,7 +59,7 @@ public:
   // summary is already at hand.
   bool Prepare(const TChartSeries& series, int first, int last, int plotWidth);
   // The points for Draw; valid after a successful Prepare until the values change.
-  TSeriesColumnPoints Points(const TChartSeries& series, int offsetX, int offsetY) const;
+  TSeriesColumnPoints Points(const TChartSeries& series, const TPointMapper& mapper) const;
 
   // The pen stands at point `start`; draws through start + 1 .. last into sink.LineTo. The
   // drawer is compiled once per pair of forms and picked here, once per call.

@@ -54,10 +54,8 @@ TEST(AxisScale, OffsetsKeepOnePixelFreeAtBothEnds) {
   EXPECT_DOUBLE_EQ(left.PixelToValue(21), 100);
 
   // The fast variant places these points identically.
-  t.Chart.Axes.SetFastCalc(true);
-  EXPECT_EQ(bottom.ValueToPixel(1), 41);
-  EXPECT_EQ(left.ValueToPixel(-100), 269);
-  t.Chart.Axes.SetFastCalc(false);
+  EXPECT_EQ(bottom.Mapping().ValueToPixel(1, true), 41);
+  EXPECT_EQ(left.Mapping().ValueToPixel(-100, true), 269);
 }
 
 TEST(AxisScale, SeriesMarginsApplyOnlyToAutomaticEndsWithoutOffset) {
