@@ -8,8 +8,9 @@
 namespace chart {
 
 struct TAxisSeriesData {
-  // Some active series draws against the axis.
+  // Some active series draws against the axis; some draws on the chart at all.
   bool HasActiveSeries = false;
+  bool ChartHasActiveSeries = false;
   // The data's ends on this axis (of the active series, of all when none is active); 0 without
   // points.
   double Minimum = 0;

@@ -1,7 +1,5 @@
 #include "chart/ChartAxis.h"
 
-#include "chart/CustomAxisPanel.h"
-
 #include <initializer_list>
 #include <utility>
 
@@ -13,10 +11,10 @@ constexpr double SmallestRange = 1e-10;
 
 } // namespace
 
-TChartAxis::TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide)
+TChartAxis::TChartAxis(TAxisOwner& chart, bool horizontal, bool otherSide)
     : TChartAxis(chart, horizontal, otherSide, false) {}
 
-TChartAxis::TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide, bool depth)
+TChartAxis::TChartAxis(TAxisOwner& chart, bool horizontal, bool otherSide, bool depth)
     : FChart(chart), FHorizontal(horizontal), FOtherSide(otherSide), FVisible(!depth) {
   FMapping.SetDirection(horizontal, false);
   // The top and right axes stand at the back of a 3D chart.
@@ -28,16 +26,16 @@ TChartAxis::TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide,
 
 TChartAxis::~TChartAxis() = default;
 
-TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel& chart, bool otherSide)
+TChartDepthAxis::TChartDepthAxis(TAxisOwner& chart, bool otherSide)
     : TChartAxis(chart, false, otherSide, true) {}
 
-void TChartAxis::InvalidateChart() { FChart.Invalidate(); }
+void TChartAxis::InvalidateChart() { FChart.OwnerChanged(); }
 
 // --- properties ------------------------------------------------------------------------------------
 
 void TChartAxis::SetAutomatic(bool value) {
   SetProperty(FAutomatic, value);
-  if (!FChart.IsLoading()) {
+  if (!FChart.OwnerLoading()) {
     SetProperty(FAutomaticMinimum, value);
     SetProperty(FAutomaticMaximum, value);
   }
@@ -60,13 +58,13 @@ void TChartAxis::SetAutomaticMaximum(bool value) {
 }
 
 void TChartAxis::SetMinimum(double value) {
-  if (!FChart.IsLoading() && value > FMaximum)
+  if (!FChart.OwnerLoading() && value > FMaximum)
     throw AxisException("Axis Minimum Value must be <= Maximum");
   StoreMinimum(value);
 }
 
 void TChartAxis::SetMaximum(double value) {
-  if (!FChart.IsLoading() && value < FMinimum)
+  if (!FChart.OwnerLoading() && value < FMinimum)
     throw AxisException("Axis Maximum Value must be >= Minimum");
   StoreMaximum(value);
 }
@@ -108,13 +106,13 @@ TChartAxisTitle& TChartAxis::Title() {
 
 // --- range and placement -----------------------------------------------------------------------
 
-void TChartAxis::UpdateIsShown() {
-  FIsShown = FChart.AxisVisible() && FVisible;
+void TChartAxis::UpdateIsShown(bool chartAxisVisible, bool view3D) {
+  FIsShown = chartAxisVisible && FVisible;
   if (!FIsShown)
     return;
   if (IsDepthAxis())
-    FIsShown = FChart.View3D();
-  else if (FChart.ActiveSeriesCount() > 0)
+    FIsShown = view3D;
+  else if (FSeriesData.ChartHasActiveSeries)
     FIsShown = FSeriesData.HasActiveSeries;
 }
 
@@ -128,8 +126,9 @@ void TChartAxis::AdjustRange() {
 }
 
 void TChartAxis::PlaceAxis() {
-  const int origin = FHorizontal ? FChart.PlotRect.Left : FChart.PlotRect.Top;
-  const int size = FHorizontal ? FChart.PlotWidth : FChart.PlotHeight;
+  const TRect& plot = FChart.OwnerPlotRect();
+  const int origin = FHorizontal ? plot.Left : plot.Top;
+  const int size = FChart.OwnerPlotSize(FHorizontal);
   FMapping.SetPixels(origin + PercentOfPixels(size, FStartPosition),
                      origin + PercentOfPixels(size, FEndPosition));
 }

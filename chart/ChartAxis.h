@@ -3,10 +3,10 @@
 #pragma once
 
 #include "chart/AxisMapping.h"
+#include "chart/AxisOwner.h"
 #include "chart/AxisPens.h"
 #include "chart/AxisSeriesData.h"
 #include "chart/AxisTitle.h"
-#include "chart/ChartPanel.h"
 #include "chart/surface/ChartFont.h"
 #include "chart/surface/ChartGeometry.h"
 
@@ -18,7 +18,6 @@
 
 namespace chart {
 
-class TCustomAxisPanel;
 class TChartAxis;
 
 // A rejected axis property value; the property keeps its old value.
@@ -44,12 +43,11 @@ using TAxisItems = std::vector<TAxisItem>;
 class TChartAxis {
 public:
   // otherSide: the axis stands at the top or right of the plotting rectangle.
-  TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide);
+  TChartAxis(TAxisOwner& chart, bool horizontal, bool otherSide);
   virtual ~TChartAxis();
   TChartAxis(const TChartAxis&) = delete;
   TChartAxis& operator=(const TChartAxis&) = delete;
 
-  TCustomAxisPanel& Chart() const { return FChart; }
   virtual bool IsDepthAxis() const { return false; }
 
   // --- range ----------------------------------------------------------------------------------
@@ -190,8 +188,9 @@ public:
   // What the panel found out about the series on this axis; read by the steps below, the labels
   // and ShiftRange.
   void SetSeriesData(const TAxisSeriesData& data) { FSeriesData = data; }
-  // Whether the axis takes part in this paint's layout and drawing.
-  void UpdateIsShown();
+  // Whether the axis takes part in this paint's layout and drawing: only while the chart shows
+  // axes at all, depth axes only in 3D, and with active series only when one is attached.
+  void UpdateIsShown(bool chartAxisVisible, bool view3D);
   // Minimum and Maximum from the series where automatic; the working range from them.
   void AdjustRange();
   // The pixel extent along PlotRect.
@@ -229,7 +228,7 @@ public:
 
 protected:
   // Depth axes start hidden and at the front.
-  TChartAxis(TCustomAxisPanel& chart, bool horizontal, bool otherSide, bool depth);
+  TChartAxis(TAxisOwner& chart, bool horizontal, bool otherSide, bool depth);
 
   template <class T, class U>
   void SetProperty(T& field, const U& value) {
@@ -264,7 +263,7 @@ private:
   void DrawLabels();
   void DrawLabel(const TAxisItem& item);
 
-  TCustomAxisPanel& FChart;
+  TAxisOwner& FChart;
   TAxisMapping FMapping;
   TAxisSeriesData FSeriesData;
 
@@ -325,7 +324,7 @@ private:
 // The axes along the chart's depth: hidden by default, and never shown in a 2D chart.
 class TChartDepthAxis : public TChartAxis {
 public:
-  TChartDepthAxis(TCustomAxisPanel& chart, bool otherSide);
+  TChartDepthAxis(TAxisOwner& chart, bool otherSide);
 
   bool IsDepthAxis() const override { return true; }
 };

@@ -3,7 +3,6 @@
 #include "chart/AxisFormat.h"
 #include "chart/AxisSteps.h"
 #include "chart/ChartAxis.h"
-#include "chart/CustomAxisPanel.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
@@ -31,7 +30,7 @@ std::string TChartAxis::FormatLabel(double value) const {
 
 int TChartAxis::WidestLine(const std::string& text) {
   int widest = 0;
-  TChartCanvas3D& canvas = FChart.Canvas();
+  TChartCanvas3D& canvas = FChart.OwnerCanvas();
   ForEachLabelLine(text, [&](std::string_view line) { widest = std::max(widest, canvas.TextWidth(line)); });
   return widest;
 }
@@ -44,7 +43,7 @@ int TChartAxis::LabelExtentOf(bool horizontal, double value) {
     return WidestLine(text);
   // Labels at angle 0 stack along a vertical axis by their height.
   const auto lines = std::count(text.begin(), text.end(), LabelLineSeparator) + 1;
-  return FChart.Canvas().FontHeight() * int(lines);
+  return FChart.OwnerCanvas().FontHeight() * int(lines);
 }
 
 double TChartAxis::LabelStep() {
@@ -61,7 +60,7 @@ double TChartAxis::LabelStep() {
 }
 
 void TChartAxis::CalcValueLabels() {
-  FChart.Canvas().AssignFont(FLabelsFont);
+  FChart.OwnerCanvas().AssignFont(FLabelsFont);
   ForEachLabelValue(WorkMinimum(), WorkMaximum(), LabelStep(), FRoundFirstLabel,
                     [this](double value) { EmitLabel(value); });
 }
@@ -82,9 +81,9 @@ void TChartAxis::EmitLabel(double value) {
 int TChartAxis::LabelsExtent() {
   if (FLabelsSize != 0)
     return FLabelsSize;
-  FChart.Canvas().AssignFont(FLabelsFont);
+  FChart.OwnerCanvas().AssignFont(FLabelsFont);
   if (FHorizontal)
-    return FChart.Canvas().FontHeight();
+    return FChart.OwnerCanvas().FontHeight();
   return CalcLabelStyle() == talNone ? 0 : WidestLabel();
 }
 
@@ -107,7 +106,7 @@ int TChartAxis::WidestLabel() {
         break;
     }
   }
-  return widest + FChart.Canvas().TextWidth(" ");
+  return widest + FChart.OwnerCanvas().TextWidth(" ");
 }
 
 } // namespace chart

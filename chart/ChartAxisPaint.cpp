@@ -3,7 +3,6 @@
 #include "chart/AxisFormat.h"
 #include "chart/AxisSteps.h"
 #include "chart/ChartAxis.h"
-#include "chart/CustomAxisPanel.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
@@ -39,8 +38,8 @@ void TChartAxis::TakeRoom(TRect& r, int size, int& sideCoordinate) const {
 int TChartAxis::TitleExtent() {
   if (FTitleSize != 0)
     return FTitleSize;
-  FChart.Canvas().AssignFont(FTitle->Font());
-  return FChart.Canvas().FontHeight();
+  FChart.OwnerCanvas().AssignFont(FTitle->Font());
+  return FChart.OwnerCanvas().FontHeight();
 }
 
 void TChartAxis::ReserveAxisSpace(TRect& r, bool /*standard: only 3D walls add to it*/) {
@@ -70,7 +69,7 @@ void TChartAxis::PaintAxis(bool placeLine) {
   FItems.clear();
   if (CalcLabelStyle() == talValue)
     CalcValueLabels();
-  TChartCanvas3D& canvas = FChart.Canvas();
+  TChartCanvas3D& canvas = FChart.OwnerCanvas();
   canvas.SetBackMode(bmTransparent);
   canvas.SetBrushStyle(bsClear);
   if (FAxisPen.Visible())
@@ -93,8 +92,8 @@ void TChartAxis::PaintAxis(bool placeLine) {
 }
 
 void TChartAxis::PlaceAxisLine() {
-  const TRect& plot = FChart.PlotRect;
-  const int across = FHorizontal ? FChart.PlotHeight : FChart.PlotWidth;
+  const TRect& plot = FChart.OwnerPlotRect();
+  const int across = FChart.OwnerPlotSize(!FHorizontal);
   // In pixels the value itself, rounded the same way.
   const int offset = PercentOfPixels(FPositionUnits == muPercent ? across : 100, FPositionPercent);
   if (FHorizontal)
@@ -104,7 +103,7 @@ void TChartAxis::PlaceAxisLine() {
 }
 
 void TChartAxis::DrawTitle() {
-  TChartCanvas3D& canvas = FChart.Canvas();
+  TChartCanvas3D& canvas = FChart.OwnerCanvas();
   const TChartAxisTitle& title = *FTitle;
   canvas.AssignFont(title.Font());
   canvas.SetBackMode(bmTransparent);
@@ -127,7 +126,7 @@ void TChartAxis::DrawTitle() {
 }
 
 void TChartAxis::DrawAxisLine() {
-  TChartCanvas3D& canvas = FChart.Canvas();
+  TChartCanvas3D& canvas = FChart.OwnerCanvas();
   canvas.AssignPen(FAxisPen);
   if (FHorizontal)
     canvas.HorizLine(StartPixel(), EndPixel(), FAxisPos);
@@ -142,20 +141,20 @@ void TChartAxis::DrawTick(int position, int offset, int length) {
   const int from = FAxisPos + sign * offset;
   const int to = from + sign * length;
   if (FHorizontal)
-    FChart.Canvas().VertLine(position, from, to);
+    FChart.OwnerCanvas().VertLine(position, from, to);
   else
-    FChart.Canvas().HorizLine(from, to, position);
+    FChart.OwnerCanvas().HorizLine(from, to, position);
 }
 
 void TChartAxis::DrawTicks(const std::vector<int>& positions, const TChartPen& pen, int offset, int length) {
-  FChart.Canvas().AssignPen(pen);
+  FChart.OwnerCanvas().AssignPen(pen);
   for (int position : positions)
     DrawTick(position, offset, length);
 }
 
 void TChartAxis::DrawGrid(const std::vector<int>& positions, const TChartPen& pen, int every) {
-  TChartCanvas3D& canvas = FChart.Canvas();
-  const TRect& plot = FChart.PlotRect;
+  TChartCanvas3D& canvas = FChart.OwnerCanvas();
+  const TRect& plot = FChart.OwnerPlotRect();
   canvas.SetBackMode(bmTransparent);
   canvas.SetBrushStyle(bsClear);
   canvas.AssignPen(pen, pen.Color() == DefaultSeriesColor ? clGray : pen.Color());
@@ -209,11 +208,11 @@ void TChartAxis::DrawLabels() {
   for (const TAxisItem& item : FItems)
     if (inRange(item.Value))
       DrawLabel(item);
-  FChart.Canvas().SetTextAlignment(TA_LEFT | TA_TOP);
+  FChart.OwnerCanvas().SetTextAlignment(TA_LEFT | TA_TOP);
 }
 
 void TChartAxis::DrawLabel(const TAxisItem& item) {
-  TChartCanvas3D& canvas = FChart.Canvas();
+  TChartCanvas3D& canvas = FChart.OwnerCanvas();
   canvas.AssignFont(FLabelsFont);
   canvas.SetBrushStyle(bsClear);
   canvas.SetBackMode(bmTransparent);

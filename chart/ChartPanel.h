@@ -15,7 +15,6 @@ namespace chart {
 class TChartCanvas3D;
 class TChartPersistent;
 
-enum TChartUnits { muPercent, muPixels };
 enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
 
 class TCustomChartPanel {

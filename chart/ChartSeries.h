@@ -5,6 +5,7 @@
 #include "chart/ChartValueList.h"
 #include "chart/PointMapper.h"
 #include "chart/SeriesMarks.h"
+#include "chart/SeriesOwner.h"
 #include "chart/surface/ChartColors.h"
 #include "chart/surface/ChartPen.h"
 
@@ -16,7 +17,6 @@
 namespace chart {
 
 class TChartAxis;
-class TCustomAxisPanel;
 class TChartSeries;
 
 // Something a chart owns and paints, and asks to repaint after a change.
@@ -27,15 +27,18 @@ public:
   TCustomChartElement& operator=(const TCustomChartElement&) = delete;
 
   // The chart the element has joined; none until then.
-  TCustomAxisPanel* ParentChart() const { return FParentChart; }
+  TSeriesOwner* ParentChart() const { return FParentChart; }
   // Only the chart calls this, as the element joins it; the chart's list is what owns it.
-  void SetParentChart(TCustomAxisPanel* chart) { FParentChart = chart; }
+  void SetParentChart(TSeriesOwner* chart) { FParentChart = chart; }
   bool Active() const { return FActive; }
   void SetActive(bool value) { SetAndRepaint(FActive, value); }
 
   // Asks the owning chart to repaint. Called per added point, so it stays one call that the chart
   // answers with a flag test while a paint is already pending.
-  void RequestRepaint() const;
+  void RequestRepaint() const {
+    if (FParentChart)
+      FParentChart->OwnerChanged();
+  }
 
 protected:
   TCustomChartElement() = default;
@@ -50,7 +53,7 @@ protected:
   }
 
 private:
-  TCustomAxisPanel* FParentChart = nullptr;
+  TSeriesOwner* FParentChart = nullptr;
   bool FActive = true;
 };
 

@@ -1,7 +1,6 @@
 // The paint side every series shares: its axes, point pixels and the visible index range.
 #include "chart/ChartSeries.h"
 
-#include "chart/CustomAxisPanel.h"
 #include "chart/ChartAxis.h"
 
 #include <algorithm>
@@ -10,14 +9,14 @@
 namespace chart {
 
 TChartAxis* TChartSeries::GetHorizAxis() const {
-  const TCustomAxisPanel* chart = ParentChart();
+  const TSeriesOwner* chart = ParentChart();
   if (!chart)
     return nullptr;
   return FHorizAxis == aTopAxis ? &chart->TopAxis() : &chart->BottomAxis();
 }
 
 TChartAxis* TChartSeries::GetVertAxis() const {
-  const TCustomAxisPanel* chart = ParentChart();
+  const TSeriesOwner* chart = ParentChart();
   if (!chart)
     return nullptr;
   return FVertAxis == aRightAxis ? &chart->RightAxis() : &chart->LeftAxis();
@@ -28,7 +27,7 @@ TPointMapper TChartSeries::PointMapper(bool roundExtended) const {
 }
 
 bool TChartSeries::IsPointNearRect(const TPointMapper& mapper, int index) const {
-  const TRect& plot = ParentChart()->PlotRect;
+  const TRect& plot = ParentChart()->OwnerPlotRect();
   const int x = mapper.X(XValues()[index]);
   const int y = mapper.Y(YValues()[index]);
   return x >= plot.Left && x < plot.Right && y >= plot.Top && y < plot.Bottom;
@@ -135,7 +134,7 @@ void TChartSeries::FindVisibleIndices() {
   }
   double low = 0;
   double high = 0;
-  EdgeValues(*axis, ParentChart()->PlotRect, low, high);
+  EdgeValues(*axis, ParentChart()->OwnerPlotRect(), low, high);
   int first = -1;
   int last = -1;
   xValues.ValueArray().Visit([&](const auto& values) {

@@ -32,11 +32,19 @@ private:
 
 } // namespace
 
-// Defined beside the panel, so that the series' own files need not know the panel's insides.
-void TCustomChartElement::RequestRepaint() const {
+const TRect& TCustomAxisPanel::OwnerPlotRect() const { return PlotRect; }
+
+int TCustomAxisPanel::OwnerPlotSize(bool horizontal) const { return horizontal ? PlotWidth : PlotHeight; }
+
+void TCustomAxisPanel::OwnerChanged() {
   // A chart going away with its series: nothing they do on the way asks for a repaint.
-  if (FParentChart && !FParentChart->Destroying())
-    FParentChart->Invalidate();
+  if (!FDestroying)
+    Invalidate();
+}
+
+void TCustomAxisPanel::ShowWindowImage() {
+  if (TChartHost* host = Host())
+    host->ShowWindowImage();
 }
 
 void TChartAxes::Add(TChartAxis& axis) {
@@ -102,6 +110,7 @@ double TCustomAxisPanel::SeriesExtreme(const TChartAxis& axis, bool minimum) con
 TAxisSeriesData TCustomAxisPanel::SeriesDataOf(const TChartAxis& axis) const {
   TAxisSeriesData data;
   data.HasActiveSeries = AxisHasActiveSeries(axis);
+  data.ChartHasActiveSeries = ActiveSeriesCount() > 0;
   data.Minimum = SeriesExtreme(axis, true);
   data.Maximum = SeriesExtreme(axis, false);
   // Y-mandatory series take their X values from the horizontal axis.
@@ -131,7 +140,7 @@ TAxisSeriesMargins TCustomAxisPanel::SeriesMarginsOf(const TChartAxis& axis) con
 void TCustomAxisPanel::PrepareAxes() {
   for (TChartAxis* axis : Axes) {
     axis->SetSeriesData(SeriesDataOf(*axis));
-    axis->UpdateIsShown();
+    axis->UpdateIsShown(AxisVisible(), View3D());
     axis->AdjustRange();
   }
   for (TChartAxis* axis : Axes)

@@ -4,6 +4,7 @@
 
 #include "chart/AxisSeriesData.h"
 #include "chart/ChartPanelExtended.h"
+#include "chart/SeriesOwner.h"
 
 #include <memory>
 #include <vector>
@@ -29,17 +30,17 @@ private:
   std::vector<TChartAxis*> FItems;
 };
 
-class TCustomAxisPanel : public TCustomChartPanelExtended {
+class TCustomAxisPanel : public TCustomChartPanelExtended, public TSeriesOwner {
 public:
   TCustomAxisPanel();
   ~TCustomAxisPanel() override;
 
   TChartAxes Axes;
 
-  TChartAxis& BottomAxis() const { return *FBottomAxis; }
-  TChartAxis& TopAxis() const { return *FTopAxis; }
-  TChartAxis& LeftAxis() const { return *FLeftAxis; }
-  TChartAxis& RightAxis() const { return *FRightAxis; }
+  TChartAxis& BottomAxis() const override { return *FBottomAxis; }
+  TChartAxis& TopAxis() const override { return *FTopAxis; }
+  TChartAxis& LeftAxis() const override { return *FLeftAxis; }
+  TChartAxis& RightAxis() const override { return *FRightAxis; }
   TChartAxis& DepthAxis() const { return *FDepthAxis; }
   TChartAxis& DepthTopAxis() const { return *FDepthTopAxis; }
 
@@ -65,8 +66,14 @@ public:
   // The largest pixel margins the axis's active series ask for.
   TAxisSeriesMargins SeriesMarginsOf(const TChartAxis& axis) const;
 
-  // The chart is going away with its series: nothing they do on the way asks for a repaint.
-  bool Destroying() const { return FDestroying; }
+  // What the axes and series ask of the chart.
+  TChartCanvas3D& OwnerCanvas() override { return Canvas(); }
+  const TRect& OwnerPlotRect() const override;
+  int OwnerPlotSize(bool horizontal) const override;
+  bool OwnerLoading() const override { return IsLoading(); }
+  // Repaints, unless the chart is going away with its series.
+  void OwnerChanged() override;
+  void ShowWindowImage() override;
 
 protected:
   // Appends a series that has already been told its chart.

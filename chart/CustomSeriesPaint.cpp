@@ -2,7 +2,6 @@
 // its own pen set-up, entering from the left edge and kept within the coordinate limit.
 #include "chart/LineSeries.h"
 
-#include "chart/CustomAxisPanel.h"
 #include "chart/ChartAxis.h"
 #include "chart/ScopedValue.h"
 #include "chart/surface/ChartCanvas3D.h"
@@ -39,7 +38,7 @@ void TCustomSeries::FindVisibleIndices() {
 }
 
 bool TCustomSeries::IsPointNearRect(const TPointMapper& mapper, int index) const {
-  const TRect& plot = Chart().PlotRect;
+  const TRect& plot = Chart().OwnerPlotRect();
   const int x = mapper.X(XValues()[index]);
   const int y = mapper.Y(YValues()[index]);
   const int h = FPointer.HorizSize();
@@ -116,7 +115,7 @@ bool TCustomSeries::DrawColumnsFrom(int first, int last) {
   PointPixel(first, x0, y0);
   PointPixel(last, x1, y1);
   const auto inLimit = [](int x) { return x >= -MaxCoordinate && x <= MaxCoordinate; };
-  if (!inLimit(x0) || !inLimit(x1) || !FShortcut.Prepare(*this, first, last, Chart().PlotWidth))
+  if (!inLimit(x0) || !inLimit(x1) || !FShortcut.Prepare(*this, first, last, Chart().OwnerPlotSize(true)))
     return false;
 
   TChartCanvas3D& canvas = Canvas();
@@ -190,7 +189,7 @@ void TCustomSeries::PaintValue(int index) {
 
 // The line comes in from the left edge at the height of the segment from the previous point.
 void TCustomSeries::EnterFromLeftEdge(int index, TColor color, int& x, int& y) {
-  const TRect& plot = Chart().PlotRect;
+  const TRect& plot = Chart().OwnerPlotRect();
   FOldX = FMapper.XInverted() ? plot.Right : plot.Left;
   FOldY = FStairs ? FMapper.Y(YValues()[index - 1]) : InterpolateY(index - 1, index, FMapper.XValueAt(FOldX));
   if (PaintColor(index - 1) != clNone)

@@ -1,6 +1,5 @@
 #include "chart/FastLineSeries.h"
 
-#include "chart/CustomAxisPanel.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
@@ -126,7 +125,7 @@ void TFastLineSeries::PaintValues() {
 bool TFastLineSeries::DrawColumns(int start) {
   if (!FDrawAllPoints || FStairs || (TreatNulls() != tnIgnore && !HasNoNullPoints()) ||
       !TLineShortcut::PlainPen(LinePen()) ||
-      !FShortcut.Prepare(*this, start, FLastVisible, Chart().PlotWidth))
+      !FShortcut.Prepare(*this, start, FLastVisible, Chart().OwnerPlotSize(true)))
     return false;
   const TSeriesColumnPoints points = FShortcut.Points(*this, FMapper);
   if (FFastPenActive) {
@@ -250,8 +249,7 @@ void TFastLineSeries::DrawAddedPoint(int index) {
   FRunMinY = FRunMaxY = FLastY;
   FRunHasMinMax = false;
   PaintValue(index);
-  if (TChartHost* host = Chart().Host())
-    host->ShowWindowImage();
+  Chart().ShowWindowImage();
 }
 
 } // namespace chart

@@ -1,8 +1,5 @@
 #include "chart/LineSeries.h"
 
-#include "chart/CustomAxisPanel.h"
-#include "chart/surface/ChartCanvas3D.h"
-
 namespace chart {
 
 void TCustomLineSeries::SetTreatNulls(TTreatNullsStyle value) {
@@ -25,9 +22,9 @@ void TCustomLineSeries::ClearStorage() {
 // Without per-point colours every point has the series colour.
 bool TCustomLineSeries::HasNoNullPoints() const { return PointColors().empty() && Color() != clNone; }
 
-TCustomAxisPanel& TCustomLineSeries::Chart() const { return *ParentChart(); }
+TSeriesOwner& TCustomLineSeries::Chart() const { return *ParentChart(); }
 
-TChartCanvas3D& TCustomLineSeries::Canvas() const { return Chart().Canvas(); }
+TChartCanvas3D& TCustomLineSeries::Canvas() const { return Chart().OwnerCanvas(); }
 
 TCustomSeries::TCustomSeries() {
   FBrush.SetColor(DefaultSeriesColor);

@@ -11,7 +11,6 @@
 namespace chart {
 
 class TChartCanvas3D;
-class TCustomAxisPanel;
 
 // How a null point (one whose colour is clNone) is drawn and counted.
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
@@ -31,7 +30,7 @@ protected:
   void ClearStorage() override;
   // Every point has the series colour, and it is not clNone: no stored colours.
   bool HasNoNullPoints() const;
-  TCustomAxisPanel& Chart() const;
+  TSeriesOwner& Chart() const;
   TChartCanvas3D& Canvas() const;
 
   // Summaries derived from the values, refreshed when a paint finds them out of date.

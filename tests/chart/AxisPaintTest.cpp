@@ -157,7 +157,7 @@ TEST(AxisPaint, BottomAxisTakesLineAndFontHeight) {
   t.AddRamp(0, 1000, 0, 1);
   TChartAxis& bottom = t.Chart.BottomAxis();
   t.SetPlotRect(20, 10, 420, 90);
-  bottom.UpdateIsShown();
+  t.Show(bottom);
   bottom.AdjustRange();
   bottom.PlaceAxis();
   TRect r = t.Chart.PlotRect;

@@ -136,17 +136,17 @@ TEST(AxisScale, StartAndEndPositionsCutTheAxis) {
 TEST(AxisScale, ShownAxesFollowTheirSeries) {
   AxisTestChart none;
   for (int i = 0; i < 4; ++i) {
-    none.Chart.Axes[i].UpdateIsShown();
+    none.Show(none.Chart.Axes[i]);
     EXPECT_TRUE(none.Chart.Axes[i].IsShown()) << i;
   }
-  none.Chart.DepthAxis().UpdateIsShown();
+  none.Show(none.Chart.DepthAxis());
   EXPECT_FALSE(none.Chart.DepthAxis().IsShown());
 
   AxisTestChart t;
   t.AddRamp(1, 10, 0, 1);
   for (TChartAxis* axis : t.Chart.Axes) {
     axis->SetSeriesData(t.Chart.SeriesDataOf(*axis));
-    axis->UpdateIsShown();
+    t.Show(*axis);
   }
   EXPECT_TRUE(t.Chart.BottomAxis().IsShown());
   EXPECT_TRUE(t.Chart.LeftAxis().IsShown());
@@ -154,7 +154,7 @@ TEST(AxisScale, ShownAxesFollowTheirSeries) {
   EXPECT_FALSE(t.Chart.RightAxis().IsShown());
   EXPECT_FALSE(t.Chart.DepthTopAxis().IsShown());
   t.Chart.SetAxisVisible(false);
-  t.Chart.BottomAxis().UpdateIsShown();
+  t.Show(t.Chart.BottomAxis());
   EXPECT_FALSE(t.Chart.BottomAxis().IsShown());
 }
 

@@ -49,10 +49,13 @@ public:
     Chart.RecalcPlotSize();
   }
 
+  // Whether the axis is shown, as the chart's paint decides it.
+  void Show(chart::TChartAxis& axis) { axis.UpdateIsShown(Chart.AxisVisible(), Chart.View3D()); }
+
   // Range, placement and margins, without taking room for labels.
   void Prepare(chart::TChartAxis& axis) {
     axis.SetSeriesData(Chart.SeriesDataOf(axis));
-    axis.UpdateIsShown();
+    Show(axis);
     axis.AdjustRange();
     axis.PlaceAxis();
     axis.CalcAxisMargins(Chart.SeriesMarginsOf(axis));
@@ -61,7 +64,7 @@ public:
   // The whole preparation of one axis: it takes its room out of the plotting rectangle first.
   void Layout(chart::TChartAxis& axis) {
     axis.SetSeriesData(Chart.SeriesDataOf(axis));
-    axis.UpdateIsShown();
+    Show(axis);
     axis.AdjustRange();
     axis.PlaceAxis();
     chart::TRect r = Chart.PlotRect;

@@ -180,7 +180,7 @@ public:
   }
   void PaintValues() override {
     FLog.push_back("paint");
-    TChartCanvas3D& canvas = ParentChart()->Canvas();
+    TChartCanvas3D& canvas = ParentChart()->OwnerCanvas();
     TChartPen pen(clRed);
     canvas.AssignPen(pen);
     canvas.DrawLine(0, LineY, 873, LineY);
