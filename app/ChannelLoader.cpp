@@ -1,7 +1,7 @@
 #include "app/ChannelLoader.h"
 
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "chart/surface/ChartColors.h"
 
 #include <algorithm>

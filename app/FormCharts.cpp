@@ -2,8 +2,8 @@
 #include "app/FormChartsLayout.h"
 
 #include "chart/Chart.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "ui/ChartWidget.h"
 
 #include <QFrame>

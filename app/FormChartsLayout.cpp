@@ -1,9 +1,9 @@
 #include "app/FormChartsLayout.h"
 
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 
 namespace app {
 

@@ -1,7 +1,7 @@
 #include "app/StartUp.h"
 
-#include "chart/AxisFormat.h"
-#include "chart/Palette.h"
+#include "chart/axis/AxisFormat.h"
+#include "chart/panel/Palette.h"
 #include "ui/Settings.h"
 
 namespace app {

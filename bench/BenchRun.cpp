@@ -4,8 +4,8 @@
 #include "app/StartUp.h"
 #include "bench/Json.h"
 #include "chart/Chart.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "ui/ChartWidget.h"
 
 #include <QApplication>

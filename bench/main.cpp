@@ -2,7 +2,7 @@
 // shows and how long each step took, as one JSON object.
 #include "bench/BenchOptions.h"
 #include "bench/BenchRun.h"
-#include "chart/SeriesShortcut.h"
+#include "chart/series/SeriesShortcut.h"
 #include "ui/Application.h"
 #include "ui/MessageBox.h"
 

@@ -1,6 +1,6 @@
 #include "chart/Chart.h"
 
-#include "chart/ChartSeries.h"
+#include "chart/series/ChartSeries.h"
 
 namespace chart {
 

@@ -2,8 +2,8 @@
 // palette its series take their colours from.
 #pragma once
 
-#include "chart/Palette.h"
-#include "chart/ZoomScrollChart.h"
+#include "chart/panel/Palette.h"
+#include "chart/zoom/ZoomScrollChart.h"
 
 #include <span>
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "chart/Chart.h"
-#include "chart/ChartHost.h"
-#include "chart/MouseTypes.h"
+#include "chart/surface/ChartHost.h"
+#include "chart/zoom/MouseTypes.h"
 
 #include <QWidget>
 

@@ -1,7 +1,7 @@
 // Per-user settings the chart layer reads; the program itself stores nothing.
 #pragma once
 
-#include "chart/AxisFormat.h"
+#include "chart/axis/AxisFormat.h"
 
 #include <optional>
 

@@ -2,10 +2,10 @@
 #include "app/FormChartsLayout.h"
 
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
-#include "chart/Palette.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
+#include "chart/panel/Palette.h"
 
 #include <gtest/gtest.h>
 

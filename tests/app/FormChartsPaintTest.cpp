@@ -3,8 +3,8 @@
 #include "app/FormChartsLayout.h"
 
 #include "chart/Chart.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 #include "tests/chart/FakeChartHost.h"
 

@@ -3,8 +3,8 @@
 #pragma once
 
 #include "app/Form1.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "ui/MessageBox.h"
 #include "tests/app/WaveFiles.h"
 #include "tests/ui/QtTestApp.h"

@@ -2,8 +2,8 @@
 // binds only there.
 #include "app/ChannelLoader.h"
 #include "app/reader/ReadWaveFile.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "tests/app/WaveFiles.h"
 
 #include <QTemporaryDir>

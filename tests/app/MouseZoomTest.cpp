@@ -1,5 +1,5 @@
 // Zoom, undo, scroll and wheel on the main window's charts, driven by real Qt mouse events.
-#include "chart/ChartAxis.h"
+#include "chart/axis/ChartAxis.h"
 #include "ui/ChartWidget.h"
 #include "tests/app/FormFixture.h"
 

@@ -1,4 +1,4 @@
-#include "chart/AxisFormat.h"
+#include "chart/axis/AxisFormat.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chart/AxisMapping.h"
+#include "chart/axis/AxisMapping.h"
 
 #include <gtest/gtest.h>
 

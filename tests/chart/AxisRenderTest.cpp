@@ -2,11 +2,11 @@
 // and label boxes on screen are checked against the axis rules worked out here from scratch.
 #include "FakeChartHost.h"
 
-#include "chart/AxisFormat.h"
+#include "chart/axis/AxisFormat.h"
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <gtest/gtest.h>

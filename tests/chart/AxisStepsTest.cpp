@@ -1,4 +1,4 @@
-#include "chart/AxisSteps.h"
+#include "chart/axis/AxisSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 // and the per-paint steps of one axis run one by one.
 #pragma once
 
-#include "chart/ChartAxis.h"
-#include "chart/ChartSeries.h"
-#include "chart/CustomChart.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/panel/CustomChart.h"
 #include "chart/surface/ChartCanvas3D.h"
 #include "platform/gdi/Bitmap.h"
 

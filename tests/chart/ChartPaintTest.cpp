@@ -3,7 +3,7 @@
 #include "FakeChartHost.h"
 
 #include "chart/Chart.h"
-#include "chart/ChartSeries.h"
+#include "chart/series/ChartSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <gtest/gtest.h>

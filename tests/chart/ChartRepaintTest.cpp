@@ -3,8 +3,8 @@
 #include "FakeChartHost.h"
 
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/FastLineSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <gtest/gtest.h>

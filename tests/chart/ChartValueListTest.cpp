@@ -1,4 +1,4 @@
-#include "chart/ChartValueList.h"
+#include "chart/values/ChartValueList.h"
 
 #include "ValueMemoryFake.h"
 

@@ -1,8 +1,8 @@
 // Axis ranges at the edges of what a double holds: subnormal, huge, overflowing, infinite, NaN.
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "tests/chart/FakeChartHost.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 // chart asked of it, so layout, paint, repaint and mouse rules can be checked in plain unit tests.
 #pragma once
 
-#include "chart/ChartHost.h"
+#include "chart/surface/ChartHost.h"
 
 #include <cstdint>
 #include <vector>

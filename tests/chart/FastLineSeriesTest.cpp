@@ -1,5 +1,5 @@
 // The fast line series: its settings, visible index ranges, and what it paints.
-#include "chart/FastLineSeries.h"
+#include "chart/series/FastLineSeries.h"
 
 #include "SeriesPaintFixture.h"
 

@@ -1,6 +1,6 @@
 // The line series: widened visible range, the entry at the left edge, the coordinate limit,
 // null points, colours, and the shortcut against per-segment drawing.
-#include "chart/LineSeries.h"
+#include "chart/series/LineSeries.h"
 
 #include "SeriesPaintFixture.h"
 

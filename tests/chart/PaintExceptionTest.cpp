@@ -1,8 +1,8 @@
 // A paint cut short by an exception leaves nothing of its pass state behind.
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "tests/chart/FailingAllocation.h"
 #include "tests/chart/FakeChartHost.h"
 

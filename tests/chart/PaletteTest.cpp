@@ -1,8 +1,8 @@
-#include "chart/Palette.h"
+#include "chart/panel/Palette.h"
 
 #include "chart/Chart.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "tests/chart/FakeChartHost.h"
 
 #include <gtest/gtest.h>

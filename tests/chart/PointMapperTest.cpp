@@ -1,6 +1,6 @@
 #include "AxisTestChart.h"
 
-#include "chart/PointMapper.h"
+#include "chart/series/PointMapper.h"
 
 #include <gtest/gtest.h>
 

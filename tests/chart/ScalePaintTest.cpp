@@ -1,7 +1,7 @@
 // A whole chart painted at device scale 1 and 2: the same layout with sharper pixels, and the
 // zoom rectangle drawn into the device-resolution window and erased exactly.
 #include "chart/Chart.h"
-#include "chart/FastLineSeries.h"
+#include "chart/series/FastLineSeries.h"
 #include "tests/chart/FakeChartHost.h"
 
 #include <gtest/gtest.h>

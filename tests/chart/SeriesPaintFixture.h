@@ -2,8 +2,8 @@
 #pragma once
 
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/SeriesShortcut.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/SeriesShortcut.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <gtest/gtest.h>

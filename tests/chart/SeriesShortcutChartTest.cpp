@@ -1,7 +1,7 @@
 // Both line series on a real chart, drawn point by point and with the column shortcut, over
 // random data shapes and random views: the two pictures must not differ in a single pixel.
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 
 #include "SeriesPaintFixture.h"
 

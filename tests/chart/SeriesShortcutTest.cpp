@@ -1,6 +1,6 @@
 // The column shortcut and its summary against the straightforward per-point drawing.
-#include "chart/ColumnLineDrawer.h"
-#include "chart/ValueSummary.h"
+#include "chart/series/ColumnLineDrawer.h"
+#include "chart/values/ValueSummary.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "chart/Chart.h"
-#include "chart/FastLineSeries.h"
-#include "chart/LineSeries.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "tests/chart/FakeChartHost.h"
 
 #include "ValueMemoryFake.h"

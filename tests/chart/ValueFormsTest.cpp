@@ -1,6 +1,6 @@
 // The compact forms of a value list against a plain list of doubles driven by the same random
 // operations, and the list's behaviour when a widening cannot get its memory.
-#include "chart/ChartValueList.h"
+#include "chart/values/ChartValueList.h"
 
 #include "ValueMemoryFake.h"
 

@@ -1,7 +1,7 @@
 // Value memory for tests: the system's pages, with mappings that fail on request.
 #pragma once
 
-#include "chart/ChartValues.h"
+#include "chart/values/ChartValues.h"
 
 #include <new>
 

@@ -1,7 +1,7 @@
 // Mouse zoom, undo, scroll and wheel on a painted chart with a fake window.
 #include "chart/Chart.h"
-#include "chart/ChartAxis.h"
-#include "chart/FastLineSeries.h"
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/FastLineSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 #include "tests/chart/FakeChartHost.h"
 

@@ -1,0 +1,208 @@
+#include "chart/panel/CustomAxisPanel.h"
+
+#include "chart/axis/ChartAxis.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/surface/ChartCanvas3D.h"
+
+#include <algorithm>
+
+namespace chart {
+
+namespace {
+
+// Clips the series to the plotting rectangle and always removes the clip again: the clip stack
+// is shared by every chart, so a clip left behind would cut the next chart's picture.
+class TSeriesClip {
+public:
+  TSeriesClip(TChartCanvas3D& canvas, bool active, const TRect& rect) : FCanvas(canvas), FActive(active) {
+    if (FActive)
+      FCanvas.ClipToRect(rect);
+  }
+  ~TSeriesClip() {
+    if (FActive)
+      FCanvas.RemoveClip();
+  }
+  TSeriesClip(const TSeriesClip&) = delete;
+  TSeriesClip& operator=(const TSeriesClip&) = delete;
+
+private:
+  TChartCanvas3D& FCanvas;
+  bool FActive;
+};
+
+} // namespace
+
+const TRect& TCustomAxisPanel::OwnerPlotRect() const { return PlotRect; }
+
+int TCustomAxisPanel::OwnerPlotSize(bool horizontal) const { return horizontal ? PlotWidth : PlotHeight; }
+
+void TCustomAxisPanel::OwnerChanged() {
+  // A chart going away with its series: nothing they do on the way asks for a repaint.
+  if (!FDestroying)
+    Invalidate();
+}
+
+void TCustomAxisPanel::ShowWindowImage() {
+  if (TChartHost* host = Host())
+    host->ShowWindowImage();
+}
+
+void TChartAxes::Add(TChartAxis& axis) {
+  if (std::find(FItems.begin(), FItems.end(), &axis) == FItems.end())
+    FItems.push_back(&axis);
+}
+
+TCustomAxisPanel::TCustomAxisPanel()
+    : FBottomAxis(std::make_unique<TChartAxis>(*this, true, false)),
+      FTopAxis(std::make_unique<TChartAxis>(*this, true, true)),
+      FLeftAxis(std::make_unique<TChartAxis>(*this, false, false)),
+      FRightAxis(std::make_unique<TChartAxis>(*this, false, true)),
+      FDepthAxis(std::make_unique<TChartDepthAxis>(*this, true)),
+      FDepthTopAxis(std::make_unique<TChartDepthAxis>(*this, false)) {
+  for (TChartAxis* axis : {FBottomAxis.get(), FTopAxis.get(), FLeftAxis.get(), FRightAxis.get(),
+                           FDepthAxis.get(), FDepthTopAxis.get()})
+    Axes.Add(*axis);
+}
+
+TCustomAxisPanel::~TCustomAxisPanel() { FDestroying = true; }
+
+void TCustomAxisPanel::AppendSeries(std::unique_ptr<TChartSeries> series) {
+  FSeries.push_back(std::move(series));
+}
+
+int TCustomAxisPanel::ActiveSeriesCount() const {
+  return int(
+      std::count_if(FSeries.begin(), FSeries.end(), [](const auto& series) { return series->Active(); }));
+}
+
+bool TCustomAxisPanel::IsAxisOfSeries(const TChartAxis& axis, const TChartSeries& series) const {
+  if (&axis == FTopAxis.get() || &axis == FBottomAxis.get())
+    return series.HorizAxis() == aBothHorizAxis || series.GetHorizAxis() == &axis;
+  if (&axis == FLeftAxis.get() || &axis == FRightAxis.get())
+    return series.VertAxis() == aBothVertAxis || series.GetVertAxis() == &axis;
+  return series.GetHorizAxis() == &axis || series.GetVertAxis() == &axis;
+}
+
+bool TCustomAxisPanel::AxisHasActiveSeries(const TChartAxis& axis) const {
+  return std::any_of(FSeries.begin(), FSeries.end(),
+                     [&](const auto& series) { return series->Active() && IsAxisOfSeries(axis, *series); });
+}
+
+double TCustomAxisPanel::SeriesExtreme(const TChartAxis& axis, bool minimum) const {
+  const bool horizontal = axis.Horizontal();
+  // Inactive series count only while no active one is attached to the axis.
+  const bool activeOnly = AxisHasActiveSeries(axis);
+  double result = 0;
+  bool found = false;
+  for (const auto& series : FSeries) {
+    if ((activeOnly && !series->Active()) || series->PointCount() == 0 || !IsAxisOfSeries(axis, *series))
+      continue;
+    const double candidate = horizontal ? (minimum ? series->SmallestX() : series->LargestX())
+                                        : (minimum ? series->SmallestY() : series->LargestY());
+    if (!found || (minimum ? candidate < result : candidate > result)) {
+      result = candidate;
+      found = true;
+    }
+  }
+  return result;
+}
+
+TAxisSeriesData TCustomAxisPanel::SeriesDataOf(const TChartAxis& axis) const {
+  TAxisSeriesData data;
+  data.HasActiveSeries = AxisHasActiveSeries(axis);
+  data.ChartHasActiveSeries = ActiveSeriesCount() > 0;
+  data.Minimum = SeriesExtreme(axis, true);
+  data.Maximum = SeriesExtreme(axis, false);
+  // Y-mandatory series take their X values from the horizontal axis.
+  if (axis.Horizontal())
+    for (const auto& series : FSeries)
+      if (series->Active() && IsAxisOfSeries(axis, *series))
+        data.FewestXPoints = std::min<std::int64_t>(data.FewestXPoints, series->PointCount());
+  return data;
+}
+
+TAxisSeriesMargins TCustomAxisPanel::SeriesMarginsOf(const TChartAxis& axis) const {
+  TAxisSeriesMargins margins;
+  for (const auto& series : FSeries) {
+    if (!series->Active() || !IsAxisOfSeries(axis, *series))
+      continue;
+    int first = 0, second = 0;
+    if (axis.Horizontal())
+      series->HorizontalMargins(first, second);
+    else
+      series->VerticalMargins(first, second);
+    margins.First = std::max(margins.First, first);
+    margins.Second = std::max(margins.Second, second);
+  }
+  return margins;
+}
+
+void TCustomAxisPanel::PrepareAxes() {
+  for (TChartAxis* axis : Axes) {
+    axis->SetSeriesData(SeriesDataOf(*axis));
+    axis->UpdateIsShown(AxisVisible(), View3D());
+    axis->AdjustRange();
+  }
+  for (TChartAxis* axis : Axes)
+    axis->PlaceAxis();
+  ReserveAxesSpace();
+  RecalcPlotSize();
+  for (TChartAxis* axis : Axes)
+    axis->PlaceAxis();
+}
+
+void TCustomAxisPanel::ReserveAxesSpace() {
+  // The first five axes of the list are the standard ones (that matters only to 3D walls).
+  constexpr int StandardAxisCount = 5;
+  TRect r = PlotRect;
+  for (int i = 0; i < Axes.Count(); ++i) {
+    TChartAxis& axis = Axes[i];
+    if (!axis.IsShown())
+      continue;
+    TRect reserved = r;
+    axis.ReserveAxisSpace(reserved, i < StandardAxisCount);
+    reserved = reserved.Intersected(r);
+    // An axis that would eat the whole rectangle leaves it as it was.
+    if (!reserved.IsEmpty())
+      r = reserved;
+  }
+  PlotRect = r;
+}
+
+void TCustomAxisPanel::ApplyAxesMargins() {
+  for (TChartAxis* axis : Axes)
+    axis->CalcAxisMargins(SeriesMarginsOf(*axis));
+}
+
+void TCustomAxisPanel::DrawAxes() {
+  for (TChartAxis* axis : Axes)
+    if (axis->IsShown())
+      axis->PaintAxis(true);
+}
+
+void TCustomAxisPanel::DrawAllSeries() {
+  TChartCanvas3D& canvas = Canvas();
+  canvas.BeginGroup("Series");
+  for (const auto& series : FSeries)
+    if (series->Active())
+      DrawOneSeries(*series);
+  canvas.EndGroup();
+}
+
+void TCustomAxisPanel::DrawOneSeries(TChartSeries& series) {
+  series.FindVisibleIndices();
+  if (series.FirstVisible() < 0)
+    return;
+  if (const TSeriesNotifyEvent& before = series.BeforeDrawValues())
+    before(series);
+  {
+    // The leftmost column and the right and bottom lines of PlotRect stay outside the clip.
+    const TSeriesClip clip(Canvas(), ClipPoints(),
+                           {PlotRect.Left + 1, PlotRect.Top, PlotRect.Right, PlotRect.Bottom});
+    series.PaintValues();
+  }
+  if (const TSeriesNotifyEvent& after = series.AfterDrawValues())
+    after(series);
+}
+
+} // namespace chart

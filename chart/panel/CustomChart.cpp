@@ -1,0 +1,110 @@
+#include "chart/panel/CustomChart.h"
+
+#include "chart/series/ChartSeries.h"
+#include "chart/surface/ChartCanvas3D.h"
+
+#include <cmath>
+
+namespace chart {
+
+TCustomChart::TCustomChart() {
+  for (TChartPersistent* part :
+       std::initializer_list<TChartPersistent*>{&FTitle, &FSubTitle, &FFoot, &FSubFoot, &FBackWall,
+                                                &FLeftWall, &FRightWall, &FBottomWall, &FLegend})
+    Watch(*part);
+}
+
+TCustomChart::~TCustomChart() = default;
+
+void TCustomChart::AddSeries(std::unique_ptr<TChartSeries> series) {
+  series->SetParentChart(this);
+  PrepareJoiningSeries(*series);
+  AppendSeries(std::move(series));
+  Invalidate();
+}
+
+void TCustomChart::Fire(const TChartNotifyEvent& event) {
+  if (event)
+    event(*this);
+}
+
+void TCustomChart::InternalDraw(const TRect& bounds) {
+  PanelPaint(bounds);
+  Fire(OnBeforeDrawChart);
+  DrawTitles();
+  // A 2D chart has no depth to take off the rectangle; the size is still repaired.
+  RecalcPlotSize();
+  PrepareAxes();
+  ApplyAxesMargins();
+  DrawBackWall();
+  PaintAxesAndSeries();
+  Canvas().ResetState();
+  Fire(OnAfterDraw);
+}
+
+void TCustomChart::DrawTitles() {
+  struct TNamedTitle {
+    const TChartTitle& Title;
+    const char* Group;
+  };
+  const TNamedTitle titles[] = {
+      {FTitle, "Title"}, {FSubTitle, "Subtitle"}, {FFoot, "Foot"}, {FSubFoot, "Subfoot"}};
+  TChartCanvas3D& canvas = Canvas();
+  canvas.BeginGroup("Titles");
+  for (const TNamedTitle& named : titles) {
+    canvas.BeginGroup(named.Group);
+    if (named.Title.DrawTitle(canvas, PlotRect))
+      RecalcPlotSize();
+    canvas.EndGroup();
+  }
+  canvas.EndGroup();
+}
+
+TRect TCustomChart::BackWallRect() const {
+  int bottom = PlotRect.Bottom;
+  if (FBackWall.EndPosition() != 100)
+    bottom -= int(std::lrint((100 - FBackWall.EndPosition()) * 0.01 * (bottom - PlotRect.Top)));
+  int top = PlotRect.Top;
+  if (FBackWall.StartPosition() != 0)
+    top += int(std::lrint(FBackWall.StartPosition() * 0.01 * PlotHeight));
+  // The outline lies on PlotRect's right and bottom lines too, so the shape reaches one beyond.
+  return {PlotRect.Left, top, PlotRect.Right + 1, FBackWall.EndPosition() == 100 ? bottom + 1 : bottom};
+}
+
+void TCustomChart::DrawBackWall() {
+  if (!FBackWall.Visible() || !View3DWalls())
+    return;
+  TChartCanvas3D& canvas = Canvas();
+  canvas.BeginGroup("Back");
+  canvas.AssignPen(FBackWall.Pen());
+  if (FBackWall.Transparent()) {
+    canvas.SetBrushStyle(bsClear);
+  } else {
+    const TChartBrush& brush = FBackWall.Brush();
+    TColor fill = FBackWall.Color();
+    // A hatch in its own gap colour would vanish.
+    if (brush.Style() != bsSolid && fill == brush.Color())
+      fill = fill == clBlack ? clWhite : clBlack;
+    canvas.AssignBrush(brush, fill, brush.Color());
+  }
+  canvas.DrawRectangle(BackWallRect());
+  canvas.EndGroup();
+}
+
+void TCustomChart::PaintAxesAndSeries() {
+  TChartCanvas3D& canvas = Canvas();
+  const auto paintAxes = [&] {
+    canvas.BeginGroup("Axes");
+    Fire(OnBeforeDrawAxes);
+    DrawAxes();
+    canvas.EndGroup();
+  };
+  if (AxisVisible() && AxisBehind())
+    paintAxes();
+  Fire(OnBeforeDrawSeries);
+  DrawAllSeries();
+  if (AxisVisible() && !AxisBehind())
+    paintAxes();
+}
+
+} // namespace chart

@@ -1,0 +1,172 @@
+// The line series family: the pen and null-point handling both line kinds share, the general
+// series that draws point by point, and the line series built on it.
+#pragma once
+
+#include "chart/series/ChartSeries.h"
+#include "chart/series/SeriesShortcut.h"
+#include "chart/surface/ChartBrush.h"
+#include "chart/surface/ChartFont.h"
+#include "chart/surface/ChartPen.h"
+
+namespace chart {
+
+class TChartCanvas3D;
+
+// How a null point (one whose colour is clNone) is drawn and counted.
+enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
+
+class TCustomLineSeries : public TChartSeries {
+public:
+  TTreatNullsStyle TreatNulls() const { return FTreatNulls; }
+  void SetTreatNulls(TTreatNullsStyle value);
+  // The pen the line is drawn with; the series' own pen.
+  TChartPen& LinePen() { return Pen(); }
+  const TChartPen& LinePen() const { return Pen(); }
+
+  // Copies the line-series settings (null treatment and pen) of another line series.
+  virtual void CopyFrom(const TCustomLineSeries& source);
+
+protected:
+  void ClearStorage() override;
+  // Every point has the series colour, and it is not clNone: no stored colours.
+  bool HasNoNullPoints() const;
+  TSeriesOwner& Chart() const;
+  TChartCanvas3D& Canvas() const;
+
+  // Summaries derived from the values, refreshed when a paint finds them out of date.
+  mutable TLineShortcut FShortcut;
+
+private:
+  TTreatNullsStyle FTreatNulls = tnDontPaint;
+};
+
+enum TSeriesPointerStyle {
+  psRectangle,
+  psCircle,
+  psTriangle,
+  psDownTriangle,
+  psCross,
+  psDiagCross,
+  psStar,
+  psDiamond,
+  psSmallDot,
+  psNothing,
+  psLeftTriangle,
+  psRightTriangle
+};
+
+// The marker of each point. Drawn only when visible; while hidden its size still widens the
+// visible range (IsPointNearRect).
+class TSeriesPointer : public TChartPersistent {
+public:
+  bool Visible() const { return FVisible; }
+  void SetVisible(bool value) { SetProperty(FVisible, value); }
+  int HorizSize() const { return FHorizSize; }
+  void SetHorizSize(int value) { SetProperty(FHorizSize, value); }
+  int VertSize() const { return FVertSize; }
+  void SetVertSize(int value) { SetProperty(FVertSize, value); }
+  // The axes keep room for a visible marker.
+  bool InflateMargins() const { return FInflateMargins; }
+  void SetInflateMargins(bool value) { SetProperty(FInflateMargins, value); }
+  TSeriesPointerStyle Style() const { return FStyle; }
+  void SetStyle(TSeriesPointerStyle value) { SetProperty(FStyle, value); }
+
+private:
+  bool FVisible = true;
+  int FHorizSize = 4;
+  int FVertSize = 4;
+  bool FInflateMargins = true;
+  TSeriesPointerStyle FStyle = psRectangle;
+};
+
+// Draws a series point by point, one segment per point with its own pen set-up.
+class TCustomSeries : public TCustomLineSeries {
+public:
+  TCustomSeries();
+
+  // Recomputed at every call, leaving out null points unless TreatNulls is tnIgnore; 0 when no
+  // value is left.
+  double LargestY() const override;
+  double SmallestY() const override;
+
+  void FindVisibleIndices() override;
+  void PaintValues() override;
+  void PaintValue(int index) override;
+  void HorizontalMargins(int& left, int& right) override;
+  void VerticalMargins(int& top, int& bottom) override;
+  // The pointer's box around the point's pixel meets PlotRect.
+  bool IsPointNearRect(const TPointMapper& mapper, int index) const override;
+
+  TSeriesPointer& Pointer() { return FPointer; }
+  const TSeriesPointer& Pointer() const { return FPointer; }
+  TChartBrush& Brush() { return FBrush; }
+  // Drawn under the line, wider, when visible.
+  TChartHiddenPen& OutLine() { return FOutLine; }
+  // An offset pass in the shadow colour before the line, when visible with a size.
+  TChartShadow& Shadow() { return FShadow; }
+  TChartEmboss& Emboss() { return FEmboss; }
+
+  bool ColorEachLine() const { return FColorEachLine; }
+  void SetColorEachLine(bool value) { SetAndRepaint(FColorEachLine, value); }
+  bool Stairs() const { return FStairs; }
+  void SetStairs(bool value) { SetAndRepaint(FStairs, value); }
+  bool InvertedStairs() const { return FInvertedStairs; }
+  void SetInvertedStairs(bool value) { SetAndRepaint(FInvertedStairs, value); }
+  int LineHeight() const { return FLineHeight; }
+  void SetLineHeight(int value) { SetAndRepaint(FLineHeight, value); }
+
+  // Line end points are kept within this many pixels of the origin.
+  static constexpr int MaxCoordinate = 32767;
+
+protected:
+  // Line drawing on: segments join the points (a plain series would draw markers only).
+  bool FDrawLine = false;
+
+private:
+  template <class Better>
+  double YExtreme(Better better) const;
+  bool MayHaveNullPoints() const;
+  // Room on each side for the pointer (of the given half size), stairs and outline.
+  int PixelMargin(int pointerSize) const;
+  void DrawValuesPass(int offsetX, int offsetY);
+  void DrawShadowPass(const TChartShadow& shadow, int sign);
+  void DrawOutLinePass();
+  bool DrawColumnsFrom(int first, int last);
+  int FirstPaintedIndex() const;
+  // The point's colour, or the pass colour for a point that is not null.
+  TColor PaintColor(int index) const;
+  void PointPixel(int index, int& x, int& y) const;
+  int FirstNonNullAtOrAfter(int index) const;
+  void EnterFromLeftEdge(int index, TColor color, int& x, int& y);
+  void LinkToPoint(int index, int previous, TColor color, int& x, int& y);
+  TColor SegmentColor(TColor color);
+  void LimitEndPoint(int index, int previous, int& x, int& y) const;
+  void DrawSegment(int x, int y);
+  int InterpolateY(int previous, int index, double x) const;
+
+  TSeriesPointer FPointer;
+  TChartBrush FBrush;
+  TChartHiddenPen FOutLine;
+  TChartShadow FShadow;
+  TChartEmboss FEmboss;
+  bool FColorEachLine = true;
+  bool FStairs = false;
+  bool FInvertedStairs = false;
+  int FLineHeight = 0;
+
+  // Paint state: the previous point, and what the current pass draws with.
+  int FOldX = 0;
+  int FOldY = 0;
+  TColor FOldColor = clNone;
+  TPointMapper FMapper;
+  TColor FPassColor = clNone;
+  TChartPen FPassPen;
+  const TChartPen* FSegmentPen = nullptr;
+};
+
+class TLineSeries : public TCustomSeries {
+public:
+  TLineSeries();
+};
+
+} // namespace chart

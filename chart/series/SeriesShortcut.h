@@ -1,0 +1,89 @@
+// The column shortcut of the line series: decides when a stretch of a series may be drawn
+// column by column from a min/max summary, keeps that summary between paints, and draws.
+#pragma once
+
+#include "chart/series/ColumnLineDrawer.h"
+#include "chart/series/PointMapper.h"
+#include "chart/values/ValueSummary.h"
+
+#include <algorithm>
+#include <type_traits>
+
+namespace chart {
+
+class TChartPen;
+class TChartSeries;
+class TChartValueList;
+
+// Debug switch: true makes every series draw point by point (for comparisons and benchmarks).
+void SetPlainSeriesDrawing(bool plain);
+
+// The points of a series and where the current pass places them.
+struct TSeriesColumnPoints {
+  const TChartValues* X;
+  const TValueSummary* YSummary;
+  TPointMapper Mapper;
+};
+
+// The same points as pixels, read in the forms the values are stored in: X through its value
+// form, Y through the summary of its form.
+template <class XValues, class YSummary>
+struct TFormColumnPoints {
+  XValues X;
+  const YSummary& Y;
+  const TSeriesColumnPoints& Points;
+
+  int XPixel(int index) const { return Points.Mapper.X(X[std::size_t(index)]); }
+  int YPixel(int index) const { return Points.Mapper.Y(Y.Value(index)); }
+  // The mapping is monotonic, so the extreme values give the extreme pixels, in either direction.
+  void YPixelSpan(int first, int last, int& top, int& bottom) const {
+    double lowest = 0;
+    double highest = 0;
+    Y.MinMax(first, last, lowest, highest);
+    const int a = Points.Mapper.Y(lowest);
+    const int b = Points.Mapper.Y(highest);
+    top = std::min(a, b);
+    bottom = std::max(a, b);
+  }
+};
+
+class TLineShortcut {
+public:
+  // A pen whose segments join into one line without changing any pixel: solid, one pixel wide,
+  // visible, copy mode.
+  static bool PlainPen(const TChartPen& pen);
+
+  // Whether points first..last of the series (X ascending on a non-inverted axis) may be drawn
+  // column by column; refreshes the summaries when the values changed since the last paint.
+  // A sparse stretch, where a column holds few points, is left to per-point drawing unless the
+  // summary is already at hand.
+  bool Prepare(const TChartSeries& series, int first, int last, int plotWidth);
+  // The points for Draw; valid after a successful Prepare until the values change.
+  TSeriesColumnPoints Points(const TChartSeries& series, const TPointMapper& mapper) const;
+
+  // The pen stands at point `start`; draws through start + 1 .. last into sink.LineTo. The
+  // drawer is compiled once per pair of forms and picked here, once per call.
+  template <class Sink>
+  void Draw(const TSeriesColumnPoints& points, Sink& sink, int start, int last) const {
+    points.X->Visit([&](const auto& x) {
+      points.YSummary->Visit([&](const auto& y) {
+        using TPoints = TFormColumnPoints<std::decay_t<decltype(x)>, std::decay_t<decltype(y)>>;
+        const TPoints formPoints{x, y, points};
+        TColumnLineDrawer<TPoints, Sink>(formPoints, sink).Draw(start, last);
+      });
+    });
+  }
+
+  // The smallest and largest Y value, from the summary (built when out of date). False when
+  // there are no values or not all are finite: a pass over the values must decide then.
+  bool ValueRange(const TChartValueList& yValues, double& lowest, double& highest);
+
+  // Drops the summaries (the series was cleared).
+  void Clear();
+
+private:
+  TValueSummary FXOrder;
+  TValueSummary FYSummary;
+};
+
+} // namespace chart

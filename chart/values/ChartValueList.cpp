@@ -1,0 +1,204 @@
+#include "chart/values/ChartValueList.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <stdexcept>
+#include <utility>
+
+namespace chart {
+
+TChartValueList::TChartValueList(std::string name) : FName(std::move(name)) {}
+
+void TChartValueList::Changed() {
+  if (FOnChange)
+    FOnChange();
+}
+
+// The walk from the end puts the new value after every equal one.
+int TChartValueList::InsertPendingInside() {
+  const double pending = FPendingValue;
+  int index = FValueCount - 1;
+  if (FOrder == loAscending) {
+    while (index >= 0 && Value(index) > pending)
+      --index;
+  } else {
+    while (index >= 0 && Value(index) < pending)
+      --index;
+  }
+  StoreAt(index + 1, pending);
+  return index + 1;
+}
+
+void TChartValueList::Reshape(double value, bool append) {
+  const std::size_t count = std::size_t(FValueCount);
+  const std::size_t length = FValueArray.Length();
+  const TValueForm form =
+      FValueArray.Holds(count, append, value) ? FValueArray.Form() : FValueArray.WidenedFor(count, value);
+  FValueArray.Reshape(length <= count ? length + ValueCapacityStep : length, form, count);
+}
+
+void TChartValueList::StoreAt(int index, double value) {
+  MakeRoomFor(value, false);
+  FValueArray.Insert(std::size_t(FValueCount), std::size_t(index), value);
+  ++FValueCount;
+  ValuesChanged();
+}
+
+int TChartValueList::AddOrdered(double value) {
+  FPendingValue = value;
+  return InsertPending();
+}
+
+void TChartValueList::InsertValueAt(int index, double value) {
+  if (index < 0 || index > FValueCount)
+    throw std::out_of_range("Value list " + FName + ": no position " + std::to_string(index));
+  if (index == FValueCount)
+    StoreLast(value);
+  else
+    StoreAt(index, value);
+}
+
+void TChartValueList::DeleteValueAt(int index) {
+  if (index < 0 || index >= FValueCount)
+    throw std::out_of_range("Value list " + FName + ": no value at " + std::to_string(index));
+  const std::size_t count = std::size_t(FValueCount);
+  // Only the last value leaves a sequence a sequence.
+  if (Form() == vfSequence && index != FValueCount - 1)
+    FValueArray.Reshape(FValueArray.Length(), FValueArray.WidenedFor(count, First()), count);
+  FValueArray.Delete(count, std::size_t(index));
+  --FValueCount;
+  ValuesChanged();
+}
+
+void TChartValueList::RemoveAllValues() {
+  FValueCount = 0;
+  FValueArray.Empty();
+  ValuesChanged();
+}
+
+namespace {
+
+struct TListStats {
+  double Minimum = 0;
+  double Maximum = 0;
+  double Total = 0;
+  double AbsTotal = 0;
+};
+
+// The pass every form can take. The comparison order matters for NaN: a NaN value fails "not
+// below the minimum" and becomes it.
+template <class Values>
+TListStats PassStats(const Values& values, int count) {
+  TListStats stats{values[0], values[0], values[0], std::fabs(values[0])};
+  for (int i = 1; i < count; ++i) {
+    const double v = values[i];
+    if (!(v >= stats.Minimum))
+      stats.Minimum = v;
+    else if (v > stats.Maximum)
+      stats.Maximum = v;
+    stats.Total += v;
+    stats.AbsTotal += std::fabs(v);
+  }
+  return stats;
+}
+
+// Sums of 16-bit integers stay far below 2^53, so every partial sum of the pass above is exact and
+// integer sums give the very same doubles.
+// Blocks of fixed length, summed in 32 bits, let the compiler use vector code.
+TListStats PassStats(const TArrayValues<std::int16_t>& values, int count) {
+  constexpr int Block = 64;
+  int minimum = values.Data[0];
+  int maximum = minimum;
+  std::int64_t total = 0;
+  std::int64_t absTotal = 0;
+  const int whole = count / Block * Block;
+  for (int from = 0; from < whole; from += Block) {
+    const std::int16_t* block = values.Data + from;
+    int low = block[0], high = block[0], sum = 0, absSum = 0;
+    for (int i = 0; i < Block; ++i) {
+      const int v = block[i];
+      low = std::min(low, v);
+      high = std::max(high, v);
+      sum += v;
+      absSum += std::abs(v);
+    }
+    minimum = std::min(minimum, low);
+    maximum = std::max(maximum, high);
+    total += sum;
+    absTotal += absSum;
+  }
+  for (int i = whole; i < count; ++i) {
+    const int v = values.Data[i];
+    minimum = std::min(minimum, v);
+    maximum = std::max(maximum, v);
+    total += v;
+    absTotal += std::abs(v);
+  }
+  return {double(minimum), double(maximum), double(total), double(absTotal)};
+}
+
+// The same holds for a sequence of integers on one side of zero: its partial sums grow in size
+// up to the total, so while that stays below 2^53 the closed form gives the very same doubles.
+TListStats PassStats(const TSequenceValues& values, int count) {
+  const double first = values[0];
+  const double last = values[std::size_t(count - 1)];
+  constexpr double Limit = 0x1p31;
+  const bool oneSide = (first >= 0) == (last >= 0) || last == 0;
+  if (std::trunc(first) != first || std::trunc(values.Step) != values.Step || !oneSide ||
+      std::fabs(first) > Limit || std::fabs(last) > Limit)
+    return PassStats<TSequenceValues>(values, count);
+  // Both ends and the count are below 2^31, so the product stays inside 64 bits.
+  const std::int64_t twice = std::int64_t(count) * (std::int64_t(first) + std::int64_t(last));
+  const std::int64_t size = twice < 0 ? -twice / 2 : twice / 2;
+  if (size >= (std::int64_t(1) << 53))
+    return PassStats<TSequenceValues>(values, count);
+  const std::int64_t total = twice / 2;
+  return {std::min(first, last), std::max(first, last), double(total), double(size)};
+}
+
+} // namespace
+
+void TChartValueList::RefreshStats() const {
+  TListStats stats;
+  if (FValueCount > 0)
+    stats = FValueArray.Visit([this](const auto& values) { return PassStats(values, FValueCount); });
+  FListMinimum = stats.Minimum;
+  FListMaximum = stats.Maximum;
+  FListTotal = stats.Total;
+  FListAbsTotal = stats.AbsTotal;
+  FStatsStale = false;
+}
+
+double TChartValueList::ListMinimum() const {
+  if (FStatsStale)
+    RefreshStats();
+  return FListMinimum;
+}
+
+double TChartValueList::ListMaximum() const {
+  if (FStatsStale)
+    RefreshStats();
+  return FListMaximum;
+}
+
+double TChartValueList::ListTotal() const {
+  if (FStatsStale)
+    RefreshStats();
+  return FListTotal;
+}
+
+double TChartValueList::ListAbsTotal() const {
+  if (FStatsStale)
+    RefreshStats();
+  return FListAbsTotal;
+}
+
+double TChartValueList::Range() const { return ListMaximum() - ListMinimum(); }
+
+TChartValueList& TChartValueLists::Add(std::unique_ptr<TChartValueList> list) {
+  FLists.push_back(std::move(list));
+  return *FLists.back();
+}
+
+} // namespace chart

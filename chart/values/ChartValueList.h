@@ -1,0 +1,157 @@
+// One list of doubles of a series (its X or its Y values) indexed by point number, kept in a
+// chosen order, with statistics computed lazily for the axes. The values are stored in the
+// narrowest form that gives every one of them back exactly.
+#pragma once
+
+#include "chart/values/ChartValues.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace chart {
+
+enum TChartListOrder { loNone, loAscending, loDescending };
+
+class TChartValueList {
+public:
+  // A full array grows by this many entries.
+  static constexpr int ValueCapacityStep = 1000;
+
+  explicit TChartValueList(std::string name);
+  virtual ~TChartValueList() = default;
+  TChartValueList(const TChartValueList&) = delete;
+  TChartValueList& operator=(const TChartValueList&) = delete;
+
+  // Called after a property that changes the picture changed, e.g. to have the owner repaint.
+  void SetOnChange(std::function<void()> onChange) { FOnChange = std::move(onChange); }
+  bool DateTime() const { return FDateTime; }
+  void SetDateTime(bool value) { SetAndChange(FDateTime, value); }
+  const std::string& Name() const { return FName; }
+  void SetName(const std::string& value) { SetAndChange(FName, value); }
+  TChartListOrder Order() const { return FOrder; }
+  void SetOrder(TChartListOrder value) { SetAndChange(FOrder, value); }
+  const std::string& ValueSource() const { return FValueSource; }
+  void SetValueSource(const std::string& value) { SetAndChange(FValueSource, value); }
+
+  int ValueCount() const { return FValueCount; }
+  // Unchecked: callers index below ValueCount.
+  double Value(int index) const { return FValueArray[std::size_t(index)]; }
+  TValueForm Form() const { return FValueArray.Form(); }
+  double operator[](int index) const { return Value(index); }
+  double First() const { return Value(0); }
+  double Last() const { return Value(FValueCount - 1); }
+  // The entries the array can hold before it grows again.
+  int Capacity() const { return int(FValueArray.Length()); }
+  const TChartValues& ValueArray() const { return FValueArray; }
+  // The memory the array takes its pages from; only while the list holds no array.
+  void SetValueMemory(TValueMemory& memory) { FValueArray.SetMemory(memory); }
+
+  double PendingValue() const { return FPendingValue; }
+  void SetPendingValue(double value) { FPendingValue = value; }
+  // Stores PendingValue where Order puts it (after any equal values); returns its index. Values
+  // that arrive in order are appended after one comparison, inline: loading calls this per point.
+  int InsertPending() {
+    if (!PendingGoesLast())
+      return InsertPendingInside();
+    StoreLast(FPendingValue);
+    return FValueCount - 1;
+  }
+  // Grows the array by one step when it is full and widens its form when `value` does not fit,
+  // appended or inserted before the end. Throws std::bad_alloc; the values stay as they are.
+  void MakeRoomFor(double value, bool append) {
+    const std::size_t count = std::size_t(FValueCount);
+    if (FValueArray.Length() <= count || !FValueArray.Holds(count, append, value))
+      Reshape(value, append);
+  }
+  // Appends PendingValue, for which MakeRoomFor(PendingValue(), true) made room.
+  void AppendPending() {
+    FValueArray.Append(std::size_t(FValueCount), FPendingValue);
+    ++FValueCount;
+    ValuesChanged();
+  }
+  // Whether PendingValue goes after the last value.
+  bool PendingGoesLast() const {
+    if (FValueCount == 0 || FOrder == loNone)
+      return true;
+    return FOrder == loAscending ? FPendingValue >= Last() : FPendingValue <= Last();
+  }
+
+  virtual int AddOrdered(double value);
+  virtual void RemoveAllValues();
+  virtual void InsertValueAt(int index, double value);
+  virtual void DeleteValueAt(int index);
+
+  // Statistics as of the last change; each reader refreshes them first when stale.
+  bool StatsStale() const { return FStatsStale; }
+  void RefreshStats() const;
+  double ListMinimum() const;
+  double ListMaximum() const;
+  double ListTotal() const;
+  double ListAbsTotal() const;
+  double Range() const;
+
+  // Changes with every insertion, deletion and clearing, and differs between lists, so a cache
+  // derived from the values (a drawing summary) can tell whether it still describes them.
+  std::uint64_t ChangeStamp() const { return FChangeStamp; }
+
+private:
+  void StoreLast(double value) {
+    MakeRoomFor(value, true);
+    FValueArray.Append(std::size_t(FValueCount), value);
+    ++FValueCount;
+    ValuesChanged();
+  }
+  int InsertPendingInside();
+  void Reshape(double value, bool append);
+  void StoreAt(int index, double value);
+  // Stores a different value and reports the change; an equal value changes nothing.
+  template <class T>
+  void SetAndChange(T& field, const T& value) {
+    if (field == value)
+      return;
+    field = value;
+    Changed();
+  }
+  void Changed();
+
+  int FValueCount = 0;
+  bool FDateTime = false;
+  mutable double FListMaximum = 0;
+  mutable double FListMinimum = 0;
+  std::string FName;
+  TChartListOrder FOrder = loNone;
+  std::function<void()> FOnChange;
+  double FPendingValue = 0;
+  mutable double FListTotal = 0;
+  mutable double FListAbsTotal = 0;
+  std::string FValueSource;
+  mutable bool FStatsStale = true;
+  TChartValues FValueArray;
+  std::uint64_t FChangeStamp = 0;
+  // One counter for all lists: a list made anew at a freed list's address never repeats a stamp.
+  static inline std::uint64_t LastChangeStamp = 0;
+
+  void ValuesChanged() {
+    FStatsStale = true;
+    FChangeStamp = ++LastChangeStamp;
+  }
+};
+
+// Every value list of a series in creation order (X first, then Y, then any further ones);
+// the collection owns them.
+class TChartValueLists {
+public:
+  int Count() const { return int(FLists.size()); }
+  TChartValueList& operator[](int index) { return *FLists[std::size_t(index)]; }
+  const TChartValueList& operator[](int index) const { return *FLists[std::size_t(index)]; }
+  TChartValueList& Add(std::unique_ptr<TChartValueList> list);
+
+private:
+  std::vector<std::unique_ptr<TChartValueList>> FLists;
+};
+
+} // namespace chart

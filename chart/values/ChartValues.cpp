@@ -1,0 +1,226 @@
+#include "chart/values/ChartValues.h"
+
+#include <sys/mman.h>
+
+#include <algorithm>
+#include <cstring>
+#include <new>
+#include <stdexcept>
+
+namespace chart {
+
+namespace {
+
+// Mappings grow in pieces of 2 MiB, so a long list makes few system calls.
+constexpr std::size_t MapGranule = std::size_t(2) << 20;
+constexpr std::size_t HugePagesFrom = std::size_t(8) << 20;
+
+std::size_t RoundUp(std::size_t bytes, std::size_t granule) {
+  return (bytes + granule - 1) / granule * granule;
+}
+
+std::size_t ElementSize(TValueForm form) {
+  switch (form) {
+  case vfSequence:
+    return 0;
+  case vfInt16:
+    return sizeof(std::int16_t);
+  case vfInt32:
+    return sizeof(std::int32_t);
+  case vfDouble:
+    break;
+  }
+  return sizeof(double);
+}
+
+TValueForm NarrowestArrayForm(double value) {
+  if (HoldsExactly<std::int16_t>(value))
+    return vfInt16;
+  return HoldsExactly<std::int32_t>(value) ? vfInt32 : vfDouble;
+}
+
+// Arrays that all start on a page boundary put entry i of every list at the same address bits
+// below 4 KiB. Loading writes entry i of several lists per frame and reads the last X value back,
+// and the processor then takes that read for one that must wait on the other lists' stores.
+// Starting each array at its own offset within the page keeps loads several times faster.
+std::size_t NextStagger() {
+  static unsigned next = 0;
+  constexpr std::size_t Step = 64 * 5;
+  return (next++ % 12) * Step + 64;
+}
+
+// Converts `count` values into an array of To at `out`. Writing goes from the end backwards
+// through a small buffer: the wider entries then only ever cover narrower ones already read, so
+// the array can widen where it lies.
+template <class To, class Values>
+void WriteWidened(void* out, const Values& values, std::size_t count) {
+  constexpr std::size_t Chunk = 1024;
+  double buffer[Chunk];
+  To* target = static_cast<To*>(out);
+  for (std::size_t end = count; end > 0;) {
+    const std::size_t begin = end > Chunk ? end - Chunk : 0;
+    for (std::size_t i = begin; i < end; ++i)
+      buffer[i - begin] = values[i];
+    for (std::size_t i = begin; i < end; ++i)
+      target[i] = To(buffer[i - begin]);
+    end = begin;
+  }
+}
+
+class TSystemValueMemory final : public TValueMemory {
+public:
+  void* Map(std::size_t bytes) override {
+    void* memory =
+        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (memory == MAP_FAILED)
+      throw std::bad_alloc();
+    return memory;
+  }
+
+  // The kernel moves the page tables, not the bytes: growing costs no copy however long the list.
+  void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) override {
+    void* memory = mremap(address, oldBytes, newBytes, MREMAP_MAYMOVE);
+    if (memory == MAP_FAILED)
+      throw std::bad_alloc();
+    // A long list fills faster on huge pages: fresh memory costs one fault per 2 MiB, not per
+    // 4 KiB. Short lists keep small pages so that they stay small.
+    if (newBytes >= HugePagesFrom)
+      madvise(memory, newBytes, MADV_HUGEPAGE);
+    return memory;
+  }
+
+  void Unmap(void* address, std::size_t bytes) override { munmap(address, bytes); }
+};
+
+} // namespace
+
+TValueMemory& SystemValueMemory() {
+  static TSystemValueMemory memory;
+  return memory;
+}
+
+TValueForm TChartValues::WidenedFor(std::size_t count, double value) const {
+  TValueForm held = FForm;
+  if (FForm == vfSequence) {
+    // Integral ends and an integral step make every value between them integral as well.
+    const bool integral = count == 0 || std::trunc(FSequence.Step) == FSequence.Step;
+    held = vfInt16;
+    if (!integral)
+      held = vfDouble;
+    else if (count > 0)
+      held = std::max(NarrowestArrayForm((*this)[0]), NarrowestArrayForm((*this)[count - 1]));
+  }
+  return std::max(held, NarrowestArrayForm(value));
+}
+
+void TChartValues::Reshape(std::size_t length, TValueForm form, std::size_t count) {
+  if (length > MaxLength)
+    throw std::length_error("A value list cannot hold more than 2147483647 values");
+  if (form != vfSequence)
+    EnsureBytes(length * ElementSize(form));
+  if (form != FForm)
+    Convert(form, count);
+  FLength = length;
+}
+
+void TChartValues::EnsureBytes(std::size_t bytes) {
+  if (!FBase) {
+    const std::size_t stagger = NextStagger();
+    const std::size_t mapped = RoundUp(stagger + bytes, MapGranule);
+    FBase = static_cast<char*>(FMemory->Map(mapped));
+    FMappedBytes = mapped;
+    FStagger = stagger;
+  } else if (FStagger + bytes > FMappedBytes) {
+    // Doubling keeps the number of moves logarithmic; unused address space costs no memory.
+    const std::size_t mapped = RoundUp(std::max(FStagger + bytes, FMappedBytes * 2), MapGranule);
+    FBase = static_cast<char*>(FMemory->Remap(FBase, FMappedBytes, mapped));
+    FMappedBytes = mapped;
+  }
+  FData = FBase + FStagger;
+}
+
+void TChartValues::Convert(TValueForm form, std::size_t count) {
+  Visit([&](const auto& values) {
+    switch (form) {
+    case vfInt16:
+      WriteWidened<std::int16_t>(FData, values, count);
+      break;
+    case vfInt32:
+      WriteWidened<std::int32_t>(FData, values, count);
+      break;
+    case vfDouble:
+      WriteWidened<double>(FData, values, count);
+      break;
+    case vfSequence:
+      break;
+    }
+  });
+  FForm = form;
+}
+
+namespace {
+
+template <class T>
+void MoveEntries(void* data, std::size_t to, std::size_t from, std::size_t count) {
+  T* entries = static_cast<T*>(data);
+  std::memmove(entries + to, entries + from, count * sizeof(T));
+}
+
+} // namespace
+
+void TChartValues::Insert(std::size_t count, std::size_t index, double value) {
+  switch (FForm) {
+  case vfSequence:
+    break;
+  case vfInt16:
+    MoveEntries<std::int16_t>(FData, index + 1, index, count - index);
+    break;
+  case vfInt32:
+    MoveEntries<std::int32_t>(FData, index + 1, index, count - index);
+    break;
+  case vfDouble:
+    MoveEntries<double>(FData, index + 1, index, count - index);
+    break;
+  }
+  Append(index, value);
+}
+
+void TChartValues::Delete(std::size_t count, std::size_t index) {
+  const std::size_t after = count - index - 1;
+  switch (FForm) {
+  case vfSequence:
+    break;
+  case vfInt16:
+    MoveEntries<std::int16_t>(FData, index, index + 1, after);
+    break;
+  case vfInt32:
+    MoveEntries<std::int32_t>(FData, index, index + 1, after);
+    break;
+  case vfDouble:
+    MoveEntries<double>(FData, index, index + 1, after);
+    break;
+  }
+}
+
+void TChartValues::Empty() {
+  FLength = 0;
+  FForm = vfSequence;
+  FSequence = {};
+}
+
+void TChartValues::Release() {
+  if (FBase)
+    FMemory->Unmap(FBase, FMappedBytes);
+  FBase = nullptr;
+  FData = nullptr;
+  FMappedBytes = 0;
+  Empty();
+}
+
+void TChartValues::SetMemory(TValueMemory& memory) {
+  if (FBase)
+    throw std::logic_error("The memory of a value array can only change while it is empty");
+  FMemory = &memory;
+}
+
+} // namespace chart

@@ -1,0 +1,200 @@
+#include "chart/values/ValueSummary.h"
+
+#include <algorithm>
+#include <type_traits>
+
+namespace chart {
+
+void TSequenceSummary::MinMax(int first, int last, double& lowest, double& highest) const {
+  const double a = Value(first);
+  const double b = Value(last);
+  lowest = std::min(a, b);
+  highest = std::max(a, b);
+}
+
+template <class T>
+TLevelSummary<T>::TLevelSummary(const T* values, int count, bool withExtremes)
+    : FValues(values), FCount(count) {
+  if (withExtremes && FCount > 0) {
+    BuildLeaves();
+    BuildUpperLevels();
+  }
+}
+
+template <class T>
+void TLevelSummary<T>::BuildLeaves() {
+  const std::size_t leafCount = (std::size_t(FCount) + LeafSize - 1) / LeafSize;
+  TLevel leaves;
+  leaves.Min.resize(leafCount);
+  leaves.Max.resize(leafCount);
+  for (std::size_t leaf = 0; leaf < leafCount; ++leaf) {
+    const std::size_t from = leaf * LeafSize;
+    const std::size_t to = std::min(from + LeafSize, std::size_t(FCount));
+    T lowest = FValues[from];
+    T highest = lowest;
+    // A whole leaf runs a loop of fixed length, which the compiler turns into vector code.
+    if (to - from == LeafSize) {
+      for (std::size_t i = 0; i < LeafSize; ++i) {
+        lowest = std::min(lowest, FValues[from + i]);
+        highest = std::max(highest, FValues[from + i]);
+      }
+    } else {
+      for (std::size_t i = from + 1; i < to; ++i) {
+        lowest = std::min(lowest, FValues[i]);
+        highest = std::max(highest, FValues[i]);
+      }
+    }
+    leaves.Min[leaf] = lowest;
+    leaves.Max[leaf] = highest;
+  }
+  FLevels.push_back(std::move(leaves));
+}
+
+template <class T>
+void TLevelSummary<T>::BuildUpperLevels() {
+  while (FLevels.back().Min.size() > std::size_t(Fanout)) {
+    const TLevel& below = FLevels.back();
+    const std::size_t count = (below.Min.size() + Fanout - 1) / Fanout;
+    TLevel level;
+    level.Min.resize(count);
+    level.Max.resize(count);
+    for (std::size_t k = 0; k < count; ++k) {
+      const std::size_t from = k * Fanout;
+      const std::size_t to = std::min(from + Fanout, below.Min.size());
+      level.Min[k] =
+          *std::min_element(below.Min.begin() + std::ptrdiff_t(from), below.Min.begin() + std::ptrdiff_t(to));
+      level.Max[k] =
+          *std::max_element(below.Max.begin() + std::ptrdiff_t(from), below.Max.begin() + std::ptrdiff_t(to));
+    }
+    FLevels.push_back(std::move(level));
+  }
+}
+
+template <class T>
+void TLevelSummary<T>::FoldEntries(int level, std::int64_t from, std::int64_t to, T& lowest,
+                                   T& highest) const {
+  const T* mins = level < 0 ? FValues : FLevels[std::size_t(level)].Min.data();
+  const T* maxs = level < 0 ? FValues : FLevels[std::size_t(level)].Max.data();
+  for (std::int64_t i = from; i < to; ++i) {
+    lowest = std::min(lowest, mins[i]);
+    highest = std::max(highest, maxs[i]);
+  }
+}
+
+template <class T>
+void TLevelSummary<T>::MinMax(int first, int last, double& lowest, double& highest) const {
+  T low = FValues[first];
+  T high = low;
+  // Climb the pyramid: at each level fold the unaligned head and tail entries, then continue with
+  // the whole groups one level up, so at most two partial groups per level are read.
+  std::int64_t from = first;
+  std::int64_t to = std::int64_t(last) + 1;
+  int level = -1;
+  for (;;) {
+    const std::int64_t group = level < 0 ? LeafSize : Fanout;
+    const std::int64_t upFrom = (from + group - 1) / group;
+    const std::int64_t upTo = to / group;
+    if (std::size_t(level + 1) >= FLevels.size() || upFrom >= upTo) {
+      FoldEntries(level, from, to, low, high);
+      break;
+    }
+    FoldEntries(level, from, upFrom * group, low, high);
+    FoldEntries(level, upTo * group, to, low, high);
+    from = upFrom;
+    to = upTo;
+    ++level;
+  }
+  lowest = double(low);
+  highest = double(high);
+}
+
+template class TLevelSummary<std::int16_t>;
+template class TLevelSummary<std::int32_t>;
+template class TLevelSummary<double>;
+
+namespace {
+
+// Integers are always finite, and a noisy list shows that it is not ascending within a few values.
+template <class T>
+void CheckValues(const TArrayValues<T>& values, int count, bool& allFinite, bool& ascending) {
+  allFinite = true;
+  ascending = std::is_sorted(values.Data, values.Data + count);
+}
+
+// v * 0 is NaN exactly for NaN and the infinities, so one sum tells whether all are finite.
+void CheckValues(const TArrayValues<double>& values, int count, bool& allFinite, bool& ascending) {
+  double poison = 0;
+  ascending = true;
+  for (int i = 0; i < count; ++i) {
+    poison += values[i] * 0.0;
+    if (i > 0 && !(values.Data[i] >= values.Data[i - 1]))
+      ascending = false;
+  }
+  allFinite = poison == 0;
+  ascending = ascending && allFinite;
+}
+
+// A sequence holds finite values only, and its step gives the direction.
+void CheckValues(const TSequenceValues& values, int count, bool& allFinite, bool& ascending) {
+  allFinite = true;
+  ascending = count < 2 || values.Step >= 0;
+}
+
+TSequenceSummary MakeForm(const TSequenceValues& values, int, bool) { return TSequenceSummary(values); }
+
+template <class T>
+TLevelSummary<T> MakeForm(const TArrayValues<T>& values, int count, bool withExtremes) {
+  return TLevelSummary<T>(values.Data, count, withExtremes);
+}
+
+} // namespace
+
+template <class Values>
+void TValueSummary::Build(const void* identity, const Values& values, int count, std::uint64_t stamp,
+                          bool withExtremes) {
+  if (Describes(identity, count, stamp) && (!withExtremes || HasExtremes() || count == 0))
+    return;
+  Clear();
+  FValues = identity;
+  FCount = std::max(count, 0);
+  FStamp = stamp;
+  CheckValues(values, FCount, FAllFinite, FAscending);
+  FForms = MakeForm(values, FCount, withExtremes);
+  FBuilt = true;
+}
+
+void TValueSummary::Update(const TChartValues& values, int count, std::uint64_t stamp, bool withExtremes) {
+  values.Visit([&](const auto& typed) { Build(values.Identity(), typed, count, stamp, withExtremes); });
+}
+
+void TValueSummary::Update(const double* values, int count, std::uint64_t stamp, bool withExtremes) {
+  Build(values, TArrayValues<double>{values}, count, stamp, withExtremes);
+}
+
+// A sequence needs no pyramid: it always has its extremes at hand.
+bool TValueSummary::HasExtremes() const {
+  return std::visit(
+      [](const auto& form) {
+        if constexpr (std::is_same_v<std::decay_t<decltype(form)>, TSequenceSummary>)
+          return true;
+        else
+          return form.HasExtremes();
+      },
+      FForms);
+}
+
+void TValueSummary::Clear() {
+  FValues = nullptr;
+  FCount = 0;
+  FStamp = 0;
+  FBuilt = false;
+  FAllFinite = true;
+  FAscending = true;
+  FForms = TSequenceSummary();
+}
+
+void TValueSummary::MinMax(int first, int last, double& lowest, double& highest) const {
+  Visit([&](const auto& form) { form.MinMax(first, last, lowest, highest); });
+}
+
+} // namespace chart
