@@ -11,7 +11,9 @@ class TChartCanvas3D;
 
 class TAxisOwner {
 public:
-  virtual TChartCanvas3D& OwnerCanvas() = 0;
+  // The chart's canvas for the chart's whole life; series draw on it once per point, so it is
+  // held here rather than asked for.
+  TChartCanvas3D& OwnerCanvas() const { return FCanvas; }
   virtual const TRect& OwnerPlotRect() const = 0;
   // The plotting rectangle's width (horizontal) or height as the chart last measured it.
   virtual int OwnerPlotSize(bool horizontal) const = 0;
@@ -21,7 +23,11 @@ public:
   virtual void OwnerChanged() = 0;
 
 protected:
+  explicit TAxisOwner(TChartCanvas3D& canvas) : FCanvas(canvas) {}
   ~TAxisOwner() = default;
+
+private:
+  TChartCanvas3D& FCanvas;
 };
 
 } // namespace chart

@@ -53,7 +53,7 @@ void TChartAxes::Add(TChartAxis& axis) {
 }
 
 TCustomAxisPanel::TCustomAxisPanel()
-    : FBottomAxis(std::make_unique<TChartAxis>(*this, true, false)),
+    : TSeriesOwner(Canvas()), FBottomAxis(std::make_unique<TChartAxis>(*this, true, false)),
       FTopAxis(std::make_unique<TChartAxis>(*this, true, true)),
       FLeftAxis(std::make_unique<TChartAxis>(*this, false, false)),
       FRightAxis(std::make_unique<TChartAxis>(*this, false, true)),

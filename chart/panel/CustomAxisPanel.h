@@ -67,7 +67,6 @@ public:
   TAxisSeriesMargins SeriesMarginsOf(const TChartAxis& axis) const;
 
   // What the axes and series ask of the chart.
-  TChartCanvas3D& OwnerCanvas() override { return Canvas(); }
   const TRect& OwnerPlotRect() const override;
   int OwnerPlotSize(bool horizontal) const override;
   bool OwnerLoading() const override { return IsLoading(); }

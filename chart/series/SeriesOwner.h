@@ -18,6 +18,7 @@ public:
   virtual void ShowWindowImage() = 0;
 
 protected:
+  using TAxisOwner::TAxisOwner;
   ~TSeriesOwner() = default;
 };
 
