@@ -1,6 +1,6 @@
 // The busy cursor while "ReadWF" or " SaveASCII File" works, and never under a message box.
 #include "tests/app/FormFixture.h"
-#include "tests/chart/ValueMemoryFake.h"
+#include "tests/chart/values/ValueMemoryFake.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>

@@ -3,7 +3,7 @@
 #include "chart/series/LineSeries.h"
 #include "tests/chart/FakeChartHost.h"
 
-#include "ValueMemoryFake.h"
+#include "tests/chart/values/ValueMemoryFake.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // operations, and the list's behaviour when a widening cannot get its memory.
 #include "chart/values/ChartValueList.h"
 
-#include "ValueMemoryFake.h"
+#include "tests/chart/values/ValueMemoryFake.h"
 
 #include <gtest/gtest.h>
 

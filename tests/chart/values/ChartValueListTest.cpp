@@ -1,6 +1,6 @@
 #include "chart/values/ChartValueList.h"
 
-#include "ValueMemoryFake.h"
+#include "tests/chart/values/ValueMemoryFake.h"
 
 #include <gtest/gtest.h>
 
