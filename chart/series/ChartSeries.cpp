@@ -1,6 +1,7 @@
 #include "chart/series/ChartSeries.h"
 
 #include <memory>
+#include <stdexcept>
 #include <utility>
 
 namespace chart {
@@ -66,6 +67,50 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
   return index;
 }
 
+// A run needs plain X and Y lists that nothing watches point by point, and X values that follow
+// the last one in the list's order (NaN never does).
+bool TChartSeries::TakesInOneRun(std::span<const double> x) const {
+  const TChartValueList& xValues = XValues();
+  if (FOnBeforeAdd || FOnAfterAdd || !FPointColors.empty() || !FPointLabels.empty() ||
+      FValueLists.Count() != 2)
+    return false;
+  if (xValues.Order() == loNone)
+    return true;
+  const bool ascending = xValues.Order() == loAscending;
+  const auto inOrder = [ascending](double a, double b) { return ascending ? b >= a : b <= a; };
+  double last = PointCount() > 0 ? xValues.Last() : x.front();
+  for (double value : x) {
+    if (!inOrder(last, value))
+      return false;
+    last = value;
+  }
+  return true;
+}
+
+void TChartSeries::AddPoints(std::span<const double> x, std::span<const double> y) {
+  if (x.size() != y.size())
+    throw std::invalid_argument("AddPoints: as many Y values as X values are needed");
+  if (x.empty())
+    return;
+  if (!TakesInOneRun(x)) {
+    for (std::size_t i = 0; i < x.size(); ++i)
+      AddPoint(x[i], y[i], {}, DefaultSeriesColor);
+    return;
+  }
+  const int first = PointCount();
+  XValues().AppendValues(x);
+  try {
+    YValues().AppendValues(y);
+  } catch (...) {
+    XValues().TruncateTo(first);
+    throw;
+  }
+  XValues().SetPendingValue(x.back());
+  YValues().SetPendingValue(y.back());
+  if (FUpdateCount == 0)
+    NotifyRunAdded(first, PointCount() - 1);
+}
+
 // Everything that can fail is allocated before the first list takes the point. The first colour
 // or label of its kind pads the storage for the points already present, so entry i always
 // belongs to point i.
@@ -106,6 +151,11 @@ int TChartSeries::AddPointWithExtras(std::string_view label, TColor color) {
 void TChartSeries::NotifyPointAdded(int index) {
   if (FOnAfterAdd)
     FOnAfterAdd(*this, index);
+  if (Active())
+    RequestRepaint();
+}
+
+void TChartSeries::NotifyRunAdded(int, int) {
   if (Active())
     RequestRepaint();
 }

@@ -10,6 +10,7 @@
 #include "chart/surface/ChartPen.h"
 
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,6 +97,10 @@ public:
   // Stores a point; returns its index, or -1 when OnBeforeAdd refused it. When an allocation
   // fails the error propagates and no list keeps the point.
   virtual int AddPoint(double x, double y, std::string_view label, TColor color);
+  // Adds the points (x[i], y[i]) without label or colour, as AddPoint would one after the other.
+  // Points that arrive in X order go into the lists a run at a time; when an allocation fails
+  // then, the lists keep none of them.
+  void AddPoints(std::span<const double> x, std::span<const double> y);
   virtual void ClearPoints();
   virtual int PointCount() const { return XValues().ValueCount(); }
   virtual TColor PointColor(int index) const;
@@ -132,6 +137,8 @@ public:
 protected:
   virtual void ClearStorage();
   virtual void NotifyPointAdded(int index);
+  // Points first..last came in one run, which no OnAfterAdd handler watches: one repaint.
+  virtual void NotifyRunAdded(int first, int last);
   // Follows a change of the effective colour; a kind that draws with its own pen recolours it.
   virtual void ApplySeriesColor(TColor color);
 
@@ -177,6 +184,7 @@ protected:
 private:
   friend void AssignSeriesColor(TChartSeries& series, TColor color);
 
+  bool TakesInOneRun(std::span<const double> x) const;
   void MakeRoomInAllLists();
   int InsertPendingValues();
   int AddPointWithExtras(std::string_view label, TColor color);

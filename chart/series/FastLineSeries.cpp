@@ -237,6 +237,14 @@ void TFastLineSeries::NotifyPointAdded(int index) {
     DrawAddedPoint(index);
 }
 
+void TFastLineSeries::NotifyRunAdded(int first, int last) {
+  if (FAutoRepaint)
+    TCustomLineSeries::NotifyRunAdded(first, last);
+  else
+    for (int index = first; index <= last; ++index)
+      DrawAddedPoint(index);
+}
+
 // Realtime drawing: the new piece goes straight onto the window with the axes of the last paint.
 void TFastLineSeries::DrawAddedPoint(int index) {
   if (!ParentChart() || !Active())

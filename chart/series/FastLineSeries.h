@@ -47,6 +47,7 @@ public:
 
 protected:
   void NotifyPointAdded(int index) override;
+  void NotifyRunAdded(int first, int last) override;
   // The line is drawn in the pen's colour, so the pen follows the series colour.
   void ApplySeriesColor(TColor color) override;
   // Draws the piece of line that ends at the new point without a repaint.

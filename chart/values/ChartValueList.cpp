@@ -45,6 +45,30 @@ void TChartValueList::StoreAt(int index, double value) {
   ValuesChanged();
 }
 
+void TChartValueList::AppendValues(std::span<const double> values) {
+  const int oldCount = FValueCount;
+  try {
+    while (!values.empty()) {
+      const std::size_t count = std::size_t(FValueCount);
+      MakeRoomFor(values.front(), true);
+      const std::size_t taken = FValueArray.AppendRun(count, values);
+      FValueCount += int(taken);
+      values = values.subspan(taken);
+    }
+  } catch (...) {
+    TruncateTo(oldCount);
+    throw;
+  }
+  ValuesChanged();
+}
+
+void TChartValueList::TruncateTo(int count) {
+  if (count < 0 || count > FValueCount)
+    throw std::out_of_range("Value list " + FName + ": no position " + std::to_string(count));
+  FValueCount = count;
+  ValuesChanged();
+}
+
 int TChartValueList::AddOrdered(double value) {
   FPendingValue = value;
   return InsertPending();

@@ -73,6 +73,13 @@ public:
     ++FValueCount;
     ValuesChanged();
   }
+  // Appends values that arrive in order, as InsertPending would one at a time, but checking and
+  // storing a run at a time: the same room and form result. Throws std::bad_alloc or
+  // std::length_error with the list as it was.
+  void AppendValues(std::span<const double> values);
+  // Forgets the values from index `count` on: takes back an append that a paired list could
+  // not follow.
+  void TruncateTo(int count);
   // Whether PendingValue goes after the last value.
   bool PendingGoesLast() const {
     if (FValueCount == 0 || FOrder == loNone)

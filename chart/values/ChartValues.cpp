@@ -166,7 +166,38 @@ void MoveEntries(void* data, std::size_t to, std::size_t from, std::size_t count
   std::memmove(entries + to, entries + from, count * sizeof(T));
 }
 
+template <class T>
+std::size_t StoreWhileExact(void* data, std::span<const double> values) {
+  T* entries = static_cast<T*>(data);
+  std::size_t taken = 0;
+  for (; taken < values.size() && HoldsExactly<T>(values[taken]); ++taken)
+    entries[taken] = T(values[taken]);
+  return taken;
+}
+
 } // namespace
+
+std::size_t TChartValues::AppendRun(std::size_t count, std::span<const double> values) {
+  const std::size_t room = FLength > count ? FLength - count : 0;
+  values = values.first(std::min(values.size(), room));
+  switch (FForm) {
+  case vfSequence: {
+    std::size_t taken = 0;
+    for (; taken < values.size() && ContinuesSequence(count + taken, values[taken]); ++taken)
+      if (count + taken < 2)
+        StartSequence(count + taken, values[taken]);
+    return taken;
+  }
+  case vfInt16:
+    return StoreWhileExact<std::int16_t>(static_cast<std::int16_t*>(FData) + count, values);
+  case vfInt32:
+    return StoreWhileExact<std::int32_t>(static_cast<std::int32_t*>(FData) + count, values);
+  case vfDouble:
+    break;
+  }
+  std::copy(values.begin(), values.end(), static_cast<double*>(FData) + count);
+  return values.size();
+}
 
 void TChartValues::Insert(std::size_t count, std::size_t index, double value) {
   switch (FForm) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace chart {
 
@@ -141,6 +142,9 @@ public:
     static_cast<double*>(FData)[count] = value;
   }
   void Insert(std::size_t count, std::size_t index, double value);
+  // Appends values as entries count, count + 1, ... for as long as each one Holds and the room
+  // lasts; returns how many it took. One loop per form, chosen once.
+  std::size_t AppendRun(std::size_t count, std::span<const double> values);
   // Removes entry `index` of `count`; a sequence first needs Reshape unless it is the last.
   void Delete(std::size_t count, std::size_t index);
 

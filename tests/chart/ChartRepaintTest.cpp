@@ -11,6 +11,7 @@
 
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace chart {
 namespace {
@@ -68,6 +69,24 @@ TEST(ChartRepaint, OnlyActiveSeriesAskForARepaintWhenPointsArrive) {
   c.Host.Invalidations = 0;
   series.AddPoint(1, 2, "", DefaultSeriesColor);
   EXPECT_EQ(c.Host.Invalidations, 1);
+}
+
+// A run of points asks for one repaint; drawn as they come, each of its points shows at once.
+TEST(ChartRepaint, ARunOfPointsRepaintsOnceOrShowsEachPiece) {
+  TCountingChart c;
+  TFastLineSeries& series = c.AddSettledSeries();
+  const std::vector<double> x = {1, 2, 3, 4}, y = {4, 3, 2, 1};
+  series.AddPoints(x, y);
+  EXPECT_EQ(c.Host.Invalidations, 1);
+  EXPECT_EQ(c.Host.Shows, 0);
+  c.Chart.PaintMessage();
+  c.Host.Invalidations = 0;
+  series.SetAutoRepaint(false);
+  const std::vector<double> more = {5, 6, 7};
+  series.AddPoints(more, more);
+  EXPECT_EQ(c.Host.Invalidations, 0);
+  EXPECT_EQ(c.Host.Shows, 3);
+  EXPECT_EQ(series.PointCount(), 7);
 }
 
 TEST(ChartRepaint, ASeriesRepaintsWhenEitherOfItsValueListsChanges) {

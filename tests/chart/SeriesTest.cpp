@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -83,6 +86,72 @@ TEST(SeriesAddPoint, EventsCanRefuseAndObserveEachPoint) {
   series.EndUpdate();
   EXPECT_EQ(added.size(), 2u);
   EXPECT_EQ(series.PointCount(), 3);
+}
+
+// A series filled with AddPoints holds what one filled point by point holds: in-order runs go in
+// whole, anything else (a point out of order, NaN, a stored label, a watching handler) point by
+// point.
+TEST(SeriesAddPoints, EndUpAsAddingEachPointWould) {
+  const double nan = std::nan("");
+  struct Case {
+    const char* Name;
+    std::vector<double> X, Y;
+  };
+  const std::vector<Case> cases = {
+      {"in order", {1, 2, 3, 4, 5}, {0, -1, 40000, 0.5, 3}},
+      {"equal X", {1, 1, 2, 2, 2}, {5, 4, 3, 2, 1}},
+      {"out of order", {3, 1, 2, 7, 0}, {1, 2, 3, 4, 5}},
+      {"NaN X", {1, nan, 2}, {1, 2, 3}},
+  };
+  for (const bool withLabel : {false, true})
+    for (const Case& c : cases) {
+      SCOPED_TRACE(std::string(c.Name) + (withLabel ? ", after a labelled point" : ""));
+      TLineSeries one, run;
+      for (TLineSeries* s : {&one, &run}) {
+        s->AddPoint(0.5, 9, withLabel ? "label" : "", DefaultSeriesColor);
+        AddPlain(*s, 0.75, 8);
+      }
+      for (std::size_t i = 0; i < c.X.size(); ++i)
+        AddPlain(one, c.X[i], c.Y[i]);
+      run.AddPoints(c.X, c.Y);
+      for (int list = 0; list < 2; ++list) {
+        const TChartValueList& a = one.ValueLists()[list];
+        const TChartValueList& b = run.ValueLists()[list];
+        ASSERT_EQ(a.ValueCount(), b.ValueCount());
+        EXPECT_EQ(a.Form(), b.Form());
+        EXPECT_EQ(a.Capacity(), b.Capacity());
+        for (int i = 0; i < a.ValueCount(); ++i)
+          EXPECT_EQ(std::bit_cast<std::uint64_t>(a[i]), std::bit_cast<std::uint64_t>(b[i])) << i;
+      }
+      EXPECT_EQ(run.PointLabels(), one.PointLabels());
+    }
+}
+
+TEST(SeriesAddPoints, HandlersStillSeeEveryPoint) {
+  TFastLineSeries series;
+  std::vector<int> added;
+  series.SetOnBeforeAdd([](TChartSeries& sender) { return sender.XValues().PendingValue() != 2; });
+  series.SetOnAfterAdd([&](TChartSeries&, int index) { added.push_back(index); });
+  series.AddPoints(std::vector<double>{1, 2, 3}, std::vector<double>{1, 1, 1});
+  EXPECT_EQ(Values(series.XValues()), (std::vector<double>{1, 3}));
+  EXPECT_EQ(added, (std::vector<int>{0, 1}));
+  EXPECT_THROW(series.AddPoints(std::vector<double>{4}, std::vector<double>{}), std::invalid_argument);
+}
+
+TEST(SeriesAddPoints, AFailedRunKeepsTheListsPaired) {
+  test::TFailingValueMemory memory;
+  TFastLineSeries series;
+  series.YValues().SetValueMemory(memory);
+  series.AddPoints(std::vector<double>{0, 1}, std::vector<double>{0, 0});
+  memory.FailCommits = true;
+  // The Y values break their sequence, which needs memory; the X values stay a sequence.
+  EXPECT_THROW(series.AddPoints(std::vector<double>{2, 3, 4}, std::vector<double>{0, 0, 1}), std::bad_alloc);
+  EXPECT_EQ(series.XValues().ValueCount(), 2);
+  EXPECT_EQ(series.YValues().ValueCount(), 2);
+  memory.FailCommits = false;
+  series.AddPoints(std::vector<double>{2, 3, 4}, std::vector<double>{0, 0, 1});
+  EXPECT_EQ(Values(series.XValues()), (std::vector<double>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(Values(series.YValues()), (std::vector<double>{0, 0, 0, 0, 1}));
 }
 
 TEST(SeriesClearPoints, EmptiesEverythingBeforeTellingAnyone) {

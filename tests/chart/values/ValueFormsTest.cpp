@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
 #include <vector>
@@ -111,6 +113,35 @@ void ExpectSame(const TChartValueList& list, const TPlainList& plain, const std:
   EXPECT_TRUE(SameBits(list.ListAbsTotal(), absTotal)) << step;
 }
 
+// A run of values that may follow the list's last value in its order: a stretch of a sequence
+// that continues the list, or source values put in order; at least one value.
+std::vector<double> OrderedRun(TValueSource& source, const TPlainList& plain) {
+  const std::size_t length = 1 + source.Below(2500);
+  std::vector<double> run;
+  const auto& v = plain.Values;
+  if (source.Below(2) && v.size() >= 2 && std::isfinite(v.back() - v[v.size() - 2])) {
+    TSequenceValues sequence{v[v.size() - 2], v.back() - v[v.size() - 2]};
+    for (std::size_t i = 0; i < length; ++i)
+      run.push_back(sequence[i + 2]);
+  } else {
+    for (std::size_t i = 0; i < length; ++i)
+      run.push_back(source.Next(plain));
+  }
+  if (plain.Order == loNone)
+    return run;
+  std::erase_if(run, [](double value) { return std::isnan(value); });
+  const bool ascending = plain.Order == loAscending;
+  if (ascending)
+    std::sort(run.begin(), run.end());
+  else
+    std::sort(run.begin(), run.end(), std::greater<>());
+  if (!v.empty())
+    std::erase_if(run, [&](double value) { return ascending ? value < v.back() : value > v.back(); });
+  if (run.empty())
+    run.push_back(v.empty() ? 0 : v.back());
+  return run;
+}
+
 void RunDifferential(TChartListOrder order, unsigned seed) {
   TValueSource source(seed);
   TChartValueList list("V");
@@ -161,6 +192,35 @@ TEST(ValueForms, EveryOperationMatchesAPlainListOfDoubles) {
       RunDifferential(order, seed);
       if (HasFailure())
         return;
+    }
+}
+
+// Runs must leave the very values, form and capacity that adding their values one by one does,
+// also when a run breaks a sequence, widens the form or crosses a capacity step half way.
+TEST(ValueForms, RunsAppendAsSingleValuesWould) {
+  for (unsigned seed = 1; seed <= 6; ++seed)
+    for (TChartListOrder order : {loNone, loAscending, loDescending}) {
+      SCOPED_TRACE("seed " + std::to_string(seed) + ", order " + std::to_string(order));
+      TValueSource source(seed);
+      TChartValueList list("V");
+      list.SetOrder(order);
+      TPlainList plain;
+      plain.Order = order;
+      for (int step = 0; step < 40; ++step) {
+        const std::vector<double> run = OrderedRun(source, plain);
+        const std::uint64_t stamp = list.ChangeStamp();
+        list.AppendValues(run);
+        for (double v : run)
+          plain.AddOrdered(v);
+        ASSERT_GT(list.ChangeStamp(), stamp);
+        ExpectSame(list, plain, "run " + std::to_string(step) + " from " + std::to_string(run.front()));
+        if (source.Below(4) == 0) {
+          list.DeleteValueAt(list.ValueCount() - 1);
+          plain.Values.pop_back();
+        }
+        if (HasFailure())
+          return;
+      }
     }
 }
 
@@ -276,6 +336,14 @@ TEST(ValueForms, AFailedWideningChangesNothing) {
   EXPECT_EQ(list.ValueCount(), count);
   EXPECT_EQ(list.Capacity(), capacity);
   EXPECT_EQ(list.ListTotal(), total);
+
+  // A run that needs the wider form half way keeps none of its values.
+  const std::vector<double> run = {1, 2, 0.5, 3};
+  EXPECT_THROW(list.AppendValues(run), std::bad_alloc);
+  EXPECT_EQ(list.ValueCount(), count);
+  EXPECT_EQ(list.Last(), double((count - 1) % 1000 - 500));
+  EXPECT_EQ(list.ListTotal(), total);
+  EXPECT_THROW(list.TruncateTo(count + 1), std::out_of_range);
 
   memory.FailCommits = false;
   list.AddOrdered(0.5);
