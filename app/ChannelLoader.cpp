@@ -33,11 +33,13 @@ void LoadRun(const std::byte* frame, std::int32_t from, std::int32_t to, TSample
   const std::size_t count = std::size_t(to - from);
   for (std::size_t i = 0; i < count; ++i, frame += 4) {
     const std::int32_t index = from + std::int32_t(i);
-    Store.LeftSamples[index] = Sample16(frame);
-    Store.RightSamples[index] = Sample16(frame + 2);
+    const std::int32_t leftSample = Sample16(frame);
+    const std::int32_t rightSample = Sample16(frame + 2);
+    Store.LeftSamples[index] = leftSample;
+    Store.RightSamples[index] = rightSample;
     x[i] = double(index) + 1.0;
-    left[i] = Store.LeftSamples[index];
-    right[i] = Store.RightSamples[index];
+    left[i] = leftSample;
+    right[i] = rightSample;
   }
   Series1.AddPoints(std::span(x).first(count), std::span(left).first(count));
   Series2.AddPoints(std::span(x).first(count), std::span(right).first(count));

@@ -27,8 +27,8 @@ public:
   void SetHost(TChartHost* host);
   TChartHost* Host() const { return FHost; }
 
-  // Marks the buffer dirty and asks the host for one paint. Loading a file calls it twice per
-  // point, so while a paint is pending it is a flag test; during a paint or a load it is ignored.
+  // Marks the buffer dirty and asks the host for one paint. Every added point may call it, so
+  // while a paint is pending it is a flag test; during a paint or a load it is ignored.
   void Invalidate();
   bool RepaintAllowed() const { return FRepaintAllowed; }
   // True while the layout is being applied: setters skip their checks, nothing repaints.

@@ -37,7 +37,7 @@ void TChartSeries::MakeRoomInAllLists() {
 }
 
 // Every list has room and a form for its value by now, so none of these insertions can fail
-// halfway. Points that arrive in X order, as a load's do, are appended to every list directly.
+// halfway. Points that arrive in X order, as most do, are appended to every list directly.
 int TChartSeries::InsertPendingValues() {
   if (XValues().PendingGoesLast()) {
     for (int i = 0; i < FValueLists.Count(); ++i)

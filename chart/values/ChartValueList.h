@@ -53,7 +53,7 @@ public:
   double PendingValue() const { return FPendingValue; }
   void SetPendingValue(double value) { FPendingValue = value; }
   // Stores PendingValue where Order puts it (after any equal values); returns its index. Values
-  // that arrive in order are appended after one comparison, inline: loading calls this per point.
+  // that arrive in order are appended after one comparison, inline: it runs once per point.
   int InsertPending() {
     if (!PendingGoesLast())
       return InsertPendingInside();
