@@ -2,7 +2,6 @@
 
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
-#include "chart/surface/ChartColors.h"
 
 #include <algorithm>
 #include <array>
@@ -18,11 +17,12 @@ std::int32_t Sample16(const std::byte* bytes) {
   return std::int16_t(std::uint16_t(low | (high << 8)));
 }
 
-// Frames taken between two hand-backs of the stream's consumed pages: 2 MiB of stream.
-constexpr std::int32_t FramesPerBlock = std::int32_t(1) << 19;
-
 // Frames handed to the series at a time: small enough to stay in the cache on the way.
 constexpr std::int32_t FramesPerRun = 2048;
+
+// Frames taken between two hand-backs of the stream's consumed pages: 2 MiB of stream.
+constexpr std::int32_t FramesPerBlock = std::int32_t(1) << 19;
+static_assert(FramesPerBlock % FramesPerRun == 0, "a block ends where a run ends");
 
 // Every frame is a point (index + 1, sample) of each series, added in order.
 void LoadRun(const std::byte* frame, std::int32_t from, std::int32_t to, TSampleStore& Store,
@@ -45,14 +45,6 @@ void LoadRun(const std::byte* frame, std::int32_t from, std::int32_t to, TSample
   Series2.AddPoints(std::span(x).first(count), std::span(right).first(count));
 }
 
-void LoadFrames(const std::byte* frame, std::int32_t from, std::int32_t to, TSampleStore& Store,
-                chart::TFastLineSeries& Series1, chart::TLineSeries& Series2) {
-  for (std::int32_t run = from; run < to; run += FramesPerRun) {
-    const std::int32_t end = std::min(to - run, FramesPerRun) + run;
-    LoadRun(frame + std::int64_t(run - from) * 4, run, end, Store, Series1, Series2);
-  }
-}
-
 } // namespace
 
 // The stream gives its pages back block by block as the frames leave it, so the stream and the
@@ -66,10 +58,11 @@ TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart:
 
   Series1.ClearPoints();
   Series2.ClearPoints();
-  for (std::int32_t from = 0; from < result.FramesLoaded; from += FramesPerBlock) {
-    const std::int32_t to = std::min(result.FramesLoaded - from, FramesPerBlock) + from;
-    LoadFrames(Data.Memory() + std::int64_t(from) * 4, from, to, Store, Series1, Series2);
-    Data.DiscardBefore(std::int64_t(to) * 4);
+  for (std::int32_t from = 0; from < result.FramesLoaded; from += FramesPerRun) {
+    const std::int32_t to = std::min(result.FramesLoaded - from, FramesPerRun) + from;
+    LoadRun(Data.Memory() + std::int64_t(from) * 4, from, to, Store, Series1, Series2);
+    if (to % FramesPerBlock == 0 || to == result.FramesLoaded)
+      Data.DiscardBefore(std::int64_t(to) * 4);
   }
   Data.SetPosition(std::int64_t(result.FramesLoaded) * 4);
   Store.SampleCount = result.FramesLoaded;

@@ -5,6 +5,8 @@
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
 
+#include <memory>
+
 namespace app {
 
 namespace {
@@ -91,6 +93,30 @@ void ApplyChart2Layout(chart::TChart& chart, chart::TLineSeries& series) {
   series.Pointer().SetInflateMargins(true);
   series.Brush().SetBackColor(chart::clDefault);
   chart.EndLoading();
+}
+
+namespace {
+
+template <class TSeries>
+TSeries& AddSeries(chart::TChart& chart) {
+  auto owned = std::make_unique<TSeries>();
+  TSeries& series = *owned;
+  chart.AddSeries(std::move(owned));
+  return series;
+}
+
+} // namespace
+
+chart::TFastLineSeries& SetUpChart1(chart::TChart& chart) {
+  chart::TFastLineSeries& series = AddSeries<chart::TFastLineSeries>(chart);
+  ApplyChart1Layout(chart, series);
+  return series;
+}
+
+chart::TLineSeries& SetUpChart2(chart::TChart& chart) {
+  chart::TLineSeries& series = AddSeries<chart::TLineSeries>(chart);
+  ApplyChart2Layout(chart, series);
+  return series;
 }
 
 } // namespace app

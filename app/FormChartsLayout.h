@@ -15,4 +15,9 @@ void ApplyChart1Layout(chart::TChart& chart, chart::TFastLineSeries& series);
 // The lower chart: the shared values only.
 void ApplyChart2Layout(chart::TChart& chart, chart::TLineSeries& series);
 
+// Gives a chart its series and the layout of the upper (lower) chart, as the window starts up;
+// returns the series, which the chart owns.
+chart::TFastLineSeries& SetUpChart1(chart::TChart& chart);
+chart::TLineSeries& SetUpChart2(chart::TChart& chart);
+
 } // namespace app

@@ -188,28 +188,20 @@ TBenchResult RunBenchmark(const TBenchOptions& options) {
 }
 
 std::string ResultJson(const TBenchResult& result) {
-  std::string json = "{\"status\": " + std::to_string(result.Status) + ", \"log\": [";
-  for (std::size_t i = 0; i < result.Log.size(); ++i)
-    json += (i ? ", " : "") + JsonString(result.Log[i]);
-  json += "], \"frames\": " + std::to_string(result.Frames) + ", \"plot_rect\": {";
-  for (std::size_t chart = 0; chart < result.PlotRects.size(); ++chart) {
-    const auto& r = result.PlotRects[chart];
-    json += std::string(chart ? ", " : "") + "\"chart" + std::to_string(chart + 1) + "\": [" +
-            std::to_string(r[0]) + ", " + std::to_string(r[1]) + ", " + std::to_string(r[2]) + ", " +
-            std::to_string(r[3]) + "]";
-  }
-  json += "}, \"device_scale\": " + std::to_string(result.DeviceScale);
+  const auto number = [](int value) { return std::to_string(value); };
+  std::string json =
+      "{\"status\": " + std::to_string(result.Status) + ", \"log\": " + JsonList(result.Log, JsonString);
+  json += ", \"frames\": " + std::to_string(result.Frames) +
+          ", \"plot_rect\": " + JsonPerChart(result.PlotRects, number);
+  json += ", \"device_scale\": " + std::to_string(result.DeviceScale);
   json += ", \"timings_ms\": {";
   bool first = true;
   for (const auto& [key, ms] : result.TimingsMs) {
     json += (first ? "" : ", ") + JsonString(key) + ": " + JsonNumber(ms);
     first = false;
   }
-  json += "}, \"value_forms\": {";
-  for (std::size_t chart = 0; chart < result.ValueForms.size(); ++chart)
-    json += std::string(chart ? ", " : "") + "\"chart" + std::to_string(chart + 1) + "\": [" +
-            JsonString(result.ValueForms[chart][0]) + ", " + JsonString(result.ValueForms[chart][1]) + "]";
-  return json + "}, \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
+  json += "}, \"value_forms\": " + JsonPerChart(result.ValueForms, JsonString);
+  return json + ", \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
 }
 
 } // namespace bench

@@ -1,9 +1,11 @@
 # A layer is one static library made of the sources directly in its folder, so adding a file
-# to a layer needs no edit here.
+# to a layer needs no edit here. The global property WAVEVIEW_LAYERS lists the layers with
+# sources, lowest first.
 function(waveview_layer name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
   if(sources)
     add_library(${name} STATIC ${sources})
+    set_property(GLOBAL APPEND PROPERTY WAVEVIEW_LAYERS ${name})
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARGN})
   else()

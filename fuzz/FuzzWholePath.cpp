@@ -84,19 +84,10 @@ void Exercise(chart::TChart& chart, const TMousePath& mouse) {
 struct TCharts {
   chart::TChart Chart1;
   chart::TChart Chart2;
-  chart::TFastLineSeries* Series1 = nullptr;
-  chart::TLineSeries* Series2 = nullptr;
+  chart::TFastLineSeries* Series1;
+  chart::TLineSeries* Series2;
 
-  TCharts() {
-    auto series1 = std::make_unique<chart::TFastLineSeries>();
-    Series1 = series1.get();
-    Chart1.AddSeries(std::move(series1));
-    app::ApplyChart1Layout(Chart1, *Series1);
-    auto series2 = std::make_unique<chart::TLineSeries>();
-    Series2 = series2.get();
-    Chart2.AddSeries(std::move(series2));
-    app::ApplyChart2Layout(Chart2, *Series2);
-  }
+  TCharts() : Series1(&app::SetUpChart1(Chart1)), Series2(&app::SetUpChart2(Chart2)) {}
 };
 
 } // namespace

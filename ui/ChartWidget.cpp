@@ -61,7 +61,7 @@ TChartWidget::TChartWidget(std::unique_ptr<chart::TChart> chart, QWidget* parent
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
   setFocusPolicy(Qt::NoFocus);
-  FWindowImage.SetSize(width(), height(), DeviceScale(devicePixelRatioF()));
+  FitWindowImage();
   FChart->SetHost(this);
 }
 
@@ -90,11 +90,14 @@ void TChartWidget::SetCursor(chart::TCursorKind cursor) { setCursor(ToCursorShap
 // Moving to a screen with another pixel ratio repaints the window, so the paint is where a new
 // scale shows up first: the image is rebuilt at it and the chart paints afresh.
 void TChartWidget::FollowDeviceScale() {
-  const int scale = DeviceScale(devicePixelRatioF());
-  if (scale == FWindowImage.Scale())
+  if (DeviceScale(devicePixelRatioF()) == FWindowImage.Scale())
     return;
-  FWindowImage.SetSize(width(), height(), scale);
+  FitWindowImage();
   FChart->Resized();
+}
+
+void TChartWidget::FitWindowImage() {
+  FWindowImage.SetSize(width(), height(), DeviceScale(devicePixelRatioF()));
 }
 
 void TChartWidget::paintEvent(QPaintEvent*) {
@@ -119,7 +122,7 @@ void TChartWidget::paintEvent(QPaintEvent*) {
 }
 
 void TChartWidget::resizeEvent(QResizeEvent*) {
-  FWindowImage.SetSize(width(), height(), DeviceScale(devicePixelRatioF()));
+  FitWindowImage();
   FChart->Resized();
 }
 

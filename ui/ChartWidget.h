@@ -63,6 +63,8 @@ private:
   std::chrono::nanoseconds FLastPaintDuration{0};
 
   void FollowDeviceScale();
+  // The window image at the widget's size and the screen's whole device scale.
+  void FitWindowImage();
 };
 
 } // namespace ui

@@ -1,5 +1,7 @@
 #include "ui/FileDrop.h"
 
+#include "ui/WhenExposed.h"
+
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMimeData>
@@ -44,8 +46,7 @@ bool TFileDropTarget::eventFilter(QObject* watched, QEvent* event) {
   drop->setDropAction(Qt::CopyAction);
   drop->accept();
   if (type == QEvent::Drop)
-    QMetaObject::invokeMethod(
-        this, [open = FOpen, name = *file] { open(name); }, Qt::QueuedConnection);
+    CallFromLoop(*this, [this, name = *file] { FOpen(name); });
   return true;
 }
 

@@ -8,11 +8,11 @@
 
 namespace ui {
 
-namespace {
-
-void CallFromLoop(QObject& context, std::function<void()> action) {
-  QMetaObject::invokeMethod(&context, std::move(action), Qt::QueuedConnection);
+void CallFromLoop(QObject& Context, std::function<void()> Action) {
+  QMetaObject::invokeMethod(&Context, std::move(Action), Qt::QueuedConnection);
 }
+
+namespace {
 
 // Waits for the first expose of a window; the window's own handling of that expose paints it
 // before the queued call runs.
@@ -24,7 +24,7 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed() && FAction) {
+    if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
       watched->removeEventFilter(this);
       CallFromLoop(*watched, std::exchange(FAction, nullptr));
       deleteLater();

@@ -4,6 +4,7 @@
 
 #include <functional>
 
+class QObject;
 class QWidget;
 
 namespace ui {
@@ -11,5 +12,9 @@ namespace ui {
 // Calls Action from the message loop after Window has first been exposed and painted; at once
 // (still from the loop) when it already is on screen. Window must have been shown.
 void CallWhenExposed(QWidget& Window, std::function<void()> Action);
+
+// Calls Action from the message loop, once the current event is handled; not at all when
+// Context is gone by then.
+void CallFromLoop(QObject& Context, std::function<void()> Action);
 
 } // namespace ui

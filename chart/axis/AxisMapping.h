@@ -74,12 +74,10 @@ private:
     RangeIsZero = WorkRange == 0 || !std::isfinite(WorkRange) || !std::isfinite(scale);
     PixelsPerUnit = RangeIsZero ? 0 : scale;
     FOrigin = RangeIsZero ? 0 : WorkMinimum;
-    FMinimumExt = FOrigin;
     // Whether the screen coordinate grows with the value: right for horizontal, up for vertical.
     const bool growsFromStart = FHorizontal != FInverted;
     FBase = RangeIsZero ? CenterPixel : growsFromStart ? StartPixel : EndPixel;
-    FScaleDouble = growsFromStart ? PixelsPerUnit : -PixelsPerUnit;
-    FScale = FScaleDouble;
+    FScale = growsFromStart ? PixelsPerUnit : -PixelsPerUnit;
     FPixelBase = FInverted ? EndPixel : StartPixel;
     FValueBase = FHorizontal ? WorkMinimum : WorkMaximum;
     FValueSign = FHorizontal != FInverted ? 1.0 : -1.0;
@@ -89,7 +87,7 @@ private:
   // rounds the same way unless it lies that close to a half; only then is the extended product
   // formed. This keeps the common case to plain double arithmetic.
   int Map(double value, bool roundExtended) const {
-    const double d = ClampOffset((value - FOrigin) * FScaleDouble);
+    const double d = ClampOffset((value - FOrigin) * FScale);
     const double rounded = (d + RoundingBias) - RoundingBias; // halves to even
     if (std::fabs(std::fabs(d - rounded) - 0.5) <= std::fabs(d) * NearHalf) [[unlikely]]
       return Place(ClampOffset(ExtendedRound(value, roundExtended)));
@@ -97,7 +95,7 @@ private:
   }
 
   double ExtendedRound(double value, bool roundExtended) const {
-    const long double d = (static_cast<long double>(value) - FMinimumExt) * FScale;
+    const long double d = (static_cast<long double>(value) - FOrigin) * static_cast<long double>(FScale);
     return roundExtended ? double(std::nearbyint(d)) : std::nearbyint(double(d));
   }
 
@@ -119,9 +117,7 @@ private:
   bool FHorizontal = true;
   bool FInverted = false;
   double FOrigin = 0;
-  long double FMinimumExt = 0;
-  long double FScale = 0;
-  double FScaleDouble = 0;
+  double FScale = 0;
   int FBase = 0;
   int FPixelBase = 0;
   double FValueBase = 0;

@@ -1,5 +1,6 @@
 #include "chart/panel/ChartPanel.h"
 
+#include "chart/series/ScopedValue.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
@@ -7,20 +8,6 @@
 namespace chart {
 
 namespace {
-
-// Restores the repaint permission however a paint ends, so an error in one paint cannot leave the
-// chart deaf to every later Invalidate.
-class TRepaintBlock {
-public:
-  explicit TRepaintBlock(bool& allowed) : FAllowed(allowed), FSaved(allowed) { FAllowed = false; }
-  ~TRepaintBlock() { FAllowed = FSaved; }
-  TRepaintBlock(const TRepaintBlock&) = delete;
-  TRepaintBlock& operator=(const TRepaintBlock&) = delete;
-
-private:
-  bool& FAllowed;
-  bool FSaved;
-};
 
 void Shrink(TRect& r, int by) {
   r.Left += by;
@@ -99,7 +86,9 @@ void TCustomChartPanel::SetSize(int width, int height) {
 }
 
 void TCustomChartPanel::DrawChart(const TRect& rect) {
-  TRepaintBlock block(FRepaintAllowed);
+  // Put back however the paint ends, so an error in one paint cannot leave the chart deaf to every
+  // later Invalidate.
+  const TScopedValue noRepaint(FRepaintAllowed, false);
   gdi::TGdiBitmap& window = FHost ? FHost->WindowImage() : FNoWindow;
   PanelBounds = FCanvas->BeginDraw(window, rect, FView3D);
   ComputePlotRect();

@@ -36,12 +36,6 @@ const TRect& TCustomAxisPanel::OwnerPlotRect() const { return PlotRect; }
 
 int TCustomAxisPanel::OwnerPlotSize(bool horizontal) const { return horizontal ? PlotWidth : PlotHeight; }
 
-void TCustomAxisPanel::OwnerChanged() {
-  // A chart going away with its series: nothing they do on the way asks for a repaint.
-  if (!FDestroying)
-    Invalidate();
-}
-
 void TCustomAxisPanel::ShowWindowImage() {
   if (TChartHost* host = Host())
     host->ShowWindowImage();
@@ -64,7 +58,9 @@ TCustomAxisPanel::TCustomAxisPanel()
     Axes.Add(*axis);
 }
 
-TCustomAxisPanel::~TCustomAxisPanel() { FDestroying = true; }
+// A chart going away with its series leaves its window first: nothing they do on the way asks
+// the window for a paint.
+TCustomAxisPanel::~TCustomAxisPanel() { SetHost(nullptr); }
 
 void TCustomAxisPanel::AppendSeries(std::unique_ptr<TChartSeries> series) {
   FSeries.push_back(std::move(series));
@@ -88,36 +84,29 @@ bool TCustomAxisPanel::AxisHasActiveSeries(const TChartAxis& axis) const {
                      [&](const auto& series) { return series->Active() && IsAxisOfSeries(axis, *series); });
 }
 
-double TCustomAxisPanel::SeriesExtreme(const TChartAxis& axis, bool minimum) const {
-  const bool horizontal = axis.Horizontal();
-  // Inactive series count only while no active one is attached to the axis.
-  const bool activeOnly = AxisHasActiveSeries(axis);
-  double result = 0;
-  bool found = false;
-  for (const auto& series : FSeries) {
-    if ((activeOnly && !series->Active()) || series->PointCount() == 0 || !IsAxisOfSeries(axis, *series))
-      continue;
-    const double candidate = horizontal ? (minimum ? series->SmallestX() : series->LargestX())
-                                        : (minimum ? series->SmallestY() : series->LargestY());
-    if (!found || (minimum ? candidate < result : candidate > result)) {
-      result = candidate;
-      found = true;
-    }
-  }
-  return result;
-}
-
 TAxisSeriesData TCustomAxisPanel::SeriesDataOf(const TChartAxis& axis) const {
   TAxisSeriesData data;
   data.HasActiveSeries = AxisHasActiveSeries(axis);
   data.ChartHasActiveSeries = ActiveSeriesCount() > 0;
-  data.Minimum = SeriesExtreme(axis, true);
-  data.Maximum = SeriesExtreme(axis, false);
-  // Y-mandatory series take their X values from the horizontal axis.
-  if (axis.Horizontal())
-    for (const auto& series : FSeries)
-      if (series->Active() && IsAxisOfSeries(axis, *series))
-        data.FewestXPoints = std::min<std::int64_t>(data.FewestXPoints, series->PointCount());
+  const bool horizontal = axis.Horizontal();
+  bool found = false;
+  for (const auto& series : FSeries) {
+    if (!IsAxisOfSeries(axis, *series))
+      continue;
+    // Y-mandatory series take their X values from the horizontal axis.
+    if (horizontal && series->Active())
+      data.FewestXPoints = std::min<std::int64_t>(data.FewestXPoints, series->PointCount());
+    // Inactive series count only while no active one is attached to the axis.
+    if ((data.HasActiveSeries && !series->Active()) || series->PointCount() == 0)
+      continue;
+    const double lowest = horizontal ? series->SmallestX() : series->SmallestY();
+    const double highest = horizontal ? series->LargestX() : series->LargestY();
+    if (!found || lowest < data.Minimum)
+      data.Minimum = lowest;
+    if (!found || highest > data.Maximum)
+      data.Maximum = highest;
+    found = true;
+  }
   return data;
 }
 

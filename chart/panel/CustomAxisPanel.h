@@ -70,8 +70,7 @@ public:
   const TRect& OwnerPlotRect() const override;
   int OwnerPlotSize(bool horizontal) const override;
   bool OwnerLoading() const override { return IsLoading(); }
-  // Repaints, unless the chart is going away with its series.
-  void OwnerChanged() override;
+  void OwnerChanged() override { Invalidate(); }
   void ShowWindowImage() override;
 
 protected:
@@ -90,7 +89,6 @@ protected:
 
 private:
   bool AxisHasActiveSeries(const TChartAxis& axis) const;
-  double SeriesExtreme(const TChartAxis& axis, bool minimum) const;
   void ReserveAxesSpace();
   void DrawOneSeries(TChartSeries& series);
 
@@ -102,7 +100,6 @@ private:
   std::unique_ptr<TChartAxis> FDepthTopAxis;
   // After the axes, so the series die first: they may refer to their axes until then.
   std::vector<std::unique_ptr<TChartSeries>> FSeries;
-  bool FDestroying = false;
   bool FAxisVisible = true;
   bool FAxisBehind = true;
   bool FClipPoints = true;

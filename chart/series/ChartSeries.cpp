@@ -68,23 +68,10 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
 }
 
 // A run needs plain X and Y lists that nothing watches point by point, and X values that follow
-// the last one in the list's order (NaN never does).
+// the last one in the list's order.
 bool TChartSeries::TakesInOneRun(std::span<const double> x) const {
-  const TChartValueList& xValues = XValues();
-  if (FOnBeforeAdd || FOnAfterAdd || !FPointColors.empty() || !FPointLabels.empty() ||
-      FValueLists.Count() != 2)
-    return false;
-  if (xValues.Order() == loNone)
-    return true;
-  const bool ascending = xValues.Order() == loAscending;
-  const auto inOrder = [ascending](double a, double b) { return ascending ? b >= a : b <= a; };
-  double last = PointCount() > 0 ? xValues.Last() : x.front();
-  for (double value : x) {
-    if (!inOrder(last, value))
-      return false;
-    last = value;
-  }
-  return true;
+  return !FOnBeforeAdd && !FOnAfterAdd && FPointColors.empty() && FPointLabels.empty() &&
+         FValueLists.Count() == 2 && XValues().AppendKeepsOrder(x);
 }
 
 void TChartSeries::AddPoints(std::span<const double> x, std::span<const double> y) {

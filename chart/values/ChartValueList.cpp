@@ -62,9 +62,25 @@ void TChartValueList::AppendValues(std::span<const double> values) {
   ValuesChanged();
 }
 
+bool TChartValueList::AppendKeepsOrder(std::span<const double> values) const {
+  if (values.empty())
+    return true;
+  double previous = FValueCount > 0 ? Last() : values.front();
+  for (double value : values) {
+    if (!MayFollow(previous, value))
+      return false;
+    previous = value;
+  }
+  return true;
+}
+
+void TChartValueList::CheckPosition(int index) const {
+  if (index < 0 || index > FValueCount)
+    throw std::out_of_range("Value list " + FName + ": no position " + std::to_string(index));
+}
+
 void TChartValueList::TruncateTo(int count) {
-  if (count < 0 || count > FValueCount)
-    throw std::out_of_range("Value list " + FName + ": no position " + std::to_string(count));
+  CheckPosition(count);
   FValueCount = count;
   ValuesChanged();
 }
@@ -75,8 +91,7 @@ int TChartValueList::AddOrdered(double value) {
 }
 
 void TChartValueList::InsertValueAt(int index, double value) {
-  if (index < 0 || index > FValueCount)
-    throw std::out_of_range("Value list " + FName + ": no position " + std::to_string(index));
+  CheckPosition(index);
   if (index == FValueCount)
     StoreLast(value);
   else

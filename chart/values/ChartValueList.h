@@ -68,11 +68,7 @@ public:
       Reshape(value, append);
   }
   // Appends PendingValue, for which MakeRoomFor(PendingValue(), true) made room.
-  void AppendPending() {
-    FValueArray.Append(std::size_t(FValueCount), FPendingValue);
-    ++FValueCount;
-    ValuesChanged();
-  }
+  void AppendPending() { AppendHeld(FPendingValue); }
   // Appends values that arrive in order, as InsertPending would one at a time, but checking and
   // storing a run at a time: the same room and form result. Throws std::bad_alloc or
   // std::length_error with the list as it was.
@@ -81,11 +77,10 @@ public:
   // not follow.
   void TruncateTo(int count);
   // Whether PendingValue goes after the last value.
-  bool PendingGoesLast() const {
-    if (FValueCount == 0 || FOrder == loNone)
-      return true;
-    return FOrder == loAscending ? FPendingValue >= Last() : FPendingValue <= Last();
-  }
+  bool PendingGoesLast() const { return FValueCount == 0 || MayFollow(Last(), FPendingValue); }
+  // Whether `values`, appended one after the other, keep the list in its order (NaN never does
+  // in an ordered list).
+  bool AppendKeepsOrder(std::span<const double> values) const;
 
   virtual int AddOrdered(double value);
   virtual void RemoveAllValues();
@@ -108,11 +103,23 @@ public:
 private:
   void StoreLast(double value) {
     MakeRoomFor(value, true);
+    AppendHeld(value);
+  }
+  // Appends a value for which MakeRoomFor made room.
+  void AppendHeld(double value) {
     FValueArray.Append(std::size_t(FValueCount), value);
     ++FValueCount;
     ValuesChanged();
   }
+  // Whether `value` may stand right after `previous` in the list's order.
+  bool MayFollow(double previous, double value) const {
+    if (FOrder == loNone)
+      return true;
+    return FOrder == loAscending ? value >= previous : value <= previous;
+  }
   int InsertPendingInside();
+  // Throws std::out_of_range unless 0 <= index <= ValueCount.
+  void CheckPosition(int index) const;
   void Reshape(double value, bool append);
   void StoreAt(int index, double value);
   // Stores a different value and reports the change; an equal value changes nothing.

@@ -161,14 +161,7 @@ void TChartValues::Convert(TValueForm form, std::size_t count) {
 namespace {
 
 template <class T>
-void MoveEntries(void* data, std::size_t to, std::size_t from, std::size_t count) {
-  T* entries = static_cast<T*>(data);
-  std::memmove(entries + to, entries + from, count * sizeof(T));
-}
-
-template <class T>
-std::size_t StoreWhileExact(void* data, std::span<const double> values) {
-  T* entries = static_cast<T*>(data);
+std::size_t StoreWhileExact(T* entries, std::span<const double> values) {
   std::size_t taken = 0;
   for (; taken < values.size() && HoldsExactly<T>(values[taken]); ++taken)
     entries[taken] = T(values[taken]);
@@ -199,38 +192,21 @@ std::size_t TChartValues::AppendRun(std::size_t count, std::span<const double> v
   return values.size();
 }
 
+// A sequence has no entries to move: its element size is 0.
+void TChartValues::MoveEntries(std::size_t to, std::size_t from, std::size_t count) {
+  const std::size_t size = ElementSize(FForm);
+  if (size != 0)
+    std::memmove(static_cast<char*>(FData) + to * size, static_cast<char*>(FData) + from * size,
+                 count * size);
+}
+
 void TChartValues::Insert(std::size_t count, std::size_t index, double value) {
-  switch (FForm) {
-  case vfSequence:
-    break;
-  case vfInt16:
-    MoveEntries<std::int16_t>(FData, index + 1, index, count - index);
-    break;
-  case vfInt32:
-    MoveEntries<std::int32_t>(FData, index + 1, index, count - index);
-    break;
-  case vfDouble:
-    MoveEntries<double>(FData, index + 1, index, count - index);
-    break;
-  }
+  MoveEntries(index + 1, index, count - index);
   Append(index, value);
 }
 
 void TChartValues::Delete(std::size_t count, std::size_t index) {
-  const std::size_t after = count - index - 1;
-  switch (FForm) {
-  case vfSequence:
-    break;
-  case vfInt16:
-    MoveEntries<std::int16_t>(FData, index, index + 1, after);
-    break;
-  case vfInt32:
-    MoveEntries<std::int32_t>(FData, index, index + 1, after);
-    break;
-  case vfDouble:
-    MoveEntries<double>(FData, index, index + 1, after);
-    break;
-  }
+  MoveEntries(index, index + 1, count - index - 1);
 }
 
 void TChartValues::Empty() {

@@ -175,6 +175,8 @@ private:
       FSequence.Step = value - FSequence.First;
   }
   void EnsureBytes(std::size_t bytes);
+  // Moves `count` entries from index `from` to index `to`, overlapping or not.
+  void MoveEntries(std::size_t to, std::size_t from, std::size_t count);
   void Convert(TValueForm form, std::size_t count);
 
   TValueMemory* FMemory = &SystemValueMemory();

@@ -123,8 +123,7 @@ void TZoomScrollChart::AnimateZoom(const std::vector<std::pair<TChartAxis*, TAxi
 void TZoomScrollChart::RepaintNow() {
   Invalidate();
   PaintMessage();
-  if (Host())
-    Host()->ShowWindowImage();
+  ShowWindowImage();
 }
 
 void TZoomScrollChart::ResetZoom() {

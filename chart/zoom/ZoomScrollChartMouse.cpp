@@ -159,8 +159,7 @@ void TZoomScrollChart::ToggleZoomRectangleOnWindow() {
   if (Host())
     Canvas().SetWindowCanvas(Host()->WindowImage());
   DrawZoomRectangle();
-  if (Host())
-    Host()->ShowWindowImage();
+  ShowWindowImage();
 }
 
 void TZoomScrollChart::MouseMove(TShiftState shift, int x, int y) {
@@ -193,8 +192,7 @@ void TZoomScrollChart::MoveZoomEnd(int x, int y) {
   FZoom.EndX = x;
   FZoom.EndY = y;
   DrawZoomRectangle();
-  if (Host())
-    Host()->ShowWindowImage();
+  ShowWindowImage();
 }
 
 void TZoomScrollChart::ScrollTo(int x, int y) {

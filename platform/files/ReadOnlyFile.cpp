@@ -6,27 +6,14 @@
 #include <unistd.h>
 
 #include "platform/files/FileError.h"
+#include "platform/files/RegularFile.h"
 
 namespace files {
 
-TReadOnlyFile::TReadOnlyFile(const std::string& FileName) : FFileName(FileName) {
-  // Without O_NONBLOCK a named pipe would hold the open until some writer came; on a regular
-  // file the flag changes nothing.
-  do
-    FHandle = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  while (FHandle < 0 && errno == EINTR);
-  if (FHandle < 0)
-    throw EFileError("Cannot open file", FileName, errno);
-  // A directory, pipe or device opens fine read-only but is no file to read (and has no size
-  // to read up to); say so now rather than at the first read.
-  struct stat info {};
-  if (::fstat(FHandle, &info) == 0 && !S_ISREG(info.st_mode)) {
-    ::close(FHandle);
-    if (S_ISDIR(info.st_mode))
-      throw EFileError("Cannot open file", FileName, EISDIR);
-    throw EFileError("Cannot open file \"" + FileName + "\": not a regular file");
-  }
-}
+// A directory, pipe or device opens fine read-only but is no file to read (and has no size to
+// read up to); it is refused now rather than at the first read.
+TReadOnlyFile::TReadOnlyFile(const std::string& FileName)
+    : FFileName(FileName), FHandle(OpenRegularFile(FileName, O_RDONLY, "Cannot open file")) {}
 
 TReadOnlyFile::~TReadOnlyFile() { ::close(FHandle); }
 

@@ -1,6 +1,7 @@
 #include "platform/files/TextFile.h"
 
 #include "platform/files/FileError.h"
+#include "platform/files/RegularFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,36 +14,22 @@ namespace files {
 
 namespace {
 
+constexpr const char* CannotCreate = "Cannot create file";
+
 // A pipe, socket, device or folder under the name is no file to put text in: a pipe without a
 // reader would hold the open for good, one with a reader or a device would take the text away.
-[[noreturn]] void RefuseNonRegular(const std::string& FileName, mode_t Mode) {
-  if (S_ISDIR(Mode))
-    throw EFileError("Cannot create file", FileName, EISDIR);
-  throw EFileError("Cannot create file \"" + FileName + "\": not a regular file");
-}
-
-// Opens without truncating and without waiting (on a regular file O_NONBLOCK changes nothing),
-// so nothing is lost or blocked before the file type is known; the name is looked at first so
-// that no device is opened at all.
+// The name is looked at first so that no device is opened at all, and the open neither truncates
+// nor waits, so nothing is lost or blocked before the type is known (the name may change hands
+// between the look and the open).
 int OpenRegularForWriting(const std::string& FileName) {
   struct stat info {};
   if (::stat(FileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-    RefuseNonRegular(FileName, info.st_mode);
-  int handle = -1;
-  do
-    handle = ::open(FileName.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-  while (handle < 0 && errno == EINTR);
-  if (handle < 0)
-    throw EFileError("Cannot create file", FileName, errno);
-  // The name may have changed hands between the look and the open.
-  if (::fstat(handle, &info) != 0 || !S_ISREG(info.st_mode)) {
-    ::close(handle);
-    RefuseNonRegular(FileName, info.st_mode);
-  }
+    RefuseNonRegular(FileName, info.st_mode, CannotCreate);
+  const int handle = OpenRegularFile(FileName, O_WRONLY | O_CREAT, CannotCreate, 0666);
   if (::ftruncate(handle, 0) != 0) {
     const int reason = errno;
     ::close(handle);
-    throw EFileError("Cannot create file", FileName, reason);
+    throw EFileError(CannotCreate, FileName, reason);
   }
   return handle;
 }

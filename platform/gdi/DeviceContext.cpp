@@ -35,10 +35,9 @@ void TGdiDC::IntersectClipRect(const TRect& rect) {
 }
 
 TRect TGdiDC::ToDevice(const TRect& rect) const {
-  const std::int64_t s = Scale();
-  // Far beyond any bitmap, so clamping keeps every visible pixel where it was.
-  const auto map = [s](int v) { return int(std::clamp<std::int64_t>(v * s, -(1 << 30), 1 << 30)); };
-  return {map(rect.Left), map(rect.Top), map(rect.Right), map(rect.Bottom)};
+  const int s = Scale();
+  return {ScaledClamped(rect.Left, s), ScaledClamped(rect.Top, s), ScaledClamped(rect.Right, s),
+          ScaledClamped(rect.Bottom, s)};
 }
 
 TRect TGdiDC::ClipBox() const {

@@ -17,9 +17,9 @@ text::TFontRequest RequestOf(const TFont& font, int scale) {
   text::TFontRequest r;
   r.Family = font.FaceName;
   if (font.Height < 0)
-    r.EmPixels = int(std::min<long long>(-1LL * font.Height * scale, 1 << 30));
+    r.EmPixels = ScaledClamped(font.Height, -scale); // a negative height is the em size
   else
-    r.CellPixels = int(std::min<long long>(1LL * (font.Height > 0 ? font.Height : 16) * scale, 1 << 30));
+    r.CellPixels = ScaledClamped(font.Height > 0 ? font.Height : 16, scale);
   r.Bold = font.Bold;
   r.Italic = font.Italic;
   // Only the rotation itself matters; whole turns would otherwise make new cache entries.

@@ -2,8 +2,15 @@
 #pragma once
 
 #include <algorithm>
+#include <cstdint>
 
 namespace gdi {
+
+// A logical length or coordinate times the device scale, kept within +-2^30: far beyond any
+// bitmap, so every visible pixel stays where it was and later sums cannot overflow.
+inline int ScaledClamped(int value, int scale) {
+  return int(std::clamp<std::int64_t>(std::int64_t(value) * scale, -(1 << 30), 1 << 30));
+}
 
 struct TPoint {
   int X = 0;

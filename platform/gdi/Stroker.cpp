@@ -197,11 +197,10 @@ double StrokeCentre(const TPen& pen, int scale) { return scale > 1 && pen.Width 
 
 std::vector<TContour> StrokePath(std::span<const TPoint> points, bool closed, const TPen& logicalPen,
                                  int scale) {
-  const auto grow = [scale](int v) { return int(std::min<long long>(1LL * v * scale, 1 << 30)); };
   TPen pen = logicalPen;
-  pen.Width = grow(pen.Width);
+  pen.Width = ScaledClamped(pen.Width, scale);
   for (int& dash : pen.Dashes)
-    dash = grow(dash);
+    dash = ScaledClamped(dash, scale);
   const TPath path = MakePath(points, closed, scale, StrokeCentre(logicalPen, scale));
   TOutlineBuilder out(pen);
   if (path.Points.size() < 2)

@@ -46,17 +46,10 @@ int BandOfRow(int fromBottom, int extent) {
 class TWindowChart {
 public:
   explicit TWindowChart(int chartNumber) : Host(WindowChartWidth, chartNumber == 1 ? 296 : 237) {
-    if (chartNumber == 1) {
-      auto series = std::make_unique<chart::TFastLineSeries>();
-      Series = series.get();
-      Chart.AddSeries(std::move(series));
-      ApplyChart1Layout(Chart, *static_cast<chart::TFastLineSeries*>(Series));
-    } else {
-      auto series = std::make_unique<chart::TLineSeries>();
-      Series = series.get();
-      Chart.AddSeries(std::move(series));
-      ApplyChart2Layout(Chart, *static_cast<chart::TLineSeries*>(Series));
-    }
+    if (chartNumber == 1)
+      Series = &SetUpChart1(Chart);
+    else
+      Series = &SetUpChart2(Chart);
     Chart.OnBeforeDrawSeries = [this](chart::TCustomChart& c) { Plot = c.PlotRect; };
     Chart.SetHost(&Host);
   }
