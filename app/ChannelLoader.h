@@ -1,5 +1,6 @@
-// Splits a loaded data chunk into interleaved 16-bit stereo frames, stores both channels and
-// hands every frame to the two chart series.
+// Hands a loaded data chunk, cut into interleaved 16-bit stereo frames, to the sample store and
+// to the two chart series, without copying it: the chunk's bytes become the store, and each
+// series views one channel of them.
 #pragma once
 
 #include "app/SampleStore.h"
@@ -14,16 +15,11 @@ class TLineSeries;
 
 namespace app {
 
-struct TLoadResult {
-  std::int64_t FramesInData = 0;
-  std::int32_t FramesLoaded = 0;
-};
-
-// Frames beyond the store's capacity are left out; trailing 1 to 3 bytes are ignored. The
-// stream is consumed: the bytes of the loaded frames read as zero afterwards.
-// SampleCount is written only once every frame is in: an error raised by a series keeps the
-// previous count.
-TLoadResult LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
-                         chart::TLineSeries& Series2);
+// Returns the frames loaded; trailing 1 to 3 bytes are ignored and the stream's size is fixed
+// from now on. What the charts need of the frames is built before anything is handed over: when
+// memory runs out (std::bad_alloc), or the stream holds more than MaxFrames frames
+// (std::length_error), the store and both series keep the file they had.
+std::int32_t LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
+                          chart::TLineSeries& Series2);
 
 } // namespace app

@@ -1,6 +1,8 @@
 #include "app/Form1.h"
 
 #include "app/AsciiExport.h"
+#include "app/ChannelLoader.h"
+#include "app/ReadMessages.h"
 #include "app/StringTable.h"
 #include "app/reader/ReadWaveFile.h"
 #include "ui/BusyCursor.h"
@@ -125,10 +127,10 @@ void TForm1::AlignControls() {
                       std::max(0, innerHeight - Chart1Height));
 }
 
-void TForm1::ReadWave(const std::string& FileName, reader::TWaveInfo& Info) {
+void TForm1::ReadWave(const std::string& FileName, reader::TWaveInfo& Info, reader::TReadDetails& Details) {
   TMemoLog log(*Memo1);
   const auto start = std::chrono::steady_clock::now();
-  reader::ReadWaveFile(FileName, Info, log);
+  reader::ReadWaveFile(FileName, Info, log, Details, *FLoadMemory);
   FLastRead = {Info.Status, std::chrono::steady_clock::now() - start};
 }
 
@@ -140,25 +142,30 @@ void TForm1::OpenWaveFile(const std::string& FileName) {
 }
 
 void TForm1::LoadChosenFile(bool Confirmed) {
-  const TLoadResult loaded = ReadAndLoad(Confirmed);
-  if (loaded.FramesInData > loaded.FramesLoaded)
-    ui::ShowMessageBox("The file holds " + std::to_string(loaded.FramesInData) + " frames; only the first " +
-                           std::to_string(loaded.FramesLoaded) + " were loaded.",
-                       ui::TMessageKind::mkInformation);
+  const std::string message = ReadAndLoad(Confirmed);
+  if (!message.empty())
+    ui::ShowMessageBox(message, ui::TMessageKind::mkError);
 }
 
-TLoadResult TForm1::ReadAndLoad(bool Confirmed) {
+std::string TForm1::ReadAndLoad(bool Confirmed) {
   const ui::TBusyCursor busy;
   reader::TWaveInfo info;
+  reader::TReadDetails details;
   if (Confirmed)
-    ReadWave(OpenDialog1.FileName, info);
+    ReadWave(OpenDialog1.FileName, info, details);
   FStore.WaveFileName = OpenDialog1.FileName;
-  // Without a stream (cancelled, or the reader failed before the data chunk) the store and the
-  // charts keep the previous file; the log already tells what happened.
+  // Without the frames (cancelled, out of memory, or the reader failed before the data chunk)
+  // the store and the charts keep the previous file; the log already tells what the reader did.
+  if (details.OutOfMemory)
+    return NotEnoughMemoryMessage(details.DataBytes, OpenDialog1.FileName);
   if (!info.Data)
     return {};
-  // The stream goes with info, before any message about the load is shown.
-  return LoadChannels(*info.Data, FStore, *Series1, *Series2);
+  try {
+    LoadChannels(*info.Data, FStore, *Series1, *Series2);
+  } catch (const std::bad_alloc&) {
+    return NotEnoughMemoryMessage(info.Data->Size(), OpenDialog1.FileName);
+  }
+  return {};
 }
 
 void TForm1::SpeedButton1Click() {

@@ -2,9 +2,9 @@
 // and the handlers of the "ReadWF" and " SaveASCII File" buttons.
 #pragma once
 
-#include "app/ChannelLoader.h"
 #include "app/OpenDialog.h"
 #include "app/SampleStore.h"
+#include "platform/memory/PageMemory.h"
 
 #include <QWidget>
 
@@ -13,8 +13,9 @@
 #include <string>
 
 namespace reader {
+struct TReadDetails;
 struct TWaveInfo;
-}
+} // namespace reader
 class QFrame;
 class QPlainTextEdit;
 class QPushButton;
@@ -62,6 +63,8 @@ public:
 
   TSampleStore& Store() const { return FStore; }
   const TReadReport& LastRead() const { return FLastRead; }
+  // Where the next loads take the memory for the sound data from.
+  void SetLoadMemory(pages::TPageMemory& Memory) { FLoadMemory = &Memory; }
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -71,13 +74,15 @@ private:
   // The two charts with their series and property values.
   void CreateCharts();
   void AlignControls();
-  void ReadWave(const std::string& FileName, reader::TWaveInfo& Info);
+  void ReadWave(const std::string& FileName, reader::TWaveInfo& Info, reader::TReadDetails& Details);
   // The rest of "ReadWF" once the dialog has been answered.
   void LoadChosenFile(bool Confirmed);
-  TLoadResult ReadAndLoad(bool Confirmed);
+  // Returns what the user must be told about the load, if anything.
+  std::string ReadAndLoad(bool Confirmed);
 
   TSampleStore& FStore;
   TReadReport FLastRead;
+  pages::TPageMemory* FLoadMemory = &pages::SystemPageMemory();
 };
 
 // The one main window of the program.

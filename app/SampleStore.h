@@ -1,33 +1,49 @@
-// The program-wide sample store: both channels of the last load, its frame count and the path
-// last taken from the open dialog. The arrays are reserved once for the whole run.
+// The program-wide sample store: the frames of the last load, kept once, as the data chunk read
+// from the file holds them (two interleaved 16-bit samples a frame), both channels as views of
+// them, the frame count and the path last taken from the open dialog.
 #pragma once
 
+#include "platform/files/MemoryStream.h"
+
+#include <bit>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace app {
 
-inline constexpr std::int32_t MaxFrames = 100000000;
+// The largest data chunk the reader takes is 0x7FFFFFFF bytes: this many whole frames.
+inline constexpr std::int32_t MaxFrames = 0x7FFFFFFF / 4;
+
+static_assert(std::endian::native == std::endian::little, "the frames are read as the file stores them");
+
+// One channel of the frames: sample i of the channel is entry 2 * i.
+class TChannelSamples {
+public:
+  TChannelSamples() = default;
+  explicit TChannelSamples(const std::int16_t* first) : FFirst(first) {}
+  std::int32_t operator[](std::size_t frame) const { return FFirst[2 * frame]; }
+  const std::int16_t* First() const { return FFirst; }
+
+private:
+  const std::int16_t* FFirst = nullptr;
+};
 
 class TSampleStore {
 public:
-  // Reserves address space only: pages come from the system as zeros when first written, so
-  // start-up costs neither time nor resident memory. Throws std::bad_alloc when it cannot.
-  explicit TSampleStore(std::int32_t capacity = MaxFrames);
-  ~TSampleStore();
-  TSampleStore(const TSampleStore&) = delete;
-  TSampleStore& operator=(const TSampleStore&) = delete;
-
-  std::int32_t Capacity() const { return FCapacity; }
-
-  std::int32_t* LeftSamples = nullptr;
-  std::int32_t* RightSamples = nullptr;
-  // Frames of the last load; entries at this index and beyond are not part of the data.
+  // Frame i (counted from 0) of the channels, for i below SampleCount.
+  TChannelSamples LeftSamples;
+  TChannelSamples RightSamples;
+  // Frames of the last load.
   std::int32_t SampleCount = 0;
   std::string WaveFileName;
 
+  // Takes the first `count` frames of `frames` as the store's. Cannot fail.
+  void Assign(std::shared_ptr<const files::TMemoryBlock> frames, std::int32_t count) noexcept;
+  const std::shared_ptr<const files::TMemoryBlock>& Frames() const { return FFrames; }
+
 private:
-  std::int32_t FCapacity;
+  std::shared_ptr<const files::TMemoryBlock> FFrames;
 };
 
 } // namespace app

@@ -83,6 +83,8 @@ public:
       Zoom(*FOptions.Zoom);
     if (!FOptions.Png.empty())
       FForm.grab().save(QString::fromStdString(FOptions.Png));
+    // After everything a user may do short of changing the points: a view must still be one.
+    FResult.ValueForms = {FormsOf(*FForm.Series1), FormsOf(*FForm.Series2)};
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     FResult.PeakRssMb = double(usage.ru_maxrss) / 1024.0;
@@ -109,12 +111,15 @@ private:
     FResult.TimingsMs["read"] = Median(reads);
     FResult.Status = FForm.LastRead().Status;
     FResult.Frames = FForm.Store().SampleCount;
-    FResult.ValueForms = {FormsOf(*FForm.Series1), FormsOf(*FForm.Series2)};
+  }
+
+  static std::string FormOf(const chart::TChartValueList& list) {
+    static const char* const names[] = {"sequence", "int16", "int32", "double"};
+    return std::string(names[list.Form()]) + (list.ValueArray().IsView() ? " view" : "");
   }
 
   static std::array<std::string, 2> FormsOf(const chart::TChartSeries& series) {
-    static const char* const names[] = {"sequence", "int16", "int32", "double"};
-    return {names[series.XValues().Form()], names[series.YValues().Form()]};
+    return {FormOf(series.XValues()), FormOf(series.YValues())};
   }
 
   static double PaintChart(ui::TChartWidget& widget) {

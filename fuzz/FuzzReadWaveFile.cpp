@@ -99,7 +99,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   files::TMemorySource source(data, size);
   reader::TWaveInfo info;
   TListLog log;
-  reader::ReadWaveFile(source, info, log);
+  reader::TReadDetails details;
+  reader::ReadWaveFile(source, info, log, details);
   CheckResult(data, size, info, log.Lines);
   return 0;
 }

@@ -28,7 +28,6 @@ public:
 
 // Room for every frame of the largest input the run script allows, and then some: frames
 // beyond it are left out, as a too-small store does in the window.
-constexpr std::int32_t StoreFrames = 2048;
 
 struct TSize {
   int Width;
@@ -95,15 +94,16 @@ struct TCharts {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   files::TMemorySource source(data, size);
   reader::TWaveInfo info;
+  reader::TReadDetails details;
   TNoLog log;
-  reader::ReadWaveFile(source, info, log);
+  reader::ReadWaveFile(source, info, log, details);
   if (!info.Data)
     return 0;
   // Fresh charts each time: what one input leaves in a chart must not hide what the next finds.
-  static app::TSampleStore store(StoreFrames);
+  app::TSampleStore store;
   TCharts charts;
-  const app::TLoadResult loaded = app::LoadChannels(*info.Data, store, *charts.Series1, *charts.Series2);
-  Check(loaded.FramesLoaded == store.SampleCount, "frames loaded and the store's count differ");
+  const std::int32_t loaded = app::LoadChannels(*info.Data, store, *charts.Series1, *charts.Series2);
+  Check(loaded == store.SampleCount, "frames loaded and the store's count differ");
   Check(charts.Series1->PointCount() == store.SampleCount &&
             charts.Series2->PointCount() == store.SampleCount,
         "series and store hold different frame counts");

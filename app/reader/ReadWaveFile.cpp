@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <new>
 
 #include "platform/files/ReadOnlyFile.h"
 
@@ -49,8 +50,9 @@ private:
 // One read of one source; every method may throw, and ReadWaveFile turns that into a status.
 class TWaveFileReader {
 public:
-  TWaveFileReader(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log)
-      : FFile(Source), FInfo(Info), FLog(Log) {}
+  TWaveFileReader(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
+                  pages::TPageMemory& Memory)
+      : FFile(Source), FInfo(Info), FLog(Log), FDetails(Details), FMemory(Memory) {}
 
   std::int16_t Run() {
     if (!ReadRiffHeader())
@@ -71,6 +73,8 @@ private:
   files::TByteSource& FFile;
   TWaveInfo& FInfo;
   TWaveLog& FLog;
+  TReadDetails& FDetails;
+  pages::TPageMemory& FMemory;
 
   // Identifiers are compared and logged as text that stops at the first zero byte.
   std::string ReadId() {
@@ -152,9 +156,10 @@ private:
     FInfo.BytesPerSec = format.AvgBytesPerSec();
     FInfo.BitsPerSample = format.BitsPerSample();
     FInfo.Channels = format.Channels();
-    FInfo.Data = std::make_unique<files::TMemoryStream>();
     const std::int64_t remaining = std::max<std::int64_t>(0, FFile.Size() - FFile.Position());
     const std::int64_t wanted = std::min<std::int64_t>(size, remaining);
+    FDetails.DataBytes = wanted;
+    FInfo.Data = std::make_unique<files::TMemoryStream>(FMemory);
     FInfo.Data->SetSize(wanted);
     const std::int64_t got = FFile.Read(FInfo.Data->Memory(), wanted);
     if (got < wanted)
@@ -166,14 +171,18 @@ private:
 // Clears the record, runs one read and turns whatever it throws into a read error; the
 // closing line follows a load or a read error.
 template <class TRead>
-void ReadGuarded(TWaveInfo& Info, TWaveLog& Log, const TRead& read) noexcept {
+void ReadGuarded(TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details, const TRead& read) noexcept {
   Info.Status = 0;
   Info.BytesPerSec = 0;
   Info.BitsPerSample = 0;
   Info.Channels = 0;
   Info.Data.reset();
+  Details = {};
   try {
     Info.Status = read();
+  } catch (const std::bad_alloc&) {
+    Info.Status = stReadError;
+    Details.OutOfMemory = true;
   } catch (...) {
     Info.Status = stReadError;
   }
@@ -188,15 +197,17 @@ void ReadGuarded(TWaveInfo& Info, TWaveLog& Log, const TRead& read) noexcept {
 
 } // namespace
 
-void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log) noexcept {
-  ReadGuarded(Info, Log, [&] { return TWaveFileReader(Source, Info, Log).Run(); });
+void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
+                  pages::TPageMemory& Memory) noexcept {
+  ReadGuarded(Info, Log, Details, [&] { return TWaveFileReader(Source, Info, Log, Details, Memory).Run(); });
 }
 
 // A file that cannot be opened is a read error like any other, so the opening runs guarded too.
-void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) noexcept {
-  ReadGuarded(Info, Log, [&] {
+void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
+                  pages::TPageMemory& Memory) noexcept {
+  ReadGuarded(Info, Log, Details, [&] {
     files::TReadOnlyFile file(FileName);
-    return TWaveFileReader(file, Info, Log).Run();
+    return TWaveFileReader(file, Info, Log, Details, Memory).Run();
   });
 }
 

@@ -4,8 +4,10 @@
 
 #include <string>
 
+#include "app/reader/ReadDetails.h"
 #include "app/reader/WaveInfo.h"
 #include "platform/files/ByteSource.h"
+#include "platform/memory/PageMemory.h"
 
 namespace reader {
 
@@ -18,9 +20,12 @@ public:
 
 // Status values: 0 loaded, 1 read error, 2 "data" before "fmt ", 3 chunk size above
 // 2147483647, 5 not a RIFF/WAVE file.
-// Reads the wave bytes from the source's position on.
-void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log) noexcept;
+// Reads the wave bytes from the source's position on; the data chunk's bytes take their pages
+// from Memory.
+void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
+                  pages::TPageMemory& Memory = pages::SystemPageMemory()) noexcept;
 // Opens the file and reads it as above; a file that cannot be opened is a read error.
-void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log) noexcept;
+void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
+                  pages::TPageMemory& Memory = pages::SystemPageMemory()) noexcept;
 
 } // namespace reader

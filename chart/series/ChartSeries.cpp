@@ -164,6 +164,17 @@ void TChartSeries::ClearPoints() {
     RequestRepaint();
 }
 
+void TChartSeries::ViewPoints(TValueView y) {
+  if (FValueLists.Count() != 2)
+    throw std::logic_error("ViewPoints: a series with further value lists needs their values too");
+  ClearPoints();
+  const int count = y.Count;
+  XValues().SetSequence(1, 1, count);
+  YValues().ViewValues(std::move(y));
+  if (count > 0 && FUpdateCount == 0)
+    NotifyRunAdded(0, count - 1);
+}
+
 void TChartSeries::EndUpdate() {
   if (FUpdateCount == 0)
     return;

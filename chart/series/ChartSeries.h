@@ -102,6 +102,10 @@ public:
   // then, the lists keep none of them.
   void AddPoints(std::span<const double> x, std::span<const double> y);
   virtual void ClearPoints();
+  // Clears the points, then takes `y.Count` points whose X values run 1, 2, 3, ... and whose Y
+  // values are viewed in place, as AddPoint one point after the other would store them but
+  // without a copy and without calling OnBeforeAdd or OnAfterAdd. Allocates nothing.
+  void ViewPoints(TValueView y);
   virtual int PointCount() const { return XValues().ValueCount(); }
   virtual TColor PointColor(int index) const;
   virtual double LargestX() const { return XValues().ListMaximum(); }

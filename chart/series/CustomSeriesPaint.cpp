@@ -115,7 +115,7 @@ bool TCustomSeries::DrawColumnsFrom(int first, int last) {
   PointPixel(first, x0, y0);
   PointPixel(last, x1, y1);
   const auto inLimit = [](int x) { return x >= -MaxCoordinate && x <= MaxCoordinate; };
-  if (!inLimit(x0) || !inLimit(x1) || !FShortcut.Prepare(*this, first, last, Chart().OwnerPlotSize(true)))
+  if (!inLimit(x0) || !inLimit(x1) || !TLineShortcut::Prepare(*this, first, last, Chart().OwnerPlotSize(true)))
     return false;
 
   TChartCanvas3D& canvas = Canvas();
@@ -128,7 +128,7 @@ bool TCustomSeries::DrawColumnsFrom(int first, int last) {
   canvas.AssignPen(*FSegmentPen, SegmentColor(color));
   canvas.MoveTo(x0, y0);
   TCanvasLineSink sink{canvas};
-  FShortcut.Draw(FShortcut.Points(*this, FMapper), sink, first, last);
+  TLineShortcut::Draw(TLineShortcut::Points(*this, FMapper), sink, first, last);
   FOldX = x1;
   FOldY = y1;
   FOldColor = color;

@@ -125,15 +125,15 @@ void TFastLineSeries::PaintValues() {
 bool TFastLineSeries::DrawColumns(int start) {
   if (!FDrawAllPoints || FStairs || (TreatNulls() != tnIgnore && !HasNoNullPoints()) ||
       !TLineShortcut::PlainPen(LinePen()) ||
-      !FShortcut.Prepare(*this, start, FLastVisible, Chart().OwnerPlotSize(true)))
+      !TLineShortcut::Prepare(*this, start, FLastVisible, Chart().OwnerPlotSize(true)))
     return false;
-  const TSeriesColumnPoints points = FShortcut.Points(*this, FMapper);
+  const TSeriesColumnPoints points = TLineShortcut::Points(*this, FMapper);
   if (FFastPenActive) {
     TFastLineSink sink{Canvas()};
-    FShortcut.Draw(points, sink, start, FLastVisible);
+    TLineShortcut::Draw(points, sink, start, FLastVisible);
   } else {
     TCanvasLineSink sink{Canvas()};
-    FShortcut.Draw(points, sink, start, FLastVisible);
+    TLineShortcut::Draw(points, sink, start, FLastVisible);
   }
   PointPixel(FLastVisible, FLastX, FLastY);
   return true;

@@ -14,11 +14,6 @@ void TCustomLineSeries::CopyFrom(const TCustomLineSeries& source) {
   LinePen().Assign(source.LinePen());
 }
 
-void TCustomLineSeries::ClearStorage() {
-  TChartSeries::ClearStorage();
-  FShortcut.Clear();
-}
-
 // Without per-point colours every point has the series colour.
 bool TCustomLineSeries::HasNoNullPoints() const { return PointColors().empty() && Color() != clNone; }
 
@@ -69,7 +64,7 @@ double TCustomSeries::YExtreme(Better better) const {
   // The axes ask at every paint: the kept summary answers without a pass over millions of values.
   double lowest = 0;
   double highest = 0;
-  if (FShortcut.ValueRange(YValues(), lowest, highest))
+  if (TLineShortcut::ValueRange(YValues(), lowest, highest))
     return better(highest, lowest) ? highest : lowest;
   return yValues.ValueArray().Visit([&](const auto& values) {
     double result = values[0];

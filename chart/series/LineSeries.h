@@ -27,14 +27,10 @@ public:
   virtual void CopyFrom(const TCustomLineSeries& source);
 
 protected:
-  void ClearStorage() override;
   // Every point has the series colour, and it is not clNone: no stored colours.
   bool HasNoNullPoints() const;
   TSeriesOwner& Chart() const;
   TChartCanvas3D& Canvas() const;
-
-  // Summaries derived from the values, refreshed when a paint finds them out of date.
-  mutable TLineShortcut FShortcut;
 
 private:
   TTreatNullsStyle FTreatNulls = tnDontPaint;

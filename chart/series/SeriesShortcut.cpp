@@ -27,36 +27,24 @@ bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int
     return false;
   const TChartValueList& xValues = series.XValues();
   const TChartValueList& yValues = series.YValues();
-  const int count = series.PointCount();
-  const TChartValues& x = xValues.ValueArray();
-  const TChartValues& y = yValues.ValueArray();
-  const bool current = FXOrder.Describes(x, count, xValues.ChangeStamp()) &&
-                       FYSummary.Describes(y, count, yValues.ChangeStamp());
   const bool dense =
       std::int64_t(last - first) >= std::int64_t(DensePointsPerColumn) * (std::max(plotWidth, 0) + 1);
-  if (!current && !dense)
+  if (!yValues.HasSummary() && !dense)
     return false;
-  FXOrder.Update(x, count, xValues.ChangeStamp(), false);
-  FYSummary.Update(y, count, yValues.ChangeStamp(), true);
-  return FXOrder.Ascending() && FYSummary.AllFinite();
+  return xValues.Summary(false).Ascending() && yValues.Summary(true).AllFinite();
 }
 
-TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, const TPointMapper& mapper) const {
-  return {&series.XValues().ValueArray(), &FYSummary, mapper};
+TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, const TPointMapper& mapper) {
+  return {&series.XValues().ValueArray(), &series.YValues().Summary(true), mapper};
 }
 
 bool TLineShortcut::ValueRange(const TChartValueList& yValues, double& lowest, double& highest) {
   const int count = yValues.ValueCount();
-  FYSummary.Update(yValues.ValueArray(), count, yValues.ChangeStamp(), true);
-  if (count == 0 || !FYSummary.AllFinite())
+  const TValueSummary& summary = yValues.Summary(true);
+  if (count == 0 || !summary.AllFinite())
     return false;
-  FYSummary.MinMax(0, count - 1, lowest, highest);
+  summary.MinMax(0, count - 1, lowest, highest);
   return true;
-}
-
-void TLineShortcut::Clear() {
-  FXOrder.Clear();
-  FYSummary.Clear();
 }
 
 } // namespace chart

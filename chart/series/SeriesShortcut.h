@@ -1,5 +1,5 @@
 // The column shortcut of the line series: decides when a stretch of a series may be drawn
-// column by column from a min/max summary, keeps that summary between paints, and draws.
+// column by column from the min/max summary its Y values keep, and draws.
 #pragma once
 
 #include "chart/series/ColumnLineDrawer.h"
@@ -57,14 +57,14 @@ public:
   // column by column; refreshes the summaries when the values changed since the last paint.
   // A sparse stretch, where a column holds few points, is left to per-point drawing unless the
   // summary is already at hand.
-  bool Prepare(const TChartSeries& series, int first, int last, int plotWidth);
+  static bool Prepare(const TChartSeries& series, int first, int last, int plotWidth);
   // The points for Draw; valid after a successful Prepare until the values change.
-  TSeriesColumnPoints Points(const TChartSeries& series, const TPointMapper& mapper) const;
+  static TSeriesColumnPoints Points(const TChartSeries& series, const TPointMapper& mapper);
 
   // The pen stands at point `start`; draws through start + 1 .. last into sink.LineTo. The
   // drawer is compiled once per pair of forms and picked here, once per call.
   template <class Sink>
-  void Draw(const TSeriesColumnPoints& points, Sink& sink, int start, int last) const {
+  static void Draw(const TSeriesColumnPoints& points, Sink& sink, int start, int last) {
     points.X->Visit([&](const auto& x) {
       points.YSummary->Visit([&](const auto& y) {
         using TPoints = TFormColumnPoints<std::decay_t<decltype(x)>, std::decay_t<decltype(y)>>;
@@ -76,14 +76,7 @@ public:
 
   // The smallest and largest Y value, from the summary (built when out of date). False when
   // there are no values or not all are finite: a pass over the values must decide then.
-  bool ValueRange(const TChartValueList& yValues, double& lowest, double& highest);
-
-  // Drops the summaries (the series was cleared).
-  void Clear();
-
-private:
-  TValueSummary FXOrder;
-  TValueSummary FYSummary;
+  static bool ValueRange(const TChartValueList& yValues, double& lowest, double& highest);
 };
 
 } // namespace chart

@@ -102,8 +102,8 @@ void TChartValueList::DeleteValueAt(int index) {
   if (index < 0 || index >= FValueCount)
     throw std::out_of_range("Value list " + FName + ": no value at " + std::to_string(index));
   const std::size_t count = std::size_t(FValueCount);
-  // Only the last value leaves a sequence a sequence.
-  if (Form() == vfSequence && index != FValueCount - 1)
+  // Only the last value leaves a sequence a sequence; viewed values are never moved.
+  if ((Form() == vfSequence && index != FValueCount - 1) || FValueArray.IsView())
     FValueArray.Reshape(FValueArray.Length(), FValueArray.WidenedFor(count, First()), count);
   FValueArray.Delete(count, std::size_t(index));
   --FValueCount;
@@ -113,17 +113,31 @@ void TChartValueList::DeleteValueAt(int index) {
 void TChartValueList::RemoveAllValues() {
   FValueCount = 0;
   FValueArray.Empty();
+  FSummary.Clear();
+  ValuesChanged();
+}
+
+void TChartValueList::ViewValues(TValueView view) noexcept {
+  FValueArray.View(std::move(view.First), view.Stride, std::size_t(view.Count));
+  FValueCount = view.Count;
+  ValuesChanged();
+  FSummary = std::move(view.Summary);
+  FSummary.Restamp(FChangeStamp);
+  FListMinimum = view.Stats.Minimum;
+  FListMaximum = view.Stats.Maximum;
+  FListTotal = view.Stats.Total;
+  FListAbsTotal = view.Stats.AbsTotal;
+  FStatsStale = false;
+}
+
+void TChartValueList::SetSequence(double first, double step, int count) noexcept {
+  FValueArray.SetSequence(first, step, std::size_t(count));
+  FValueCount = count;
+  FSummary.Clear();
   ValuesChanged();
 }
 
 namespace {
-
-struct TListStats {
-  double Minimum = 0;
-  double Maximum = 0;
-  double Total = 0;
-  double AbsTotal = 0;
-};
 
 // The pass every form can take. The comparison order matters for NaN: a NaN value fails "not
 // below the minimum" and becomes it.
@@ -131,7 +145,7 @@ template <class Values>
 TListStats PassStats(const Values& values, int count) {
   TListStats stats{values[0], values[0], values[0], std::fabs(values[0])};
   for (int i = 1; i < count; ++i) {
-    const double v = values[i];
+    const double v = values[std::size_t(i)];
     if (!(v >= stats.Minimum))
       stats.Minimum = v;
     else if (v > stats.Maximum)
@@ -146,6 +160,8 @@ TListStats PassStats(const Values& values, int count) {
 // integer sums give the very same doubles.
 // Blocks of fixed length, summed in 32 bits, let the compiler use vector code.
 TListStats PassStats(const TArrayValues<std::int16_t>& values, int count) {
+  if (values.Stride != 1)
+    return PassStats<TArrayValues<std::int16_t>>(values, count);
   constexpr int Block = 64;
   int minimum = values.Data[0];
   int maximum = minimum;

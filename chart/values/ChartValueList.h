@@ -1,9 +1,11 @@
 // One list of doubles of a series (its X or its Y values) indexed by point number, kept in a
-// chosen order, with statistics computed lazily for the axes. The values are stored in the
-// narrowest form that gives every one of them back exactly.
+// chosen order, with statistics for the axes and a min/max summary for drawing. The values are
+// stored in the narrowest form that gives every one of them back exactly, or viewed in memory
+// the list does not own.
 #pragma once
 
 #include "chart/values/ChartValues.h"
+#include "chart/values/ValueSummary.h"
 
 #include <cstdint>
 #include <functional>
@@ -15,6 +17,16 @@
 namespace chart {
 
 enum TChartListOrder { loNone, loAscending, loDescending };
+
+// 16-bit values in memory a list does not own: `Count` values read every `Stride` entries from
+// `First`, which keeps that memory alive, with the summary and statistics built from them.
+struct TValueView {
+  std::shared_ptr<const std::int16_t> First;
+  std::size_t Stride = 1;
+  int Count = 0;
+  TValueSummary Summary;
+  TListStats Stats;
+};
 
 class TChartValueList {
 public:
@@ -48,7 +60,27 @@ public:
   int Capacity() const { return int(FValueArray.Length()); }
   const TChartValues& ValueArray() const { return FValueArray; }
   // The memory the array takes its pages from; only while the list holds no array.
-  void SetValueMemory(TValueMemory& memory) { FValueArray.SetMemory(memory); }
+  void SetValueMemory(pages::TPageMemory& memory) { FValueArray.SetMemory(memory); }
+
+  // Views the values, which the list keeps alive and never writes: the first change of a value
+  // copies them into an array of the list's own. Their summary and statistics are taken as
+  // they are.
+  void ViewValues(TValueView view) noexcept;
+  // The values first, first + step, ... of `count` points, set in one step.
+  void SetSequence(double first, double step, int count) noexcept;
+
+  // The min/max summary of the values, built now when they changed since; without
+  // `withExtremes` it only tells the order and finiteness.
+  const TValueSummary& Summary(bool withExtremes) const {
+    FSummary.Update(FValueArray, FValueCount, FChangeStamp, withExtremes);
+    return FSummary;
+  }
+  // Whether the summary with extremes describes the values as they are, so that reading it
+  // costs no pass over them.
+  bool HasSummary() const {
+    return FSummary.Describes(FValueArray, FValueCount, FChangeStamp) &&
+           (FSummary.HasExtremes() || FValueCount == 0);
+  }
 
   double PendingValue() const { return FPendingValue; }
   void SetPendingValue(double value) { FPendingValue = value; }
@@ -146,6 +178,7 @@ private:
   mutable bool FStatsStale = true;
   TChartValues FValueArray;
   std::uint64_t FChangeStamp = 0;
+  mutable TValueSummary FSummary;
   // One counter for all lists: a list made anew at a freed list's address never repeats a stamp.
   static inline std::uint64_t LastChangeStamp = 0;
 

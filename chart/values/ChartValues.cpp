@@ -1,7 +1,5 @@
 #include "chart/values/ChartValues.h"
 
-#include <sys/mman.h>
-
 #include <algorithm>
 #include <cstring>
 #include <new>
@@ -13,7 +11,6 @@ namespace {
 
 // Mappings grow in pieces of 2 MiB, so a long list makes few system calls.
 constexpr std::size_t MapGranule = std::size_t(2) << 20;
-constexpr std::size_t HugePagesFrom = std::size_t(8) << 20;
 
 std::size_t RoundUp(std::size_t bytes, std::size_t granule) {
   return (bytes + granule - 1) / granule * granule;
@@ -67,37 +64,24 @@ void WriteWidened(void* out, const Values& values, std::size_t count) {
   }
 }
 
-class TSystemValueMemory final : public TValueMemory {
-public:
-  void* Map(std::size_t bytes) override {
-    void* memory =
-        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    if (memory == MAP_FAILED)
-      throw std::bad_alloc();
-    return memory;
+template <class Values>
+void WriteAs(TValueForm form, void* out, const Values& values, std::size_t count) {
+  switch (form) {
+  case vfInt16:
+    WriteWidened<std::int16_t>(out, values, count);
+    break;
+  case vfInt32:
+    WriteWidened<std::int32_t>(out, values, count);
+    break;
+  case vfDouble:
+    WriteWidened<double>(out, values, count);
+    break;
+  case vfSequence:
+    break;
   }
-
-  // The kernel moves the page tables, not the bytes: growing costs no copy however long the list.
-  void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) override {
-    void* memory = mremap(address, oldBytes, newBytes, MREMAP_MAYMOVE);
-    if (memory == MAP_FAILED)
-      throw std::bad_alloc();
-    // A long list fills faster on huge pages: fresh memory costs one fault per 2 MiB, not per
-    // 4 KiB. Short lists keep small pages so that they stay small.
-    if (newBytes >= HugePagesFrom)
-      madvise(memory, newBytes, MADV_HUGEPAGE);
-    return memory;
-  }
-
-  void Unmap(void* address, std::size_t bytes) override { munmap(address, bytes); }
-};
+}
 
 } // namespace
-
-TValueMemory& SystemValueMemory() {
-  static TSystemValueMemory memory;
-  return memory;
-}
 
 TValueForm TChartValues::WidenedFor(std::size_t count, double value) const {
   TValueForm held = FForm;
@@ -116,6 +100,10 @@ TValueForm TChartValues::WidenedFor(std::size_t count, double value) const {
 void TChartValues::Reshape(std::size_t length, TValueForm form, std::size_t count) {
   if (length > MaxLength)
     throw std::length_error("A value list cannot hold more than 2147483647 values");
+  if (FViewed) {
+    TakeOwnCopy(length, form, count);
+    return;
+  }
   if (form != vfSequence)
     EnsureBytes(length * ElementSize(form));
   if (form != FForm)
@@ -136,26 +124,38 @@ void TChartValues::EnsureBytes(std::size_t bytes) {
     FBase = static_cast<char*>(FMemory->Remap(FBase, FMappedBytes, mapped));
     FMappedBytes = mapped;
   }
-  FData = FBase + FStagger;
+  FData = Entries();
 }
 
 void TChartValues::Convert(TValueForm form, std::size_t count) {
-  Visit([&](const auto& values) {
-    switch (form) {
-    case vfInt16:
-      WriteWidened<std::int16_t>(FData, values, count);
-      break;
-    case vfInt32:
-      WriteWidened<std::int32_t>(FData, values, count);
-      break;
-    case vfDouble:
-      WriteWidened<double>(FData, values, count);
-      break;
-    case vfSequence:
-      break;
-    }
-  });
+  Visit([&](const auto& values) { WriteAs(form, Entries(), values, count); });
   FForm = form;
+}
+
+// The copy is made before the view is let go, so a failure leaves the view as it was.
+void TChartValues::TakeOwnCopy(std::size_t length, TValueForm form, std::size_t count) {
+  const TArrayValues<std::int16_t> viewed{static_cast<const std::int16_t*>(FData), FStride};
+  EnsureBytes(length * ElementSize(form));
+  WriteAs(form, Entries(), viewed, count);
+  FViewed.reset();
+  FStride = 1;
+  FForm = form;
+  FLength = length;
+}
+
+void TChartValues::View(std::shared_ptr<const std::int16_t> first, std::size_t stride, std::size_t count) {
+  Release();
+  FData = first.get();
+  FViewed = std::move(first);
+  FStride = stride;
+  FForm = vfInt16;
+  FLength = count;
+}
+
+void TChartValues::SetSequence(double first, double step, std::size_t count) {
+  Release();
+  FSequence = {first, step};
+  FLength = count;
 }
 
 namespace {
@@ -182,13 +182,13 @@ std::size_t TChartValues::AppendRun(std::size_t count, std::span<const double> v
     return taken;
   }
   case vfInt16:
-    return StoreWhileExact<std::int16_t>(static_cast<std::int16_t*>(FData) + count, values);
+    return StoreWhileExact<std::int16_t>(static_cast<std::int16_t*>(Entries()) + count, values);
   case vfInt32:
-    return StoreWhileExact<std::int32_t>(static_cast<std::int32_t*>(FData) + count, values);
+    return StoreWhileExact<std::int32_t>(static_cast<std::int32_t*>(Entries()) + count, values);
   case vfDouble:
     break;
   }
-  std::copy(values.begin(), values.end(), static_cast<double*>(FData) + count);
+  std::copy(values.begin(), values.end(), static_cast<double*>(Entries()) + count);
   return values.size();
 }
 
@@ -196,7 +196,7 @@ std::size_t TChartValues::AppendRun(std::size_t count, std::span<const double> v
 void TChartValues::MoveEntries(std::size_t to, std::size_t from, std::size_t count) {
   const std::size_t size = ElementSize(FForm);
   if (size != 0)
-    std::memmove(static_cast<char*>(FData) + to * size, static_cast<char*>(FData) + from * size,
+    std::memmove(static_cast<char*>(Entries()) + to * size, static_cast<char*>(Entries()) + from * size,
                  count * size);
 }
 
@@ -210,6 +210,9 @@ void TChartValues::Delete(std::size_t count, std::size_t index) {
 }
 
 void TChartValues::Empty() {
+  FViewed.reset();
+  FData = FBase ? Entries() : nullptr;
+  FStride = 1;
   FLength = 0;
   FForm = vfSequence;
   FSequence = {};
@@ -219,12 +222,11 @@ void TChartValues::Release() {
   if (FBase)
     FMemory->Unmap(FBase, FMappedBytes);
   FBase = nullptr;
-  FData = nullptr;
   FMappedBytes = 0;
   Empty();
 }
 
-void TChartValues::SetMemory(TValueMemory& memory) {
+void TChartValues::SetMemory(pages::TPageMemory& memory) {
   if (FBase)
     throw std::logic_error("The memory of a value array can only change while it is empty");
   FMemory = &memory;

@@ -1,30 +1,18 @@
 // The growable array behind a value list, kept in the narrowest form that holds its values
-// exactly, and the memory it takes its pages from. Growing moves pages without copying them.
+// exactly, or a view of 16-bit values in memory it does not own (the loaded frames). Growing
+// moves pages without copying them.
 #pragma once
+
+#include "platform/memory/PageMemory.h"
 
 #include <bit>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <span>
 
 namespace chart {
-
-// Where value arrays get their memory. Tests substitute one that fails on demand.
-class TValueMemory {
-public:
-  virtual ~TValueMemory() = default;
-  // Fresh zeroed memory of `bytes`. Throws std::bad_alloc.
-  virtual void* Map(std::size_t bytes) = 0;
-  // Lengthens a mapping keeping its contents; it may move. Throws std::bad_alloc, and the old
-  // mapping stays as it was then.
-  virtual void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) = 0;
-  // Gives a whole mapping back.
-  virtual void Unmap(void* address, std::size_t bytes) = 0;
-};
-
-// The process's virtual memory (anonymous mappings).
-TValueMemory& SystemValueMemory();
 
 // Narrowest first: a form can hold every value of the forms before it.
 enum TValueForm : std::uint8_t { vfSequence, vfInt16, vfInt32, vfDouble };
@@ -40,7 +28,10 @@ struct TSequenceValues {
 template <class T>
 struct TArrayValues {
   const T* Data;
-  double operator[](std::size_t index) const { return double(Data[index]); }
+  // Entries from one value to the next: 1 for an array of its own, 2 for one channel of frames.
+  std::size_t Stride = 1;
+  T At(std::size_t index) const { return Data[index * Stride]; }
+  double operator[](std::size_t index) const { return double(At(index)); }
 };
 
 // Whether `value` converts to T and back to the very same double (never -0.0, NaN or infinity).
@@ -67,13 +58,15 @@ public:
   TValueForm Form() const { return FForm; }
   // The first entry's address, for telling arrays apart; null for a sequence.
   const void* Identity() const { return FForm == vfSequence ? nullptr : FData; }
+  // Whether the values lie in memory the array does not own.
+  bool IsView() const { return FViewed != nullptr; }
 
   double operator[](std::size_t index) const {
     switch (FForm) {
     case vfSequence:
       return FSequence[index];
     case vfInt16:
-      return static_cast<const std::int16_t*>(FData)[index];
+      return static_cast<const std::int16_t*>(FData)[index * FStride];
     case vfInt32:
       return static_cast<const std::int32_t*>(FData)[index];
     case vfDouble:
@@ -90,7 +83,7 @@ public:
     case vfSequence:
       return visit(FSequence);
     case vfInt16:
-      return visit(TArrayValues<std::int16_t>{static_cast<const std::int16_t*>(FData)});
+      return visit(TArrayValues<std::int16_t>{static_cast<const std::int16_t*>(FData), FStride});
     case vfInt32:
       return visit(TArrayValues<std::int32_t>{static_cast<const std::int32_t*>(FData)});
     case vfDouble:
@@ -100,8 +93,11 @@ public:
   }
 
   // Whether `value` can join the first `count` entries without widening; only an append (as
-  // opposed to an insertion before the end) can continue a sequence.
+  // opposed to an insertion before the end) can continue a sequence. A view holds nothing more:
+  // it must become an array of its own first, so no change ever reaches the memory it views.
   bool Holds(std::size_t count, bool append, double value) const {
+    if (FViewed)
+      return false;
     switch (FForm) {
     case vfSequence:
       return append && ContinuesSequence(count, value);
@@ -118,9 +114,15 @@ public:
   // The narrowest array form that holds the first `count` values and `value`.
   TValueForm WidenedFor(std::size_t count, double value) const;
   // Room for `length` entries in `form`, no narrower than the current one; the first `count`
-  // values convert in one pass. Throws std::bad_alloc (nothing changes then) or
-  // std::length_error beyond MaxLength.
+  // values convert in one pass, and a view is copied into an array of its own. Throws
+  // std::bad_alloc (nothing changes then) or std::length_error beyond MaxLength.
   void Reshape(std::size_t length, TValueForm form, std::size_t count);
+
+  // `count` values read every `stride` entries from `first`, which the array keeps alive and
+  // never writes. The memory the array had goes back to the system.
+  void View(std::shared_ptr<const std::int16_t> first, std::size_t stride, std::size_t count);
+  // The sequence first, first + step, ... of `count` values, set in one step.
+  void SetSequence(double first, double step, std::size_t count);
 
   // Stores `value`, which Holds, as entry `count` (an append) or at `index` < count, moving the
   // later entries up.
@@ -131,15 +133,15 @@ public:
         StartSequence(count, value);
       return;
     case vfInt16:
-      static_cast<std::int16_t*>(FData)[count] = std::int16_t(value);
+      static_cast<std::int16_t*>(Entries())[count] = std::int16_t(value);
       return;
     case vfInt32:
-      static_cast<std::int32_t*>(FData)[count] = std::int32_t(value);
+      static_cast<std::int32_t*>(Entries())[count] = std::int32_t(value);
       return;
     case vfDouble:
       break;
     }
-    static_cast<double*>(FData)[count] = value;
+    static_cast<double*>(Entries())[count] = value;
   }
   void Insert(std::size_t count, std::size_t index, double value);
   // Appends values as entries count, count + 1, ... for as long as each one Holds and the room
@@ -149,15 +151,18 @@ public:
   void Delete(std::size_t count, std::size_t index);
 
   // Length 0, back to an empty sequence, keeping the pages already mapped: loading the next
-  // file of a similar size then reuses them instead of faulting in fresh, zeroed memory.
+  // file of a similar size then reuses them instead of faulting in fresh, zeroed memory. A view
+  // is dropped.
   void Empty();
   // Length 0; the memory goes back to the system.
   void Release();
 
   // The memory the next mapping comes from; only while the array holds none.
-  void SetMemory(TValueMemory& memory);
+  void SetMemory(pages::TPageMemory& memory);
 
 private:
+  // The array's own entries, the only ones ever written.
+  void* Entries() const { return FBase + FStagger; }
   bool ContinuesSequence(std::size_t count, double value) const {
     if (count >= 2)
       return std::bit_cast<std::uint64_t>(FSequence[count]) == std::bit_cast<std::uint64_t>(value);
@@ -178,10 +183,14 @@ private:
   // Moves `count` entries from index `from` to index `to`, overlapping or not.
   void MoveEntries(std::size_t to, std::size_t from, std::size_t count);
   void Convert(TValueForm form, std::size_t count);
+  // Copies the viewed values into room of the array's own.
+  void TakeOwnCopy(std::size_t length, TValueForm form, std::size_t count);
 
-  TValueMemory* FMemory = &SystemValueMemory();
-  char* FBase = nullptr; // start of the mapping; FData lies FStagger bytes into it
-  void* FData = nullptr;
+  pages::TPageMemory* FMemory = &pages::SystemPageMemory();
+  char* FBase = nullptr; // start of the mapping; own entries lie FStagger bytes into it
+  const void* FData = nullptr;
+  std::size_t FStride = 1;
+  std::shared_ptr<const void> FViewed;
   std::size_t FStagger = 0;
   std::size_t FMappedBytes = 0;
   std::size_t FLength = 0;

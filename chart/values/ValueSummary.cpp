@@ -13,10 +13,20 @@ void TSequenceSummary::MinMax(int first, int last, double& lowest, double& highe
 }
 
 template <class T>
-TLevelSummary<T>::TLevelSummary(const T* values, int count, bool withExtremes)
-    : FValues(values), FCount(count) {
+TLevelSummary<T>::TLevelSummary(const T* values, std::size_t stride, int count, bool withExtremes)
+    : FValues(values), FStride(stride), FCount(count) {
   if (withExtremes && FCount > 0) {
     BuildLeaves();
+    BuildUpperLevels();
+  }
+}
+
+template <class T>
+TLevelSummary<T>::TLevelSummary(const T* values, std::size_t stride, int count, std::vector<T> leafMin,
+                                std::vector<T> leafMax)
+    : FValues(values), FStride(stride), FCount(count) {
+  if (FCount > 0) {
+    FLevels.push_back({std::move(leafMin), std::move(leafMax)});
     BuildUpperLevels();
   }
 }
@@ -27,21 +37,24 @@ void TLevelSummary<T>::BuildLeaves() {
   TLevel leaves;
   leaves.Min.resize(leafCount);
   leaves.Max.resize(leafCount);
+  const T* values = FValues;
+  const std::size_t stride = FStride;
   for (std::size_t leaf = 0; leaf < leafCount; ++leaf) {
     const std::size_t from = leaf * LeafSize;
     const std::size_t to = std::min(from + LeafSize, std::size_t(FCount));
-    T lowest = FValues[from];
+    T lowest = values[from * stride];
     T highest = lowest;
-    // A whole leaf runs a loop of fixed length, which the compiler turns into vector code.
-    if (to - from == LeafSize) {
+    // A whole leaf of an array of its own runs a loop of fixed length, which the compiler turns
+    // into vector code.
+    if (to - from == LeafSize && stride == 1) {
       for (std::size_t i = 0; i < LeafSize; ++i) {
-        lowest = std::min(lowest, FValues[from + i]);
-        highest = std::max(highest, FValues[from + i]);
+        lowest = std::min(lowest, values[from + i]);
+        highest = std::max(highest, values[from + i]);
       }
     } else {
       for (std::size_t i = from + 1; i < to; ++i) {
-        lowest = std::min(lowest, FValues[i]);
-        highest = std::max(highest, FValues[i]);
+        lowest = std::min(lowest, values[i * stride]);
+        highest = std::max(highest, values[i * stride]);
       }
     }
     leaves.Min[leaf] = lowest;
@@ -75,15 +88,16 @@ void TLevelSummary<T>::FoldEntries(int level, std::int64_t from, std::int64_t to
                                    T& highest) const {
   const T* mins = level < 0 ? FValues : FLevels[std::size_t(level)].Min.data();
   const T* maxs = level < 0 ? FValues : FLevels[std::size_t(level)].Max.data();
+  const std::int64_t stride = level < 0 ? std::int64_t(FStride) : 1;
   for (std::int64_t i = from; i < to; ++i) {
-    lowest = std::min(lowest, mins[i]);
-    highest = std::max(highest, maxs[i]);
+    lowest = std::min(lowest, mins[i * stride]);
+    highest = std::max(highest, maxs[i * stride]);
   }
 }
 
 template <class T>
 void TLevelSummary<T>::MinMax(int first, int last, double& lowest, double& highest) const {
-  T low = FValues[first];
+  T low = FValues[std::size_t(first) * FStride];
   T high = low;
   // Climb the pyramid: at each level fold the unaligned head and tail entries, then continue with
   // the whole groups one level up, so at most two partial groups per level are read.
@@ -118,7 +132,9 @@ namespace {
 template <class T>
 void CheckValues(const TArrayValues<T>& values, int count, bool& allFinite, bool& ascending) {
   allFinite = true;
-  ascending = std::is_sorted(values.Data, values.Data + count);
+  ascending = true;
+  for (int i = 1; i < count && ascending; ++i)
+    ascending = values.At(std::size_t(i)) >= values.At(std::size_t(i - 1));
 }
 
 // v * 0 is NaN exactly for NaN and the infinities, so one sum tells whether all are finite.
@@ -126,8 +142,8 @@ void CheckValues(const TArrayValues<double>& values, int count, bool& allFinite,
   double poison = 0;
   ascending = true;
   for (int i = 0; i < count; ++i) {
-    poison += values[i] * 0.0;
-    if (i > 0 && !(values.Data[i] >= values.Data[i - 1]))
+    poison += values[std::size_t(i)] * 0.0;
+    if (i > 0 && !(values.At(std::size_t(i)) >= values.At(std::size_t(i - 1))))
       ascending = false;
   }
   allFinite = poison == 0;
@@ -144,7 +160,7 @@ TSequenceSummary MakeForm(const TSequenceValues& values, int, bool) { return TSe
 
 template <class T>
 TLevelSummary<T> MakeForm(const TArrayValues<T>& values, int count, bool withExtremes) {
-  return TLevelSummary<T>(values.Data, count, withExtremes);
+  return TLevelSummary<T>(values.Data, values.Stride, count, withExtremes);
 }
 
 } // namespace
@@ -169,6 +185,19 @@ void TValueSummary::Update(const TChartValues& values, int count, std::uint64_t 
 
 void TValueSummary::Update(const double* values, int count, std::uint64_t stamp, bool withExtremes) {
   Build(values, TArrayValues<double>{values}, count, stamp, withExtremes);
+}
+
+TValueSummary TValueSummary::OfLeaves(const std::int16_t* values, std::size_t stride, int count,
+                                      std::vector<std::int16_t> leafMin, std::vector<std::int16_t> leafMax,
+                                      bool ascending) {
+  TValueSummary summary;
+  summary.FValues = values;
+  summary.FCount = std::max(count, 0);
+  summary.FBuilt = true;
+  summary.FAscending = ascending;
+  summary.FForms = TLevelSummary<std::int16_t>(values, stride, summary.FCount, std::move(leafMin),
+                                               std::move(leafMax));
+  return summary;
 }
 
 // A sequence needs no pyramid: it always has its extremes at hand.

@@ -1,6 +1,6 @@
 // A block minimum/maximum pyramid over the values of a list, so that the extremes of any index
 // range come out in O(log n) instead of a pass over the range. Built once per form of the values,
-// kept until they change.
+// kept until they change; the list statistics travel with it where both are built in one pass.
 #pragma once
 
 #include "chart/values/ChartValues.h"
@@ -10,6 +10,14 @@
 #include <vector>
 
 namespace chart {
+
+// What a value list keeps for the axes: smallest, largest, sum and sum of absolute values.
+struct TListStats {
+  double Minimum = 0;
+  double Maximum = 0;
+  double Total = 0;
+  double AbsTotal = 0;
+};
 
 // The extremes of a sequence lie at the ends of the range: it runs one way.
 class TSequenceSummary {
@@ -32,8 +40,11 @@ public:
   static constexpr int Fanout = 16;
 
   TLevelSummary() = default;
-  TLevelSummary(const T* values, int count, bool withExtremes);
-  double Value(int index) const { return double(FValues[index]); }
+  // Values are read every `stride` entries from `values`.
+  TLevelSummary(const T* values, std::size_t stride, int count, bool withExtremes);
+  // The same, from lowest blocks already built by a pass of the caller's.
+  TLevelSummary(const T* values, std::size_t stride, int count, std::vector<T> leafMin, std::vector<T> leafMax);
+  double Value(int index) const { return double(FValues[std::size_t(index) * FStride]); }
   bool HasExtremes() const { return !FLevels.empty(); }
   void MinMax(int first, int last, double& lowest, double& highest) const;
 
@@ -49,6 +60,7 @@ private:
   void FoldEntries(int level, std::int64_t from, std::int64_t to, T& lowest, T& highest) const;
 
   const T* FValues = nullptr;
+  std::size_t FStride = 1;
   int FCount = 0;
   std::vector<TLevel> FLevels;
 };
@@ -60,6 +72,13 @@ public:
   void Update(const TChartValues& values, int count, std::uint64_t stamp, bool withExtremes = true);
   void Update(const double* values, int count, std::uint64_t stamp, bool withExtremes = true);
   void Clear();
+  // A summary of `count` 16-bit values read every `stride` entries from `values`, from lowest
+  // blocks a pass of the caller's built; it describes them at stamp 0 until Restamp.
+  static TValueSummary OfLeaves(const std::int16_t* values, std::size_t stride, int count,
+                                std::vector<std::int16_t> leafMin, std::vector<std::int16_t> leafMax,
+                                bool ascending);
+  // The values took a new stamp without changing.
+  void Restamp(std::uint64_t stamp) { FStamp = stamp; }
 
   // The summary describes `count` values read through `values`, last changed at `stamp`.
   bool Describes(const void* values, int count, std::uint64_t stamp) const {
@@ -73,6 +92,8 @@ public:
   // True when every value is >= its predecessor.
   bool Ascending() const { return FAscending; }
   int Count() const { return FCount; }
+  // Whether MinMax may be called.
+  bool HasExtremes() const;
 
   // Smallest and largest value of the indices first..last (inclusive, first <= last, in range).
   void MinMax(int first, int last, double& lowest, double& highest) const;
@@ -87,7 +108,6 @@ public:
 private:
   template <class Values>
   void Build(const void* identity, const Values& values, int count, std::uint64_t stamp, bool withExtremes);
-  bool HasExtremes() const;
 
   const void* FValues = nullptr;
   int FCount = 0;

@@ -1,6 +1,6 @@
 // The busy cursor while "ReadWF" or " SaveASCII File" works, and never under a message box.
 #include "tests/app/FormFixture.h"
-#include "tests/chart/values/ValueMemoryFake.h"
+#include "tests/support/FailingPageMemory.h"
 
 #include <QGuiApplication>
 #include <QPlainTextEdit>
@@ -58,16 +58,13 @@ TEST_F(BusyCursor, ShowsWhileALoadRunsAndIsGoneAfterEveryOutcome) {
   EXPECT_TRUE(Messages.empty());
 }
 
-TEST_F(BusyCursor, IsGoneBeforeTheMessageOfAFailedOrShortenedLoad) {
-  // Outlives the form, which hands the list's pages back to it.
-  static chart::test::TFailingValueMemory memory;
-  Form.Series2->YValues().SetValueMemory(memory);
+TEST_F(BusyCursor, IsGoneBeforeTheMessageOfAFailedLoad) {
+  pages::test::TFailingPageMemory memory;
+  Form.SetLoadMemory(memory);
   memory.FailCommits = true;
   Load(Frames(3));
-  memory.FailCommits = false;
-
-  Load(Frames(100)); // the store holds 64
-  EXPECT_EQ(Store.SampleCount, 64);
+  Load(Frames(100));
+  EXPECT_EQ(Store.SampleCount, 0);
   ASSERT_EQ(Messages.size(), 2u);
   EXPECT_EQ(BusyUnderMessage, (std::vector<bool>{false, false}));
   EXPECT_FALSE(Busy());

@@ -15,12 +15,16 @@ namespace {
 using testsupport::FormFixture;
 using testsupport::ReadFile;
 
+// Gives the store these frames, as a load would.
 void Fill(app::TSampleStore& store, const std::vector<std::pair<int, int>>& frames) {
+  files::TMemoryStream stream;
+  stream.SetSize(std::int64_t(frames.size()) * 4);
+  auto* samples = reinterpret_cast<std::int16_t*>(stream.Memory());
   for (std::size_t i = 0; i < frames.size(); ++i) {
-    store.LeftSamples[i] = frames[i].first;
-    store.RightSamples[i] = frames[i].second;
+    samples[2 * i] = std::int16_t(frames[i].first);
+    samples[2 * i + 1] = std::int16_t(frames[i].second);
   }
-  store.SampleCount = std::int32_t(frames.size());
+  store.Assign(stream.Share(), std::int32_t(frames.size()));
 }
 
 TEST(AsciiFileName, ReplacesOnlyTheFileNamesExtension) {
@@ -106,22 +110,21 @@ TEST_F(FormFixture, ExportOntoAPipeOrFolderNamesTheFileAtOnceAndTheWindowGoesOn)
 
 TEST(SaveAsciiFile, LongExportsMatchLineByLineFormatting) {
   QTemporaryDir folder;
-  app::TSampleStore store(300000);
+  app::TSampleStore store;
+  std::vector<std::pair<int, int>> frames;
   std::string expected;
   for (int i = 0; i < 300000; ++i) {
-    store.LeftSamples[i] = std::int32_t(i * 7919LL % 65536 - 32768);
-    store.RightSamples[i] = 32767 - i % 65536;
-    expected +=
-        " " + std::to_string(store.LeftSamples[i]) + " " + std::to_string(store.RightSamples[i]) + "\r\n";
+    frames.emplace_back(std::int32_t(i * 7919LL % 65536 - 32768), 32767 - i % 65536);
+    expected += " " + std::to_string(frames.back().first) + " " + std::to_string(frames.back().second) + "\r\n";
   }
-  store.SampleCount = 300000;
+  Fill(store, frames);
   store.WaveFileName = folder.filePath("long.wav").toStdString();
   app::SaveAsciiFile(store);
   EXPECT_EQ(ReadFile(folder.filePath("long_out.dat").toStdString()), expected);
 }
 
 TEST(SaveAsciiFile, ThrowsAFileErrorNamingTheFile) {
-  app::TSampleStore store(4);
+  app::TSampleStore store;
   store.WaveFileName = "/nonexistent-folder/x.wav";
   try {
     app::SaveAsciiFile(store);

@@ -1,4 +1,4 @@
-// A main window with a small sample store, a temporary folder for wave files, an open dialog
+// A main window with its sample store, a temporary folder for wave files, an open dialog
 // answered by the test and message boxes collected instead of shown.
 #pragma once
 
@@ -21,7 +21,7 @@ namespace testsupport {
 
 class FormFixture : public ::testing::Test {
 protected:
-  explicit FormFixture(std::int32_t capacity = 64) : Store(capacity), Form(Store) {
+  FormFixture() : Form(Store) {
     PreviousMessageBox = ui::SetMessageBoxFunc(
         [this](const std::string& text, ui::TMessageKind) { Messages.push_back(text); });
   }
@@ -46,11 +46,13 @@ protected:
     PressReadWF(PathOf(name));
   }
 
-  std::vector<std::int32_t> Left(int count) const {
-    return std::vector<std::int32_t>(Store.LeftSamples, Store.LeftSamples + count);
-  }
-  std::vector<std::int32_t> Right(int count) const {
-    return std::vector<std::int32_t>(Store.RightSamples, Store.RightSamples + count);
+  std::vector<std::int32_t> Left(int count) const { return Channel(Store.LeftSamples, count); }
+  std::vector<std::int32_t> Right(int count) const { return Channel(Store.RightSamples, count); }
+  static std::vector<std::int32_t> Channel(const app::TChannelSamples& samples, int count) {
+    std::vector<std::int32_t> values;
+    for (int i = 0; i < count; ++i)
+      values.push_back(samples[std::size_t(i)]);
+    return values;
   }
   static std::vector<double> Values(const chart::TChartValueList& list) {
     std::vector<double> values;

@@ -14,7 +14,7 @@ namespace {
 
 class FormLayout : public ::testing::Test {
 protected:
-  app::TSampleStore Store{16};
+  app::TSampleStore Store;
   app::TForm1 Form{Store};
 };
 

@@ -67,7 +67,8 @@ TEST_F(FormFixture, IdentifiersWithLineBreaksKeepTheReadersLineCount) {
     void AppendLine(const std::string& line) override { Lines.push_back(line); }
   } readerLog;
   reader::TWaveInfo info;
-  reader::ReadWaveFile(PathOf("breaks.wav"), info, readerLog);
+  reader::TReadDetails details;
+  reader::ReadWaveFile(PathOf("breaks.wav"), info, readerLog, details);
   ASSERT_EQ(info.Status, 0);
 
   PressReadWF(PathOf("breaks.wav"));
@@ -97,15 +98,18 @@ TEST_F(FormFixture, FramesAreFourBytesWhateverTheLengthAndSignExtended) {
   }
 }
 
-TEST_F(FormFixture, AShorterLoadLeavesTheOlderTailInPlace) {
+// Each load replaces the frames whole; the earlier ones go once nothing views them.
+TEST_F(FormFixture, AShorterLoadReplacesTheFramesAndLetsTheOldOnesGo) {
   Load(SampleBytes({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}));
   ASSERT_EQ(Store.SampleCount, 8);
+  const std::weak_ptr<const files::TMemoryBlock> earlier = Store.Frames();
   Load(SampleBytes({-1, -2, -3, -4, -5, -6, -7, -8, -9, -10}));
   EXPECT_EQ(Store.SampleCount, 5);
-  EXPECT_EQ(Left(8), (Samples{-1, -3, -5, -7, -9, 11, 13, 15}));
-  EXPECT_EQ(Right(8), (Samples{-2, -4, -6, -8, -10, 12, 14, 16}));
+  EXPECT_EQ(Left(5), (Samples{-1, -3, -5, -7, -9}));
+  EXPECT_EQ(Right(5), (Samples{-2, -4, -6, -8, -10}));
   EXPECT_EQ(Form.Series1->PointCount(), 5);
   EXPECT_EQ(Form.Series2->PointCount(), 5);
+  EXPECT_TRUE(earlier.expired());
 }
 
 TEST_F(FormFixture, CancelOnlyTakesTheDialogsName) {
@@ -149,35 +153,41 @@ TEST_F(FormFixture, APartlyReadDataChunkLoadsTheFramesThatWereRead) {
   EXPECT_EQ(Form.Series1->PointCount(), 2);
 }
 
-// Exactly one page per array, so a write past the end would leave the mapping.
-class SmallStore : public FormFixture {
-protected:
-  SmallStore() : FormFixture(1024) {}
-};
-
-TEST_F(SmallStore, FramesBeyondTheCapacityAreLeftOutAndReported) {
+// The frames are kept once: the store is the data chunk's bytes, each series' Y values view one
+// channel of them in place, X is a sequence, and what the charts read of them (summaries,
+// statistics) is there when the handler returns, before any paint.
+TEST_F(FormFixture, TheChartsViewTheLoadedFramesInPlace) {
   std::vector<std::int16_t> samples;
   for (int i = 0; i < 2 * 1500; ++i)
     samples.push_back(std::int16_t(i % 2 == 0 ? i / 2 : -(i / 2)));
   Load(SampleBytes(samples));
-  EXPECT_EQ(Store.SampleCount, 1024);
-  EXPECT_EQ(Store.LeftSamples[1023], 1023);
-  EXPECT_EQ(Store.RightSamples[1023], -1023);
-  EXPECT_EQ(Form.Series1->PointCount(), 1024);
-  EXPECT_EQ(Form.Series2->PointCount(), 1024);
-  ASSERT_EQ(Messages.size(), 1u);
-  EXPECT_NE(Messages[0].find("1500"), std::string::npos);
-  EXPECT_NE(Messages[0].find("1024"), std::string::npos);
+  ASSERT_EQ(Store.SampleCount, 1500);
+  const auto* bytes = reinterpret_cast<const char*>(Store.Frames()->Data());
+  EXPECT_EQ(Store.LeftSamples.First(), reinterpret_cast<const std::int16_t*>(bytes));
+  EXPECT_EQ(Store.RightSamples.First(), reinterpret_cast<const std::int16_t*>(bytes + 2));
+  for (const chart::TChartSeries* series : {static_cast<const chart::TChartSeries*>(Form.Series1),
+                                            static_cast<const chart::TChartSeries*>(Form.Series2)}) {
+    const chart::TChartValueList& y = series->YValues();
+    EXPECT_EQ(series->PointCount(), 1500);
+    EXPECT_EQ(series->XValues().Form(), chart::vfSequence);
+    EXPECT_TRUE(y.ValueArray().IsView());
+    EXPECT_TRUE(y.HasSummary());
+    EXPECT_FALSE(y.StatsStale());
+  }
+  EXPECT_EQ(Form.Series1->YValues().ValueArray().Identity(), bytes);
+  EXPECT_EQ(Form.Series2->YValues().ValueArray().Identity(), bytes + 2);
+  EXPECT_EQ(Form.Series1->YValues().ListMaximum(), 1499);
+  EXPECT_EQ(Form.Series2->YValues().ListMinimum(), -1499);
+  EXPECT_EQ(Store.LeftSamples[1499], 1499);
+  EXPECT_EQ(Store.RightSamples[1499], -1499);
+  EXPECT_TRUE(Messages.empty());
 }
 
-TEST(SampleStore, StartsEmptyAndZeroed) {
-  app::TSampleStore store(3000);
-  EXPECT_EQ(store.Capacity(), 3000);
+TEST(SampleStore, StartsEmpty) {
+  const app::TSampleStore store;
   EXPECT_EQ(store.SampleCount, 0);
+  EXPECT_EQ(store.Frames(), nullptr);
   EXPECT_TRUE(store.WaveFileName.empty());
-  EXPECT_EQ(store.LeftSamples[0], 0);
-  EXPECT_EQ(store.RightSamples[2999], 0);
-  EXPECT_EQ(app::TSampleStore().Capacity(), app::MaxFrames);
 }
 
 } // namespace

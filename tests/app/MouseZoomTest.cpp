@@ -15,7 +15,7 @@ using testsupport::SampleBytes;
 
 class MouseZoom : public testsupport::FormFixture {
 protected:
-  MouseZoom() : FormFixture(4096) {
+  MouseZoom() {
     std::vector<std::int16_t> samples;
     for (int i = 0; i < 2000; ++i) {
       samples.push_back(std::int16_t(1000 * std::sin(i * 0.01)));

@@ -74,7 +74,7 @@ TEST_F(OpenFile, OpenWaveFileLoadsLikeReadWFAndTheDialogStartsThereNextTime) {
 
 TEST_F(OpenFile, AFileNamedAtStartUpLoadsOnceTheWindowIsOnScreen) {
   testsupport::FormFixture::Store.SampleCount = 0;
-  app::TSampleStore store(64);
+  app::TSampleStore store;
   app::TForm1 form(store);
   bool exposedWhenRead = false;
   QObject::connect(form.Memo1, &QPlainTextEdit::textChanged,

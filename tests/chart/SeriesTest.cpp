@@ -3,7 +3,7 @@
 #include "chart/series/LineSeries.h"
 #include "tests/chart/FakeChartHost.h"
 
-#include "tests/chart/values/ValueMemoryFake.h"
+#include "tests/support/FailingPageMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -139,7 +139,7 @@ TEST(SeriesAddPoints, HandlersStillSeeEveryPoint) {
 }
 
 TEST(SeriesAddPoints, AFailedRunKeepsTheListsPaired) {
-  test::TFailingValueMemory memory;
+  pages::test::TFailingPageMemory memory;
   TFastLineSeries series;
   series.YValues().SetValueMemory(memory);
   series.AddPoints(std::vector<double>{0, 1}, std::vector<double>{0, 0});
@@ -205,7 +205,7 @@ TEST(SeriesClearPoints, AsksForARepaintUnlessTheChartIsBeingDestroyed) {
 // Every reader indexes X and Y with one point number, so a failed growth must not leave one
 // list a point longer than the other.
 TEST(SeriesAddPoint, AFailedGrowthOfTheYListKeepsTheListsPaired) {
-  test::TFailingValueMemory memory;
+  pages::test::TFailingPageMemory memory;
   TFastLineSeries series;
   series.YValues().SetValueMemory(memory);
   // Two values make a sequence, which needs no memory; the third one that breaks it does.

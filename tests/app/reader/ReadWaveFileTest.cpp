@@ -9,6 +9,7 @@
 #include "platform/files/MemorySource.h"
 #include "tests/app/reader/WaveBytes.h"
 #include "tests/platform/files/TempFolder.h"
+#include "tests/support/FailingPageMemory.h"
 
 using namespace reader;
 using namespace wavebytes;
@@ -204,16 +205,19 @@ TEST_P(ReadWaveFileTest, LogsAndFieldsMatch) {
     SCOPED_TRACE("from memory");
     files::TMemorySource source(c.Bytes.data(), c.Bytes.size());
     TWaveInfo info;
+    TReadDetails details;
     TListLog log;
-    ReadWaveFile(source, info, log);
+    ReadWaveFile(source, info, log, details);
     ExpectOutcome(c, info, log.Lines);
   }
   {
     SCOPED_TRACE("from a file");
     TWaveInfo info;
+    TReadDetails details;
     TListLog log;
-    ReadWaveFile(Folder.Write("in.wav", c.Bytes), info, log);
+    ReadWaveFile(Folder.Write("in.wav", c.Bytes), info, log, details);
     ExpectOutcome(c, info, log.Lines);
+    EXPECT_FALSE(details.OutOfMemory);
   }
 }
 
@@ -226,8 +230,9 @@ TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
   TTempFolder folder;
   for (const auto& name : {(folder.Path() / "missing.wav").string(), folder.Path().string()}) {
     TWaveInfo info;
+    TReadDetails details;
     TListLog log;
-    ReadWaveFile(name, info, log);
+    ReadWaveFile(name, info, log, details);
     EXPECT_EQ(info.Status, 1) << name;
     EXPECT_EQ(log.Lines, Ok) << name;
     EXPECT_EQ(info.Data, nullptr) << name;
@@ -237,7 +242,8 @@ TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
 // Reads the bytes as an in-memory source.
 void ReadBytes(const std::string& bytes, TWaveInfo& info, TWaveLog& log) {
   files::TMemorySource source(bytes.data(), bytes.size());
-  ReadWaveFile(source, info, log);
+  TReadDetails details;
+  ReadWaveFile(source, info, log, details);
 }
 
 TEST(ReadWaveFile, ClearsTheRecordAndAppendsToTheLog) {
@@ -273,3 +279,27 @@ TEST(ReadWaveFile, LogThatThrowsBecomesAStatus) {
 }
 
 } // namespace
+
+// Memory for the data chunk that cannot be had is a read error that the details name, with the
+// size that was wanted, and the log reads as for any read error.
+TEST(ReadWaveFile, MemoryThatRunsOutIsNamedInTheDetails) {
+  const std::string bytes = RiffFile(Fmt16 + Chunk("data", std::string(5000, 'x')));
+  files::TMemorySource source(bytes.data(), bytes.size());
+  pages::test::TFailingPageMemory memory;
+  memory.FailCommits = true;
+  TWaveInfo info;
+  TReadDetails details;
+  TListLog log;
+  ReadWaveFile(source, info, log, details, memory);
+  EXPECT_EQ(info.Status, 1);
+  EXPECT_TRUE(details.OutOfMemory);
+  EXPECT_EQ(details.DataBytes, 5000);
+  EXPECT_EQ(log.Lines.back(), "O\"k ");
+  EXPECT_EQ(log.Lines[log.Lines.size() - 3], "data");
+
+  memory.FailCommits = false;
+  source.Seek(-source.Position());
+  ReadWaveFile(source, info, log, details, memory);
+  EXPECT_EQ(info.Status, 0);
+  EXPECT_FALSE(details.OutOfMemory) << "the details of the last read are cleared";
+}

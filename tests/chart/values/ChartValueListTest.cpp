@@ -1,6 +1,6 @@
 #include "chart/values/ChartValueList.h"
 
-#include "tests/chart/values/ValueMemoryFake.h"
+#include "tests/support/FailingPageMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -98,7 +98,7 @@ TEST(ChartValueListStats, ComputedLazilyFromTheValues) {
 }
 
 TEST(ChartValueListCapacity, GrowsInStepsOfAThousandAndStartsAfreshAfterClearing) {
-  test::TFailingValueMemory memory;
+  pages::test::TFailingPageMemory memory;
   TChartValueList list("X");
   list.SetValueMemory(memory);
   EXPECT_EQ(list.Capacity(), 0);
@@ -124,7 +124,7 @@ TEST(ChartValueListCapacity, GrowsInStepsOfAThousandAndStartsAfreshAfterClearing
 // Growing moves pages instead of copying values, so a long load stays linear; the number of
 // moves stays logarithmic in the length.
 TEST(ChartValueListCapacity, LongListsKeepTheirValuesAndGrowInFewMoves) {
-  test::TFailingValueMemory memory;
+  pages::test::TFailingPageMemory memory;
   TChartValueList list("X");
   list.SetValueMemory(memory);
   list.SetOrder(loAscending);
@@ -140,7 +140,7 @@ TEST(ChartValueListCapacity, LongListsKeepTheirValuesAndGrowInFewMoves) {
 }
 
 TEST(ChartValueListCapacity, AFailedGrowthLeavesTheListAsItWas) {
-  test::TFailingValueMemory memory;
+  pages::test::TFailingPageMemory memory;
   TChartValueList list("Y");
   list.SetValueMemory(memory);
   memory.FailCommits = true;
@@ -153,7 +153,7 @@ TEST(ChartValueListCapacity, AFailedGrowthLeavesTheListAsItWas) {
   memory.FailCommits = false;
   list.AddOrdered(4);
   EXPECT_EQ(Values(list), (std::vector<double>{1, 2, 4}));
-  EXPECT_THROW(list.SetValueMemory(SystemValueMemory()), std::logic_error);
+  EXPECT_THROW(list.SetValueMemory(pages::SystemPageMemory()), std::logic_error);
 }
 
 } // namespace

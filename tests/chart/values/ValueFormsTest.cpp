@@ -2,7 +2,7 @@
 // operations, and the list's behaviour when a widening cannot get its memory.
 #include "chart/values/ChartValueList.h"
 
-#include "tests/chart/values/ValueMemoryFake.h"
+#include "tests/support/FailingPageMemory.h"
 
 #include <gtest/gtest.h>
 
@@ -308,7 +308,7 @@ TEST(ValueForms, DeletingInsideASequenceStoresTheRest) {
 
 // A widening that cannot get its memory leaves values, form, capacity and stamp as they were.
 TEST(ValueForms, AFailedWideningChangesNothing) {
-  test::TFailingValueMemory memory;
+  pages::test::TFailingPageMemory memory;
   TChartValueList list("Y");
   list.SetValueMemory(memory);
   for (double v : {1, 2, 3})

@@ -1,0 +1,50 @@
+#include "platform/memory/PageMemory.h"
+
+#include <sys/mman.h>
+
+#include <new>
+
+namespace pages {
+
+namespace {
+
+constexpr std::size_t HugePagesFrom = std::size_t(8) << 20;
+
+void AdviseHugePages(void* memory, std::size_t bytes) {
+  if (bytes >= HugePagesFrom)
+    madvise(memory, bytes, MADV_HUGEPAGE);
+}
+
+class TSystemPageMemory final : public TPageMemory {
+public:
+  // Address space only: pages are committed as they are first written, so a user's `ulimit -v`
+  // counts what is asked for and nothing is reserved ahead.
+  void* Map(std::size_t bytes) override {
+    void* memory =
+        mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    if (memory == MAP_FAILED)
+      throw std::bad_alloc();
+    AdviseHugePages(memory, bytes);
+    return memory;
+  }
+
+  // The kernel moves the page tables, not the bytes: growing costs no copy however long it is.
+  void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) override {
+    void* memory = mremap(address, oldBytes, newBytes, MREMAP_MAYMOVE);
+    if (memory == MAP_FAILED)
+      throw std::bad_alloc();
+    AdviseHugePages(memory, newBytes);
+    return memory;
+  }
+
+  void Unmap(void* address, std::size_t bytes) override { munmap(address, bytes); }
+};
+
+} // namespace
+
+TPageMemory& SystemPageMemory() {
+  static TSystemPageMemory memory;
+  return memory;
+}
+
+} // namespace pages
