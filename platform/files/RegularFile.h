@@ -2,8 +2,6 @@
 // name is refused with a clear error instead of being read from or written to.
 #pragma once
 
-#include <sys/types.h>
-
 #include <string>
 
 namespace files {
@@ -11,9 +9,12 @@ namespace files {
 // Opens with Flags plus O_CLOEXEC and O_NONBLOCK, retrying when a signal interrupts, and
 // refuses what is no regular file. Every error is an EFileError that starts with Action
 // ("Cannot open file"). Returns the handle.
-int OpenRegularFile(const std::string& FileName, int Flags, const char* Action, mode_t Mode = 0);
+int OpenRegularFile(const std::string& FileName, int Flags, const char* Action);
 
-// Throws the error for a name that holds a file of this mode that is not a regular file.
-[[noreturn]] void RefuseNonRegular(const std::string& FileName, mode_t Mode, const char* Action);
+// Opens the regular file at the name, or behind a link there, for writing and empties it in
+// place, or creates it (mode 0666 less the umask) when the name is free. Anything else at the
+// name, a link to nothing included, is refused without being opened for reading or writing.
+// Every error is an EFileError that starts with Action. Returns the handle.
+int CreateRegularFile(const std::string& FileName, const char* Action);
 
 } // namespace files

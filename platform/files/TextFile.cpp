@@ -6,39 +6,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 namespace files {
 
-namespace {
-
-constexpr const char* CannotCreate = "Cannot create file";
-
-// A pipe, socket, device or folder under the name is no file to put text in: a pipe without a
-// reader would hold the open for good, one with a reader or a device would take the text away.
-// The name is looked at first so that no device is opened at all, and the open neither truncates
-// nor waits, so nothing is lost or blocked before the type is known (the name may change hands
-// between the look and the open).
-int OpenRegularForWriting(const std::string& FileName) {
-  struct stat info {};
-  if (::stat(FileName.c_str(), &info) == 0 && !S_ISREG(info.st_mode))
-    RefuseNonRegular(FileName, info.st_mode, CannotCreate);
-  const int handle = OpenRegularFile(FileName, O_WRONLY | O_CREAT, CannotCreate, 0666);
-  if (::ftruncate(handle, 0) != 0) {
-    const int reason = errno;
-    ::close(handle);
-    throw EFileError(CannotCreate, FileName, reason);
-  }
-  return handle;
-}
-
-} // namespace
-
 TTextFile::TTextFile(std::string FileName)
     : FFileName(std::move(FileName)), FBuffer(std::make_unique<char[]>(BufferSize)),
-      FHandle(OpenRegularForWriting(FFileName)) {}
+      FHandle(CreateRegularFile(FFileName, "Cannot create file")) {}
 
 TTextFile::~TTextFile() {
   if (FHandle >= 0)

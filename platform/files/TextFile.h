@@ -1,4 +1,4 @@
-// A text file written through a large buffer: created or replaced on opening, flushed as the
+// A text file written through a large buffer: created or emptied on opening, flushed as the
 // buffer fills and on closing. Every failure throws files::EFileError naming the file.
 #pragma once
 
@@ -13,7 +13,8 @@ class TTextFile {
 public:
   static constexpr std::size_t BufferSize = 1 << 20;
 
-  // Creates the file, replacing any regular file of that name; refuses any other kind of file.
+  // Creates the file, or empties in place the regular file at the name or behind a link there;
+  // refuses any other kind of file and a link to nothing.
   explicit TTextFile(std::string FileName);
   // Closes without reporting; call Close() to learn whether the data reached the file.
   ~TTextFile();
