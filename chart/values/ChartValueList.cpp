@@ -118,6 +118,10 @@ void TChartValueList::RemoveAllValues() {
 }
 
 void TChartValueList::ViewValues(TValueView view) noexcept {
+  if (view.Count == 0) {
+    RemoveAllValues();
+    return;
+  }
   FValueArray.View(std::move(view.First), view.Stride, std::size_t(view.Count));
   FValueCount = view.Count;
   ValuesChanged();

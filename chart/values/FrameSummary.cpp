@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <vector>
 
 namespace chart {
@@ -9,9 +10,6 @@ namespace chart {
 namespace {
 
 constexpr int Leaf = TLevelSummary<std::int16_t>::LeafSize;
-// Lanes of a vector register's worth of 16-bit samples; even lanes hold channel 0, odd ones 1.
-constexpr int Lanes = 8;
-constexpr int VectorsPerLeaf = 2 * Leaf / Lanes;
 
 // Running totals of one channel; 16-bit sums stay exact in 64 bits for any list length.
 struct TChannelTotals {
@@ -27,43 +25,75 @@ struct TLeaves {
   std::vector<std::int16_t> Max;
 };
 
-// One whole leaf of both channels: a loop of fixed length over lanes, which the compiler turns
-// into vector code. `previous` is the frame before the leaf, or the leaf's first frame.
-void SummariseWholeLeaf(const std::int16_t* p, const std::int16_t* previous, std::int16_t* low,
-                        std::int16_t* high, std::array<TChannelTotals, 2>& totals) {
-  std::int16_t lo[Lanes], hi[Lanes];
-  int sum[Lanes] = {}, absSum[Lanes] = {}, descents[Lanes] = {};
-  for (int j = 0; j < Lanes; ++j)
-    lo[j] = hi[j] = p[j];
-  for (int j = 0; j < Lanes; ++j)
-    descents[j] = (j < 2 ? p[j] < previous[j] : p[j] < p[j - 2]);
-  for (int k = 0; k < VectorsPerLeaf; ++k) {
-    const std::int16_t* v = p + k * Lanes;
-    for (int j = 0; j < Lanes; ++j) {
-      lo[j] = std::min(lo[j], v[j]);
-      hi[j] = std::max(hi[j], v[j]);
-      sum[j] += v[j];
-      absSum[j] += std::abs(int(v[j]));
-    }
-    if (k > 0)
-      for (int j = 0; j < Lanes; ++j)
-        descents[j] |= v[j] < v[j - 2];
-  }
+// Whole leaves of both channels in vector registers of 8 samples, 4 frames: even lanes are
+// channel 0, odd lanes channel 1. The compiler's vector extension keeps the loop in vector code at
+// any optimisation level. Each lane is compared with the same channel one frame earlier for the
+// order.
+using TSamples = std::int16_t __attribute__((vector_size(16)));
+using TSums = std::int32_t __attribute__((vector_size(32)));
+constexpr int Lanes = 8;
+constexpr int VectorsPerLeaf = 2 * Leaf / Lanes;
+// A lane's sum grows by at most VectorsPerLeaf * 32768 a leaf: it is folded into 64 bits in time.
+constexpr std::size_t LeavesPerFold = 1024;
+
+TSamples Load(const std::int16_t* p) {
+  TSamples v;
+  std::memcpy(&v, p, sizeof v);
+  return v;
+}
+
+// The first vector of the data, with its first frame standing for the frame before it.
+TSamples FirstFrameTwice(const std::int16_t* p) {
+  std::int16_t head[Lanes] = {p[0], p[1]};
+  std::memcpy(head + 2, p, sizeof(std::int16_t) * (Lanes - 2));
+  return Load(head);
+}
+
+void StoreLeaf(const TSamples& lo, const TSamples& hi, std::size_t leaf, std::array<TLeaves, 2>& leaves) {
   for (int c = 0; c < 2; ++c) {
     std::int16_t l = lo[c], h = hi[c];
     for (int j = c + 2; j < Lanes; j += 2) {
-      l = std::min(l, lo[j]);
-      h = std::max(h, hi[j]);
-      totals[std::size_t(c)].Total += sum[j];
-      totals[std::size_t(c)].AbsTotal += absSum[j];
-      totals[std::size_t(c)].Ascending &= !descents[j];
+      l = std::min(l, std::int16_t(lo[j]));
+      h = std::max(h, std::int16_t(hi[j]));
     }
-    totals[std::size_t(c)].Total += sum[c];
-    totals[std::size_t(c)].AbsTotal += absSum[c];
-    totals[std::size_t(c)].Ascending &= !descents[c];
-    low[c] = l;
-    high[c] = h;
+    leaves[std::size_t(c)].Min[leaf] = l;
+    leaves[std::size_t(c)].Max[leaf] = h;
   }
+}
+
+void Fold(TSums& sum, TSums& absSum, std::array<TChannelTotals, 2>& totals) {
+  for (int j = 0; j < Lanes; ++j) {
+    totals[std::size_t(j % 2)].Total += sum[j];
+    totals[std::size_t(j % 2)].AbsTotal += absSum[j];
+  }
+  sum = TSums{};
+  absSum = TSums{};
+}
+
+void SummariseWholeLeaves(const std::int16_t* frames, std::size_t leafCount, std::array<TLeaves, 2>& leaves,
+                          std::array<TChannelTotals, 2>& totals) {
+  TSums sum = {}, absSum = {};
+  TSamples descents = {};
+  for (std::size_t leaf = 0; leaf < leafCount; ++leaf) {
+    const std::int16_t* p = frames + 2 * Leaf * leaf;
+    TSamples lo = Load(p), hi = lo;
+    descents |= lo < (leaf > 0 ? Load(p - 2) : FirstFrameTwice(p));
+    for (int k = 0; k < VectorsPerLeaf; ++k) {
+      const TSamples v = Load(p + k * Lanes);
+      lo = v < lo ? v : lo;
+      hi = v > hi ? v : hi;
+      if (k > 0)
+        descents |= v < Load(p + k * Lanes - 2);
+      const TSums wide = __builtin_convertvector(v, TSums);
+      sum += wide;
+      absSum += wide < 0 ? -wide : wide;
+    }
+    StoreLeaf(lo, hi, leaf, leaves);
+    if ((leaf + 1) % LeavesPerFold == 0 || leaf + 1 == leafCount)
+      Fold(sum, absSum, totals);
+  }
+  for (int j = 0; j < Lanes; ++j)
+    totals[std::size_t(j % 2)].Ascending = totals[std::size_t(j % 2)].Ascending && descents[j] == 0;
 }
 
 // The last, partial leaf, frame by frame.
@@ -91,6 +121,7 @@ void SummarisePartLeaf(const std::int16_t* p, const std::int16_t* previous, int 
 
 std::array<TChannelSummary, 2> SummariseStereoFrames(const std::int16_t* frames, int count) {
   count = std::max(count, 0);
+  const std::size_t wholeLeaves = std::size_t(count) / Leaf;
   const std::size_t leafCount = (std::size_t(count) + Leaf - 1) / Leaf;
   std::array<TLeaves, 2> leaves;
   for (TLeaves& channel : leaves) {
@@ -98,28 +129,27 @@ std::array<TChannelSummary, 2> SummariseStereoFrames(const std::int16_t* frames,
     channel.Max.resize(leafCount);
   }
   std::array<TChannelTotals, 2> totals;
-  for (std::size_t leaf = 0; leaf < leafCount; ++leaf) {
-    const std::size_t first = leaf * Leaf;
-    const int inLeaf = int(std::min<std::size_t>(Leaf, std::size_t(count) - first));
+  SummariseWholeLeaves(frames, wholeLeaves, leaves, totals);
+  if (leafCount > wholeLeaves) {
+    const std::size_t first = wholeLeaves * Leaf;
     const std::int16_t* p = frames + 2 * first;
-    const std::int16_t* previous = first == 0 ? p : p - 2;
     std::int16_t low[2], high[2];
-    if (inLeaf == Leaf)
-      SummariseWholeLeaf(p, previous, low, high, totals);
-    else
-      SummarisePartLeaf(p, previous, inLeaf, low, high, totals);
+    SummarisePartLeaf(p, first == 0 ? p : p - 2, count - int(first), low, high, totals);
     for (std::size_t c = 0; c < 2; ++c) {
-      leaves[c].Min[leaf] = low[c];
-      leaves[c].Max[leaf] = high[c];
-      totals[c].Minimum = leaf == 0 ? low[c] : std::min(totals[c].Minimum, int(low[c]));
-      totals[c].Maximum = leaf == 0 ? high[c] : std::max(totals[c].Maximum, int(high[c]));
+      leaves[c].Min[wholeLeaves] = low[c];
+      leaves[c].Max[wholeLeaves] = high[c];
     }
+  }
+  for (std::size_t c = 0; c < 2 && count > 0; ++c) {
+    totals[c].Minimum = *std::min_element(leaves[c].Min.begin(), leaves[c].Min.end());
+    totals[c].Maximum = *std::max_element(leaves[c].Max.begin(), leaves[c].Max.end());
   }
   std::array<TChannelSummary, 2> result;
   for (std::size_t c = 0; c < 2; ++c) {
     const TChannelTotals& t = totals[c];
-    result[c].Summary = TValueSummary::OfLeaves(count > 0 ? frames + c : nullptr, 2, count, std::move(leaves[c].Min),
-                                                std::move(leaves[c].Max), t.Ascending);
+    result[c].Summary =
+        TValueSummary::OfLeaves(count > 0 ? frames + c : nullptr, 2, count, std::move(leaves[c].Min),
+                                std::move(leaves[c].Max), t.Ascending);
     if (count > 0)
       result[c].Stats = {double(t.Minimum), double(t.Maximum), double(t.Total), double(t.AbsTotal)};
   }

@@ -8,13 +8,6 @@ namespace pages {
 
 namespace {
 
-constexpr std::size_t HugePagesFrom = std::size_t(8) << 20;
-
-void AdviseHugePages(void* memory, std::size_t bytes) {
-  if (bytes >= HugePagesFrom)
-    madvise(memory, bytes, MADV_HUGEPAGE);
-}
-
 class TSystemPageMemory final : public TPageMemory {
 public:
   // Address space only: pages are committed as they are first written, so a user's `ulimit -v`
@@ -24,7 +17,6 @@ public:
         mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
     if (memory == MAP_FAILED)
       throw std::bad_alloc();
-    AdviseHugePages(memory, bytes);
     return memory;
   }
 
@@ -33,7 +25,6 @@ public:
     void* memory = mremap(address, oldBytes, newBytes, MREMAP_MAYMOVE);
     if (memory == MAP_FAILED)
       throw std::bad_alloc();
-    AdviseHugePages(memory, newBytes);
     return memory;
   }
 

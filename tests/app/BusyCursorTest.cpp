@@ -59,7 +59,7 @@ TEST_F(BusyCursor, ShowsWhileALoadRunsAndIsGoneAfterEveryOutcome) {
 }
 
 TEST_F(BusyCursor, IsGoneBeforeTheMessageOfAFailedLoad) {
-  pages::test::TFailingPageMemory memory;
+  static pages::test::TFailingPageMemory memory;
   Form.SetLoadMemory(memory);
   memory.FailCommits = true;
   Load(Frames(3));

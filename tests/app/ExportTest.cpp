@@ -2,9 +2,11 @@
 #include "platform/files/FileError.h"
 #include "tests/app/FormFixture.h"
 #include "tests/platform/files/PipeRescue.h"
+#include "ui/ChartWidget.h"
 
 #include <QDir>
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <sys/stat.h>
@@ -115,7 +117,8 @@ TEST(SaveAsciiFile, LongExportsMatchLineByLineFormatting) {
   std::string expected;
   for (int i = 0; i < 300000; ++i) {
     frames.emplace_back(std::int32_t(i * 7919LL % 65536 - 32768), 32767 - i % 65536);
-    expected += " " + std::to_string(frames.back().first) + " " + std::to_string(frames.back().second) + "\r\n";
+    expected +=
+        " " + std::to_string(frames.back().first) + " " + std::to_string(frames.back().second) + "\r\n";
   }
   Fill(store, frames);
   store.WaveFileName = folder.filePath("long.wav").toStdString();
@@ -132,6 +135,44 @@ TEST(SaveAsciiFile, ThrowsAFileErrorNamingTheFile) {
   } catch (const files::EFileError& error) {
     EXPECT_NE(std::string(error.what()).find("/nonexistent-folder/x_out.dat"), std::string::npos);
   }
+}
+
+// What was loaded is the program's own: neither a change made through a series nor a file cut
+// or rewritten on disk after the load reaches the dump or the charts' pixels.
+TEST_F(FormFixture, TheLoadedFramesOutliveChangesToTheSeriesAndToTheFile) {
+  std::vector<std::int16_t> samples;
+  for (int i = 0; i < 6000; ++i)
+    samples.push_back(std::int16_t(i * 7919 % 65536 - 32768));
+  Load(testsupport::SampleBytes(samples), "rec.wav");
+  const auto pixels = [](ui::TChartWidget* widget) {
+    widget->Chart().Invalidate();
+    widget->Chart().PaintMessage();
+    const gdi::TGdiBitmap& image = widget->WindowImage();
+    return std::vector<std::uint32_t>(image.Pixels(), image.Pixels() + image.Width() * image.Height());
+  };
+  const auto chart1 = pixels(Form.Chart1), chart2 = pixels(Form.Chart2);
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  const std::string dump = ReadFile(PathOf("rec_out.dat"));
+  ASSERT_EQ(std::count(dump.begin(), dump.end(), '\n'), 3000);
+
+  ASSERT_EQ(::truncate(PathOf("rec.wav").c_str(), 0), 0);
+  EXPECT_EQ(pixels(Form.Chart1), chart1);
+  EXPECT_EQ(pixels(Form.Chart2), chart2);
+  testsupport::WriteFile(PathOf("rec.wav"), testsupport::WaveBytes(std::string(24000, '\x55')));
+  EXPECT_EQ(pixels(Form.Chart1), chart1);
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(ReadFile(PathOf("rec_out.dat")), dump);
+
+  // The first change through a series gives it values of its own; the store keeps the file's.
+  Form.Series1->AddPoint(3001, 99, "", chart::DefaultSeriesColor);
+  Form.Series2->YValues().DeleteValueAt(0);
+  EXPECT_FALSE(Form.Series1->YValues().ValueArray().IsView());
+  EXPECT_EQ(Form.Series2->YValues().Value(0), samples[3]);
+  EXPECT_EQ(Store.LeftSamples[0], samples[0]);
+  EXPECT_EQ(Store.RightSamples[0], samples[1]);
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(ReadFile(PathOf("rec_out.dat")), dump);
+  EXPECT_TRUE(Messages.empty());
 }
 
 } // namespace

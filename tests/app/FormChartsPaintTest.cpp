@@ -1,8 +1,10 @@
 // The window's two charts painted at their window sizes with the layout's values, checked pixel
 // by pixel where a screenshot shows the frame: panel ramp, bevel, back wall, title, series clip.
+#include "app/ChannelLoader.h"
 #include "app/FormChartsLayout.h"
 
 #include "chart/Chart.h"
+#include "chart/axis/ChartAxis.h"
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
@@ -227,6 +229,74 @@ TEST(FormChartsPaint, SeriesDrawLastInsideThePlotWithoutItsLeftColumnAndBottomLi
   EXPECT_GT(onTop, 0);
   EXPECT_GT(onLeftNeighbour, 0);
   EXPECT_GT(onRightNeighbour, 0);
+}
+
+// The largest data chunk the reader takes, 536,870,911 frames, in pages that are never written
+// but at both ends (they cost address space, not memory): loaded whole, painted, zoomed into its
+// last frames and scrolled on both charts, with every index and axis end right at the last frame.
+TEST(FormChartsPaint, TheLargestDataChunkLoadsAndShowsItsLastFrame) {
+#if defined(__SANITIZE_ADDRESS__)
+  GTEST_SKIP() << "the address sanitizer's shadow of two gigabytes of frames does not fit";
+#endif
+  files::TMemoryStream data;
+  data.SetSize(0x7FFFFFFF);
+  auto* samples = reinterpret_cast<std::int16_t*>(data.Memory());
+  const std::size_t last = 2 * std::size_t(MaxFrames - 1);
+  samples[0] = -1234;
+  samples[1] = 1234;
+  samples[last] = 4321;
+  samples[last + 1] = -4321;
+  TWindowChart upper(1);
+  TWindowChart lower(2);
+  TSampleStore store;
+  ASSERT_EQ(LoadChannels(data, store, static_cast<chart::TFastLineSeries&>(*upper.Series),
+                         static_cast<chart::TLineSeries&>(*lower.Series)),
+            MaxFrames);
+  EXPECT_EQ(store.LeftSamples[std::size_t(MaxFrames - 1)], 4321);
+  EXPECT_EQ(store.RightSamples[std::size_t(MaxFrames - 1)], -4321);
+  for (TWindowChart* w : {&upper, &lower}) {
+    const bool isUpper = w == &upper;
+    SCOPED_TRACE(isUpper ? "upper chart" : "lower chart");
+    const chart::TChartSeries& series = *w->Series;
+    EXPECT_EQ(series.YValues().ListMaximum(), isUpper ? 4321 : 1234);
+    EXPECT_EQ(series.YValues().ListMinimum(), isUpper ? -1234 : -4321);
+    EXPECT_EQ(series.XValues().Last(), MaxFrames);
+    w->Paint();
+    chart::TChartAxis& bottom = w->Chart.BottomAxis();
+    EXPECT_EQ(series.FirstVisible(), 0);
+    EXPECT_EQ(series.LastVisible(), MaxFrames - 1);
+    // The upper chart's axes keep a few pixels free at their ends, the lower chart's none.
+    EXPECT_EQ(bottom.WorkMaximum() == MaxFrames, !isUpper);
+    EXPECT_GE(bottom.WorkMaximum(), MaxFrames);
+    EXPECT_LE(bottom.ValueToPixel(MaxFrames), w->Plot.Right);
+    EXPECT_GE(w->Chart.LeftAxis().WorkMaximum(), isUpper ? 4321 : 1234);
+
+    // Drags over the 40 pixels up to the last frame, down to a few thousand frames.
+    const chart::TRect plot = w->Plot;
+    for (int zoom = 0; zoom < 6 && series.LastVisible() - series.FirstVisible() > 5000; ++zoom) {
+      const int end = bottom.ValueToPixel(MaxFrames) + 1;
+      w->Chart.MouseDown(chart::TMouseButton::mbLeft, {}, end - 40, plot.Top + 2);
+      w->Chart.MouseMove({}, end, plot.Bottom - 2);
+      w->Chart.MouseUp(chart::TMouseButton::mbLeft, {}, end, plot.Bottom - 2);
+      w->Paint();
+      ASSERT_EQ(series.LastVisible(), MaxFrames - 1) << "zoom " << zoom;
+    }
+    EXPECT_GT(series.FirstVisible(), MaxFrames - 5000);
+    EXPECT_GT(bottom.WorkMinimum(), MaxFrames - 5000.0);
+    EXPECT_GE(bottom.WorkMaximum(), MaxFrames);
+
+    // Scrolled right by a tenth of the plot: the last frame moves left with the drag.
+    const int middle = (plot.Left + plot.Right) / 2;
+    const int shift = (plot.Right - plot.Left) / 10;
+    const double atMiddle = bottom.PixelToValue(middle);
+    w->Chart.MouseDown(chart::TMouseButton::mbRight, {}, middle, plot.Top + 5);
+    w->Chart.MouseMove({}, middle - shift, plot.Top + 5);
+    w->Chart.MouseUp(chart::TMouseButton::mbRight, {}, middle - shift, plot.Top + 5);
+    w->Paint();
+    EXPECT_NEAR(bottom.PixelToValue(middle - shift), atMiddle, 2);
+    EXPECT_EQ(series.LastVisible(), MaxFrames - 1);
+    EXPECT_GT(bottom.WorkMaximum(), double(MaxFrames));
+  }
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "app/reader/ReadWaveFile.h"
 #include "tests/app/FormFixture.h"
+#include "tests/support/FailingAllocation.h"
+#include "tests/support/FailingPageMemory.h"
 
 #include <QPlainTextEdit>
 #include <QTextBlock>
@@ -180,6 +182,49 @@ TEST_F(FormFixture, TheChartsViewTheLoadedFramesInPlace) {
   EXPECT_EQ(Form.Series2->YValues().ListMinimum(), -1499);
   EXPECT_EQ(Store.LeftSamples[1499], 1499);
   EXPECT_EQ(Store.RightSamples[1499], -1499);
+  EXPECT_TRUE(Messages.empty());
+}
+
+// Memory that runs out anywhere in a load, for the data chunk or for what the charts build from
+// its frames, is said in plain words; the file shown before stays in the store, the charts and
+// the export, and the new file's pages go back.
+TEST_F(FormFixture, RunningOutOfMemoryAnywhereInALoadKeepsTheShownFile) {
+  Load(SampleBytes({7, 8, 9, 10}), "shown.wav");
+  std::vector<std::int16_t> samples(2'000'000);
+  for (std::size_t i = 0; i < samples.size(); ++i)
+    samples[i] = std::int16_t(i * 31 % 65536 - 32768);
+  testsupport::WriteFile(PathOf("big.wav"), testsupport::WaveBytes(SampleBytes(samples)));
+  // Outlives the fixture's store, which keeps the last file's pages.
+  static pages::test::TFailingPageMemory memory;
+  Form.SetLoadMemory(memory);
+  const auto expectShownFileKept = [&](const std::string& what) {
+    ASSERT_EQ(Messages.size(), 1u) << what;
+    EXPECT_EQ(Messages[0], "Not enough memory to load the 4,000,000 bytes of sound data in big.wav.") << what;
+    Messages.clear();
+    EXPECT_EQ(Store.SampleCount, 2) << what;
+    EXPECT_EQ(Left(2), (Samples{7, 9})) << what;
+    EXPECT_EQ(Values(Form.Series2->YValues()), (std::vector<double>{8, 10})) << what;
+    EXPECT_EQ(memory.Reservations, memory.Releases) << what;
+    EXPECT_EQ(Form.Memo1->toPlainText().split('\n').last(), "O\"k ") << what;
+  };
+  memory.FailCommits = true;
+  PressReadWF(PathOf("big.wav"));
+  expectShownFileKept("the data chunk");
+  memory.FailCommits = false;
+  int nth = 1;
+  for (;; ++nth) {
+    int large = 0;
+    {
+      const chart::test::TFailLargeAllocations failing(16 << 10, nth);
+      PressReadWF(PathOf("big.wav"));
+      large = failing.Count();
+    }
+    if (nth > large)
+      break;
+    expectShownFileKept("large allocation " + std::to_string(nth));
+  }
+  EXPECT_GE(nth, 5) << "both channels' smallest and largest values per block";
+  EXPECT_EQ(Store.SampleCount, 1'000'000);
   EXPECT_TRUE(Messages.empty());
 }
 

@@ -3,7 +3,7 @@
 #include "chart/axis/ChartAxis.h"
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
-#include "tests/chart/FailingAllocation.h"
+#include "tests/support/FailingAllocation.h"
 #include "tests/chart/FakeChartHost.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,9 @@
 // Both line series on a real chart, drawn point by point and with the column shortcut, over
-// random data shapes and random views: the two pictures must not differ in a single pixel.
+// random data shapes, random views and values viewed in loaded frames: the two pictures must not
+// differ in a single pixel, and viewed values must draw as a copy of them does.
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
+#include "chart/values/FrameSummary.h"
 
 #include "SeriesPaintFixture.h"
 
@@ -90,6 +92,40 @@ protected:
       else
         x += 1;
     }
+  }
+
+  // The points as a load leaves them: X runs 1, 2, 3, ... and Y views one channel of
+  // interleaved 16-bit frames (the values cut to 16 bits), with the load's summary.
+  void ViewAsFrames(TChartSeries& series) {
+    const int count = series.PointCount();
+    auto frames = std::make_shared<std::vector<std::int16_t>>(2 * std::size_t(count));
+    const std::size_t channel = std::size_t(Below(2));
+    for (std::size_t i = 0; i < std::size_t(count); ++i) {
+      (*frames)[2 * i + channel] = std::int16_t(std::clamp(series.YValues()[int(i)], -32768.0, 32767.0));
+      (*frames)[2 * i + 1 - channel] = std::int16_t(Below(65536) - 32768);
+    }
+    auto summaries = SummariseStereoFrames(frames->data(), count);
+    series.ViewPoints({std::shared_ptr<const std::int16_t>(frames, frames->data() + channel), 2, count,
+                       std::move(summaries[channel].Summary), summaries[channel].Stats});
+  }
+
+  // The viewed points drawn again from lists of their own.
+  std::size_t DifferingFromACopy(TChartSeries& series) {
+    Paint();
+    const std::vector<std::uint32_t> viewed = Picture();
+    std::vector<double> x, y;
+    for (int i = 0; i < series.PointCount(); ++i) {
+      x.push_back(series.XValues()[i]);
+      y.push_back(series.YValues()[i]);
+    }
+    series.ClearPoints();
+    series.AddPoints(x, y);
+    Paint();
+    const std::vector<std::uint32_t> copied = Picture();
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < viewed.size(); ++i)
+      differing += viewed[i] != copied[i];
+    return differing;
   }
 
   // A view of the data: the whole, a zoom with fractional edges, far zooms, and vertical
@@ -183,8 +219,12 @@ protected:
       const auto shape = TShape(Below(shShapeCount));
       const int count = 2 + Below(OneIn(4) ? 200 : 20000);
       Fill(series, shape, count);
+      if (OneIn(3))
+        ViewAsFrames(series);
       ChooseAxes();
       (this->*configure)(series);
+      const bool viewed = series.YValues().ValueArray().IsView();
+      FViews += viewed;
       for (int view = 0; view < 3; ++view) {
         ChooseView(series);
         const std::size_t differing = DifferingPixels();
@@ -195,14 +235,19 @@ protected:
       }
       FXForms.insert(series.XValues().Form());
       FYForms.insert(series.YValues().Form());
+      if (viewed) {
+        ASSERT_EQ(DifferingFromACopy(series), 0u) << "trial " << trial << ", " << ShapeName(shape);
+      }
     }
-    // Every storage form of the values went through both drawings.
+    // Every storage form of the values, and views, went through both drawings.
     EXPECT_EQ(FXForms.size(), 4u);
     EXPECT_EQ(FYForms.size(), 4u);
+    EXPECT_GT(FViews, 10);
   }
 
   std::set<TValueForm> FXForms;
   std::set<TValueForm> FYForms;
+  int FViews = 0;
 
 public:
   void ConfigureFast(TFastLineSeries& series) {

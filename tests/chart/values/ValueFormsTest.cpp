@@ -1,6 +1,8 @@
 // The compact forms of a value list against a plain list of doubles driven by the same random
-// operations, and the list's behaviour when a widening cannot get its memory.
+// operations, views of loaded frames against lists of their own, and the list's behaviour when a
+// widening cannot get its memory.
 #include "chart/values/ChartValueList.h"
+#include "chart/values/FrameSummary.h"
 
 #include "tests/support/FailingPageMemory.h"
 
@@ -350,6 +352,110 @@ TEST(ValueForms, AFailedWideningChangesNothing) {
   EXPECT_EQ(list.Form(), vfDouble);
   EXPECT_EQ(list.ListTotal(), total + 0.5);
   EXPECT_EQ(list.Value(1000), double(1000 % 1000 - 500));
+}
+
+// Frames as a load leaves them: channel 0 noise or a ramp, channel 1 its mirror.
+std::vector<std::int16_t> Frames(int count, bool ramp) {
+  std::vector<std::int16_t> frames;
+  for (int i = 0; i < count; ++i) {
+    const auto v = std::int16_t(ramp ? i / 3 - 20000 : std::int64_t(i) * 7919 % 65536 - 32768);
+    frames.push_back(v);
+    frames.push_back(std::int16_t(-1 - v));
+  }
+  return frames;
+}
+
+// A list that views one channel of the frames with the load's summary reads every value,
+// statistic and summary range as a list of its own holding them; the first change of a value
+// copies, leaving the frames as they were.
+TEST(ValueForms, ViewedFramesReadAsAListOfTheirOwn) {
+  std::mt19937 random(7);
+  for (const int count : {0, 1, 63, 64, 65, 1000, 64 * 16 * 17 + 5, 300'000}) {
+    for (const bool ramp : {false, true}) {
+      const auto frames = std::make_shared<const std::vector<std::int16_t>>(Frames(count, ramp));
+      auto summaries = SummariseStereoFrames(frames->data(), count);
+      for (std::size_t channel = 0; channel < 2; ++channel) {
+        SCOPED_TRACE(std::to_string(count) + (ramp ? " ramp" : " noise") + ", channel " +
+                     std::to_string(channel));
+        TChartValueList viewed("Y");
+        viewed.ViewValues({std::shared_ptr<const std::int16_t>(frames, frames->data() + channel), 2, count,
+                           std::move(summaries[channel].Summary), summaries[channel].Stats});
+        TChartValueList own("Y");
+        TPlainList plain;
+        for (int i = 0; i < count; ++i) {
+          own.AddOrdered((*frames)[2 * std::size_t(i) + channel]);
+          plain.Values.push_back((*frames)[2 * std::size_t(i) + channel]);
+        }
+        plain.Capacity = count;
+        EXPECT_EQ(viewed.ValueArray().IsView(), count > 0);
+        EXPECT_EQ(viewed.HasSummary(), count > 0);
+        EXPECT_EQ(viewed.Form(), count > 0 ? vfInt16 : vfSequence);
+        ExpectSame(viewed, plain, "viewed");
+        EXPECT_FALSE(viewed.StatsStale());
+        const TValueSummary& a = viewed.Summary(true);
+        const TValueSummary& b = own.Summary(true);
+        EXPECT_EQ(a.Ascending(), b.Ascending());
+        EXPECT_TRUE(a.AllFinite());
+        for (int trial = 0; trial < 200 && count > 0; ++trial) {
+          const int first = int(random() % unsigned(count));
+          const int last = first + int(random() % unsigned(count - first));
+          double lowA = 0, highA = 0, lowB = 0, highB = 0;
+          a.MinMax(first, last, lowA, highA);
+          b.MinMax(first, last, lowB, highB);
+          ASSERT_EQ(lowA, lowB) << first << ".." << last;
+          ASSERT_EQ(highA, highB) << first << ".." << last;
+        }
+        if (count < 2)
+          continue;
+        const std::vector<std::int16_t> before = *frames;
+        viewed.InsertValueAt(1, 0.5);
+        plain.InsertAt(1, 0.5);
+        plain.Capacity = count + TChartValueList::ValueCapacityStep;
+        EXPECT_FALSE(viewed.ValueArray().IsView());
+        ExpectSame(viewed, plain, "after the first change");
+        viewed.DeleteValueAt(0);
+        EXPECT_EQ(viewed.Value(0), 0.5);
+        EXPECT_EQ(*frames, before);
+      }
+    }
+  }
+}
+
+// A change that moves no values keeps the view; clearing lets the frames go.
+TEST(ValueForms, OnlyAChangedValueEndsAView) {
+  auto frames = std::make_shared<const std::vector<std::int16_t>>(Frames(5000, false));
+  const std::weak_ptr<const std::vector<std::int16_t>> watch = frames;
+  auto summaries = SummariseStereoFrames(frames->data(), 5000);
+  TChartValueList list("Y");
+  list.ViewValues({std::shared_ptr<const std::int16_t>(frames, frames->data() + 1), 2, 5000,
+                   std::move(summaries[1].Summary), summaries[1].Stats});
+  frames.reset();
+  list.SetOrder(loAscending);
+  list.SetOrder(loNone);
+  EXPECT_TRUE(list.ValueArray().IsView());
+  EXPECT_FALSE(watch.expired());
+  list.RemoveAllValues();
+  EXPECT_TRUE(watch.expired());
+  EXPECT_EQ(list.ValueCount(), 0);
+  list.AddOrdered(3);
+  EXPECT_EQ(list.Value(0), 3);
+
+  // Memory for the copy that cannot be had leaves the view as it was.
+  frames = std::make_shared<const std::vector<std::int16_t>>(Frames(5000, false));
+  summaries = SummariseStereoFrames(frames->data(), 5000);
+  pages::test::TFailingPageMemory memory;
+  TChartValueList failing("Y");
+  failing.SetValueMemory(memory);
+  failing.ViewValues({std::shared_ptr<const std::int16_t>(frames, frames->data()), 2, 5000,
+                      std::move(summaries[0].Summary), summaries[0].Stats});
+  const std::uint64_t stamp = failing.ChangeStamp();
+  memory.FailCommits = true;
+  EXPECT_THROW(failing.AddOrdered(1), std::bad_alloc);
+  EXPECT_THROW(failing.DeleteValueAt(0), std::bad_alloc);
+  EXPECT_TRUE(failing.ValueArray().IsView());
+  EXPECT_EQ(failing.ValueCount(), 5000);
+  EXPECT_EQ(failing.ChangeStamp(), stamp);
+  EXPECT_TRUE(failing.HasSummary());
 }
 
 } // namespace
