@@ -19,8 +19,8 @@ std::int32_t LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart
   auto [left, right] = chart::SummariseStereoFrames(samples, count);
 
   // Nothing below allocates: each view shares the block's ownership.
-  Series1.ViewPoints({std::shared_ptr<const std::int16_t>(block, samples), 2, count, std::move(left.Summary),
-                      left.Stats});
+  Series1.ViewPoints(
+      {std::shared_ptr<const std::int16_t>(block, samples), 2, count, std::move(left.Summary), left.Stats});
   Series2.ViewPoints({std::shared_ptr<const std::int16_t>(block, samples ? samples + 1 : nullptr), 2, count,
                       std::move(right.Summary), right.Stats});
   Store.Assign(std::move(block), count);

@@ -115,7 +115,8 @@ bool TCustomSeries::DrawColumnsFrom(int first, int last) {
   PointPixel(first, x0, y0);
   PointPixel(last, x1, y1);
   const auto inLimit = [](int x) { return x >= -MaxCoordinate && x <= MaxCoordinate; };
-  if (!inLimit(x0) || !inLimit(x1) || !TLineShortcut::Prepare(*this, first, last, Chart().OwnerPlotSize(true)))
+  if (!inLimit(x0) || !inLimit(x1) ||
+      !TLineShortcut::Prepare(*this, first, last, Chart().OwnerPlotSize(true)))
     return false;
 
   TChartCanvas3D& canvas = Canvas();

@@ -195,8 +195,8 @@ TValueSummary TValueSummary::OfLeaves(const std::int16_t* values, std::size_t st
   summary.FCount = std::max(count, 0);
   summary.FBuilt = true;
   summary.FAscending = ascending;
-  summary.FForms = TLevelSummary<std::int16_t>(values, stride, summary.FCount, std::move(leafMin),
-                                               std::move(leafMax));
+  summary.FForms =
+      TLevelSummary<std::int16_t>(values, stride, summary.FCount, std::move(leafMin), std::move(leafMax));
   return summary;
 }
 

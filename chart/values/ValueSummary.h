@@ -43,7 +43,8 @@ public:
   // Values are read every `stride` entries from `values`.
   TLevelSummary(const T* values, std::size_t stride, int count, bool withExtremes);
   // The same, from lowest blocks already built by a pass of the caller's.
-  TLevelSummary(const T* values, std::size_t stride, int count, std::vector<T> leafMin, std::vector<T> leafMax);
+  TLevelSummary(const T* values, std::size_t stride, int count, std::vector<T> leafMin,
+                std::vector<T> leafMax);
   double Value(int index) const { return double(FValues[std::size_t(index) * FStride]); }
   bool HasExtremes() const { return !FLevels.empty(); }
   void MinMax(int first, int last, double& lowest, double& highest) const;
