@@ -132,6 +132,7 @@ void TChartValueList::ViewValues(TValueView view) noexcept {
   FListTotal = view.Stats.Total;
   FListAbsTotal = view.Stats.AbsTotal;
   FStatsStale = false;
+  FExtremesStale = false;
 }
 
 void TChartValueList::SetSequence(double first, double step, int count) noexcept {
@@ -227,17 +228,31 @@ void TChartValueList::RefreshStats() const {
   FListTotal = stats.Total;
   FListAbsTotal = stats.AbsTotal;
   FStatsStale = false;
+  FExtremesStale = false;
+}
+
+// The axes read the extremes at every paint. A sequence has them at its ends, while its totals may
+// take a pass over every value (their rounding is the pass's), which only a reader of the totals
+// pays for.
+void TChartValueList::RefreshExtremes() const {
+  if (Form() != vfSequence || FValueCount == 0) {
+    RefreshStats();
+    return;
+  }
+  FListMinimum = std::min(First(), Last());
+  FListMaximum = std::max(First(), Last());
+  FExtremesStale = false;
 }
 
 double TChartValueList::ListMinimum() const {
-  if (FStatsStale)
-    RefreshStats();
+  if (FExtremesStale)
+    RefreshExtremes();
   return FListMinimum;
 }
 
 double TChartValueList::ListMaximum() const {
-  if (FStatsStale)
-    RefreshStats();
+  if (FExtremesStale)
+    RefreshExtremes();
   return FListMaximum;
 }
 

@@ -163,6 +163,7 @@ private:
     Changed();
   }
   void Changed();
+  void RefreshExtremes() const;
 
   int FValueCount = 0;
   bool FDateTime = false;
@@ -176,6 +177,8 @@ private:
   mutable double FListAbsTotal = 0;
   std::string FValueSource;
   mutable bool FStatsStale = true;
+  // The smallest and largest values alone may be fresh while the totals are stale.
+  mutable bool FExtremesStale = true;
   TChartValues FValueArray;
   std::uint64_t FChangeStamp = 0;
   mutable TValueSummary FSummary;
@@ -184,6 +187,7 @@ private:
 
   void ValuesChanged() {
     FStatsStale = true;
+    FExtremesStale = true;
     FChangeStamp = ++LastChangeStamp;
   }
 };
