@@ -37,6 +37,8 @@ public:
   // Frames of the last load.
   std::int32_t SampleCount = 0;
   std::string WaveFileName;
+  // The file whose frames the store holds.
+  std::string FramesFileName;
 
   // Takes the first `count` frames of `frames` as the store's. Cannot fail.
   void Assign(std::shared_ptr<const files::TMemoryBlock> frames, std::int32_t count) noexcept;
