@@ -172,6 +172,7 @@ std::string TForm1::ReadAndLoad(bool Confirmed) {
   // notice says it in plain words.
   const bool loaded = !details.OutOfMemory && info.Data && LoadFrames(*info.Data);
   const bool outOfMemory = details.OutOfMemory || (info.Data && !loaded);
+  FStore.LaterReadFailed = !loaded;
   ShowNotice(info, details, loaded, outOfMemory);
   if (!outOfMemory)
     return {};

@@ -117,4 +117,24 @@ TEST_F(FormFixture, ThePartsOfACutFileAreShownWithWhatIsMissing) {
       "1-channel 16-bit integer sound; it is drawn as 2-channel 16-bit frames.");
 }
 
+// The dump holds the frames still shown after a failed read, so it bears their file's name.
+TEST_F(FormFixture, TheDumpIsNamedAfterTheFileWhoseFramesItHolds) {
+  PressReadWF(PathOf("missing.wav"));
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(testsupport::ReadFile(PathOf("missing_out.dat")), "") << "nothing loaded yet: as before";
+
+  Load(SampleBytes({5, 6}), "a.wav");
+  testsupport::WriteFile(PathOf("b.wav"), "not a wave file");
+  PressReadWF(PathOf("b.wav"));
+  EXPECT_EQ(Store.WaveFileName, PathOf("b.wav"));
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(testsupport::ReadFile(PathOf("a_out.dat")), " 5 6\r\n");
+  EXPECT_FALSE(QFile::exists(QString::fromStdString(PathOf("b_out.dat"))));
+
+  Load(SampleBytes({1, 2}), "c.wav");
+  QTest::mouseClick(Form.SpeedButton1, Qt::LeftButton);
+  EXPECT_EQ(testsupport::ReadFile(PathOf("c_out.dat")), " 1 2\r\n");
+  EXPECT_TRUE(Messages.empty());
+}
+
 } // namespace
