@@ -191,8 +191,9 @@ std::string FormatNotice(const TFormatDetails& Format) {
   const bool container =
       Format.FormatTag == TagExtensible && Format.ValidBits > 0 && Format.ValidBits < Format.BitsPerSample;
   const std::uint16_t bits = container ? Format.ValidBits : Format.BitsPerSample;
-  std::string sound = std::to_string(Format.Channels) + "-channel " + std::to_string(bits) + "-bit " +
-                      CodingWords(coding) + " sound";
+  // Some compressed codings give no sample width at all.
+  const std::string width = bits > 0 ? std::to_string(bits) + "-bit " : "";
+  std::string sound = std::to_string(Format.Channels) + "-channel " + width + CodingWords(coding) + " sound";
   if (container)
     sound += " in " + std::to_string(Format.BitsPerSample) + "-bit containers";
   sound += TagNote(Format.FormatTag);

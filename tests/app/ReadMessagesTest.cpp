@@ -78,6 +78,8 @@ TEST(FormatNotice, NamesWhatTheFormatChunkDescribes) {
       {"SixChannels", Format(1, 6, 16), "This file holds 6-channel 16-bit integer sound" + Drawn},
       {"Adpcm", Format(0x11, 1, 4),
        "This file holds 1-channel 4-bit compressed sound (format tag 0x0011)" + Drawn},
+      {"NoSampleWidth", Format(0x31, 1, 0),
+       "This file holds 1-channel compressed sound (format tag 0x0031)" + Drawn},
       {"BlockAlignNot4", oddAlign, "This file holds 2-channel 16-bit integer sound" + Drawn},
       {"ExtensiblePcmMono24", ExtensibleFormat(1, 1, 24, 24),
        "This file holds 1-channel 24-bit integer sound" + Drawn},
