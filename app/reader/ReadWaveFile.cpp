@@ -25,7 +25,8 @@ enum : std::int16_t {
   stNotWave = 5,
 };
 
-// Sizes above this cannot be skipped with a signed 32-bit seek, so they end the read.
+// Sizes above this cannot be skipped with a signed 32-bit seek, so they end the read; only a data
+// chunk of such a size in the second walk is read, up to this many bytes.
 constexpr std::uint32_t MaxChunkSize = 0x7FFFFFFF;
 // The format chunk is read into an area the size of WAVEFORMATEX plus two extension bytes.
 constexpr std::uint32_t FormatAreaSize = 20;
