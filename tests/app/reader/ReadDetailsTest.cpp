@@ -4,11 +4,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "platform/files/MemorySource.h"
 #include "tests/app/reader/WaveBytes.h"
+#include "tests/support/FailingPageMemory.h"
 
 using namespace reader;
 using namespace wavebytes;
@@ -144,6 +146,47 @@ TEST(ReadDetails, FormatFieldsIncludeTheExtensibleSubFormat) {
 
   ReadOutcome(RiffFile(Chunk("data", "ab") + Fmt16), details);
   EXPECT_FALSE(details.Format.Present);
+}
+
+// A file larger than any data chunk the reader takes: these bytes, then zeros up to Size.
+class TLongSource final : public files::TByteSource {
+public:
+  TLongSource(std::string head, std::int64_t size) : FHead(std::move(head)), FSize(size) {}
+  std::int64_t Size() const override { return FSize; }
+  std::int64_t Position() const override { return FPosition; }
+  void Seek(std::int64_t Offset) override { FPosition += Offset; }
+  std::int64_t Read(void* Buffer, std::int64_t Count) override {
+    const std::int64_t n = std::max<std::int64_t>(0, std::min(Count, FSize - FPosition));
+    auto* out = static_cast<char*>(Buffer);
+    for (std::int64_t i = 0; i < n; ++i, ++FPosition)
+      out[i] = FPosition < std::int64_t(FHead.size()) ? FHead[std::size_t(FPosition)] : '\0';
+    return n;
+  }
+
+protected:
+  std::string Description() const override { return "long source"; }
+
+private:
+  std::string FHead;
+  std::int64_t FSize;
+  std::int64_t FPosition = 0;
+};
+
+// Memory that cannot be had stops the read before a byte is copied, yet after the reader has
+// said how much it wanted: no more than the largest data chunk, though the file holds more.
+TEST(ReadDetails, AStreamedDataChunkIsTakenUpToTheLargestSize) {
+  const std::string head = RiffFile(Fmt16 + ChunkHeader("data", 0xFFFFFFFF));
+  TLongSource source(head, std::int64_t(head.size()) + 0x90000000LL);
+  pages::test::TFailingPageMemory memory;
+  memory.FailCommits = true;
+  TWaveInfo info;
+  TReadDetails details;
+  TNullLog log;
+  ReadWaveFile(source, info, log, details, memory);
+  EXPECT_EQ(info.Status, 1);
+  EXPECT_TRUE(details.OutOfMemory);
+  EXPECT_TRUE(details.Streamed);
+  EXPECT_EQ(details.DataBytes, 0x7FFFFFFF);
 }
 
 } // namespace
