@@ -28,7 +28,7 @@ std::string AsciiFileName(const std::string& WaveFileName) {
 }
 
 void SaveAsciiFile(const TSampleStore& Store) {
-  files::TTextFile file(AsciiFileName(Store.WaveFileName));
+  files::TTextFile file(AsciiFileName(Store.DumpSourceName()));
   for (std::int32_t frame = 0; frame < Store.SampleCount; ++frame) {
     char* const line = file.Reserve(MaxLineLength);
     char* out = line;

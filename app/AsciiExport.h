@@ -10,7 +10,8 @@ namespace app {
 // The wave file's name with its extension replaced by "_out.dat" (appended when it has none).
 std::string AsciiFileName(const std::string& WaveFileName);
 
-// Writes the store's first SampleCount frames, replacing any file of that name. Throws
+// Writes the store's first SampleCount frames, into the file named after the wave file they came
+// from (see TSampleStore::DumpSourceName), replacing any file of that name. Throws
 // files::EFileError when the file cannot be created, written or closed.
 void SaveAsciiFile(const TSampleStore& Store);
 

@@ -11,6 +11,7 @@
 #include "ui/MessageBox.h"
 
 #include <QFrame>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -109,6 +110,16 @@ void TForm1::CreateCommandPanel() {
   // its address being typed into the box.
   Memo1->setAcceptDrops(false);
   Memo1->viewport()->setAcceptDrops(false);
+
+  // Between the log box and " SaveASCII File", so that no control moves and the charts keep
+  // every pixel.
+  NoticeLabel = new QLabel(Panel1);
+  NoticeLabel->setGeometry(8, 293, 209, 111);
+  NoticeLabel->setWordWrap(true);
+  NoticeLabel->setTextFormat(Qt::PlainText);
+  NoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  NoticeLabel->setAccessibleName(QStringLiteral("Notice"));
+  NoticeLabel->hide();
 }
 
 void TForm1::resizeEvent(QResizeEvent*) { AlignControls(); }
@@ -154,18 +165,41 @@ std::string TForm1::ReadAndLoad(bool Confirmed) {
   if (Confirmed)
     ReadWave(OpenDialog1.FileName, info, details);
   FStore.WaveFileName = OpenDialog1.FileName;
-  // Without the frames (cancelled, out of memory, or the reader failed before the data chunk)
-  // the store and the charts keep the previous file; the log already tells what the reader did.
-  if (details.OutOfMemory)
-    return NotEnoughMemoryMessage(details.DataBytes, OpenDialog1.FileName);
-  if (!info.Data)
+  if (!Confirmed)
     return {};
+  // Without the frames (out of memory, or the reader failed before the data chunk) the store
+  // and the charts keep the previous file; the log already tells what the reader did, and the
+  // notice says it in plain words.
+  const bool loaded = !details.OutOfMemory && info.Data && LoadFrames(*info.Data);
+  const bool outOfMemory = details.OutOfMemory || (info.Data && !loaded);
+  FStore.LaterReadFailed = !loaded;
+  ShowNotice(info, details, loaded, outOfMemory);
+  if (!outOfMemory)
+    return {};
+  return NotEnoughMemoryMessage(details.OutOfMemory ? details.DataBytes : info.Data->Size(),
+                                OpenDialog1.FileName);
+}
+
+bool TForm1::LoadFrames(files::TMemoryStream& Data) {
   try {
-    LoadChannels(*info.Data, FStore, *Series1, *Series2);
+    LoadChannels(Data, FStore, *Series1, *Series2);
   } catch (const std::bad_alloc&) {
-    return NotEnoughMemoryMessage(info.Data->Size(), OpenDialog1.FileName);
+    return false;
   }
-  return {};
+  FStore.FramesFileName = OpenDialog1.FileName;
+  return true;
+}
+
+void TForm1::ShowNotice(const reader::TWaveInfo& Info, const reader::TReadDetails& Details, bool Loaded,
+                        bool OutOfMemory) {
+  const TLoadOutcome outcome{OpenDialog1.FileName, Loaded, OutOfMemory, FStore.FramesFileName};
+  std::string notice = LoadNotice(Info.Status, Details, outcome);
+  const std::string format = Loaded && FStore.SampleCount > 0 ? FormatNotice(Details.Format) : std::string();
+  FLastRead.FormatNotice = !format.empty();
+  if (!format.empty())
+    notice += (notice.empty() ? "" : " ") + format;
+  NoticeLabel->setText(QString::fromStdString(notice));
+  NoticeLabel->setVisible(!notice.empty());
 }
 
 void TForm1::SpeedButton1Click() {

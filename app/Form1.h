@@ -17,6 +17,7 @@ struct TReadDetails;
 struct TWaveInfo;
 } // namespace reader
 class QFrame;
+class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -35,6 +36,8 @@ namespace app {
 struct TReadReport {
   std::int16_t Status = 0;
   std::chrono::nanoseconds Duration{0};
+  // The notice label told the user that the format chunk is not 2-channel 16-bit PCM.
+  bool FormatNotice = false;
 };
 
 class TForm1 final : public QWidget {
@@ -54,6 +57,10 @@ public:
   chart::TFastLineSeries* Series1 = nullptr;
   ui::TChartWidget* Chart2 = nullptr;
   chart::TLineSeries* Series2 = nullptr;
+  // In the free strip of Panel1 below Memo1: says, until the next load, why a file did not load
+  // or not all of it, and when its sound is not what the charts draw. Hidden when it has nothing
+  // to say.
+  QLabel* NoticeLabel = nullptr;
 
   void Button1Click();
   void SpeedButton1Click();
@@ -77,8 +84,12 @@ private:
   void ReadWave(const std::string& FileName, reader::TWaveInfo& Info, reader::TReadDetails& Details);
   // The rest of "ReadWF" once the dialog has been answered.
   void LoadChosenFile(bool Confirmed);
-  // Returns what the user must be told about the load, if anything.
+  // Returns what the user must be told about the load in a message box, if anything.
   std::string ReadAndLoad(bool Confirmed);
+  // Hands the frames to the store and the charts; false when memory runs out.
+  bool LoadFrames(files::TMemoryStream& Data);
+  void ShowNotice(const reader::TWaveInfo& Info, const reader::TReadDetails& Details, bool Loaded,
+                  bool OutOfMemory);
 
   TSampleStore& FStore;
   TReadReport FLastRead;

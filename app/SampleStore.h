@@ -37,6 +37,15 @@ public:
   // Frames of the last load.
   std::int32_t SampleCount = 0;
   std::string WaveFileName;
+  // The file whose frames the store holds, and whether a read since failed to replace them: the
+  // dump is then named after that file, not after the one last taken from the dialog.
+  std::string FramesFileName;
+  bool LaterReadFailed = false;
+
+  // The wave file the dump of the store is named after.
+  const std::string& DumpSourceName() const {
+    return LaterReadFailed && !FramesFileName.empty() ? FramesFileName : WaveFileName;
+  }
 
   // Takes the first `count` frames of `frames` as the store's. Cannot fail.
   void Assign(std::shared_ptr<const files::TMemoryBlock> frames, std::int32_t count) noexcept;

@@ -9,6 +9,7 @@
 #include "ui/ChartWidget.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -111,6 +112,9 @@ private:
     FResult.TimingsMs["read"] = Median(reads);
     FResult.Status = FForm.LastRead().Status;
     FResult.Frames = FForm.Store().SampleCount;
+    FResult.FormatNotice = FForm.LastRead().FormatNotice;
+    if (!FForm.NoticeLabel->isHidden())
+      FResult.Notice = FForm.NoticeLabel->text().toStdString();
   }
 
   static std::string FormOf(const chart::TChartValueList& list) {
@@ -206,6 +210,8 @@ std::string ResultJson(const TBenchResult& result) {
     first = false;
   }
   json += "}, \"value_forms\": " + JsonPerChart(result.ValueForms, JsonString);
+  json += std::string(", \"format_notice\": ") + (result.FormatNotice ? "true" : "false");
+  json += ", \"notice\": " + (result.Notice ? JsonString(*result.Notice) : std::string("null"));
   return json + ", \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
 }
 

@@ -6,6 +6,7 @@
 
 #include <array>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +25,10 @@ struct TBenchResult {
   double PeakRssMb = 0;
   // The storage form of the X and Y values of each chart's series after the load.
   std::array<std::array<std::string, 2>, 2> ValueForms{};
+  // Whether the load told the user that the format chunk is not 2-channel 16-bit PCM, and the
+  // notice label's text after the load, if it shows one.
+  bool FormatNotice = false;
+  std::optional<std::string> Notice;
 };
 
 TBenchResult RunBenchmark(const TBenchOptions& options);

@@ -45,7 +45,7 @@ bool IsKnownLine(const std::string& line) {
     long long Low, High;
   };
   static const TNumbered numbered[] = {
-      {"FileSize ", false, 0, 0xFFFFFFFF},       {"chankSize ", false, 0, 0x7FFFFFFF},
+      {"FileSize ", false, 0, 0xFFFFFFFF},       {"chankSize ", false, 0, 0xFFFFFFFF},
       {"wFormatTag ", true, -32768, 32767},      {"wChannels ", false, 0, 0xFFFF},
       {"wSamplesPerSec ", false, 0, 0xFFFFFFFF}, {"wBlockAlign ", false, 0, 0xFFFF},
       {"wBitsPerSample ", false, 0, 0xFFFF},     {"wcbSize ", false, 0, 0xFFFF},
@@ -58,9 +58,30 @@ bool IsKnownLine(const std::string& line) {
   return line == "O\"k " || (line.size() <= 4 && line.find('\0') == std::string::npos);
 }
 
+// A size above 0x7FFFFFFF is logged only for the data chunk the second walk ends on, which the
+// closing line of a read error follows.
+void CheckLargeSizes(int status, const std::vector<std::string>& log) {
+  for (std::size_t i = 0; i < log.size(); ++i) {
+    const bool large =
+        log[i].starts_with("chankSize ") && log[i].size() == 20 && log[i] > "chankSize 2147483647";
+    if (large)
+      Check(status == 1 && i > 0 && log[i - 1] == "data" && i + 2 == log.size(),
+            "large size not for the data");
+  }
+}
+
+void CheckDetails(std::size_t size, const reader::TWaveInfo& info, const reader::TReadDetails& details) {
+  Check(details.DataBytes >= 0 && details.DataBytes <= static_cast<std::int64_t>(size), "data bytes");
+  Check(details.MissingBytes >= 0 && details.BytesAfterData >= 0, "missing or following bytes");
+  Check(info.Data == nullptr || details.Stage == reader::TReadStage::Data, "stream before the data chunk");
+  Check(info.Status != 5 || details.Kind != reader::TFileKind::Wave, "status 5 names no kind");
+  Check(!details.Streamed || info.Status == 1, "streamed data is a read error");
+}
+
 void CheckResult(const std::uint8_t* data, std::size_t size, const reader::TWaveInfo& info,
                  const std::vector<std::string>& log) {
   const int status = info.Status;
+  CheckLargeSizes(status, log);
   Check(status == 0 || status == 1 || status == 2 || status == 3 || status == 5, "status");
   for (const auto& line : log)
     Check(IsKnownLine(line), "unknown log line");
@@ -102,5 +123,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   reader::TReadDetails details;
   reader::ReadWaveFile(source, info, log, details);
   CheckResult(data, size, info, log.Lines);
+  CheckDetails(size, info, details);
   return 0;
 }

@@ -23,13 +23,56 @@ std::string ManyFrames() {
   return bytes;
 }
 
+std::string Be32(std::uint32_t value) {
+  const std::string le = Le32(value);
+  return std::string(le.rbegin(), le.rend());
+}
+
+// An extensible format chunk with the sub-format of the given format tag.
+std::string ExtensibleFormat(std::uint16_t Channels, std::uint16_t Bits, std::uint16_t ValidBits,
+                             std::uint16_t SubTag) {
+  const std::string guidTail("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+  return Chunk("fmt ", FormatBody(Channels, 48000, Bits, 0xFFFE) + Le16(22) + Le16(ValidBits) + Le32(3) +
+                           Le16(SubTag) + guidTail);
+}
+
+// Shapes that real writers produce and that the pad byte and streamed size rules are about, and
+// the first bytes of the formats mistaken for WAVE.
+std::vector<std::pair<std::string, std::string>> RealWorldSeeds(const std::string& fmt,
+                                                                const std::string& data) {
+  const std::string pad(1, '\0');
+  return {
+      {"pad-list-before-fmt.wav", RiffFile(Chunk("LIST", "INFOa") + pad + fmt + data)},
+      {"pad-bext-after-fmt.wav", RiffFile(fmt + Chunk("bext", "abc") + pad + data)},
+      {"fmt-17-pad.wav", RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + "x") + pad + data)},
+      {"fmt-19-pad.wav", RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(0) + "x") + pad + data)},
+      {"pad-unknown-id.wav", RiffFile(Chunk("odd ", "abc") + pad + Chunk("abcd", "") + fmt + data)},
+      {"zero-not-pad.wav",
+       RiffFile(Chunk("odd ", "abc") + ChunkHeader(std::string(4, '\0'), 1) + "x" + fmt + data)},
+      {"streamed-ffffffff.wav",
+       RiffFile(fmt + ChunkHeader("data", 0xFFFFFFFF) + "abcdefgh", "WAVE", 0xFFFFFFFF)},
+      {"streamed-80000000.wav", RiffFile(fmt + ChunkHeader("data", 0x80000000) + "abcdef")},
+      {"huge-data-first.wav", RiffFile(ChunkHeader("data", 0xFFFFFFFF) + fmt)},
+      {"empty-data-then-bytes.wav", RiffFile(fmt + Chunk("data", "") + "abcdefgh")},
+      {"mono-16.wav", RiffFile(Chunk("fmt ", FormatBody(1, 44100, 16)) + data)},
+      {"extensible-pcm.wav", RiffFile(ExtensibleFormat(2, 16, 16, 1) + data)},
+      {"extensible-24-in-32.wav", RiffFile(ExtensibleFormat(2, 32, 24, 1) + data)},
+      {"extensible-float.wav", RiffFile(ExtensibleFormat(2, 32, 32, 3) + data)},
+      {"rf64.wav", "RF64" + Le32(0xFFFFFFFF) + "WAVEds64" + Le32(28)},
+      {"bw64.wav", "BW64" + Le32(0xFFFFFFFF) + "WAVE"},
+      {"wave64.w64", std::string("riff\x2E\x91\xCF\x11\xA5\xD6\x28\xDB\x04\xC1\x00\x00", 16) + Le32(64)},
+      {"aiff.aif", "FORM" + Be32(4) + "AIFF"},
+      {"aifc.aifc", "FORM" + Be32(4) + "AIFC"},
+  };
+}
+
 std::vector<std::pair<std::string, std::string>> Seeds() {
   const std::string fmt = Chunk("fmt ", FormatBody(2, 44100, 16));
   const std::string data = Chunk("data", std::string("\x01\x00\xff\xff\x00\x80\xff\x7f", 8));
   const std::string list = Chunk("LIST", "INFOISFT\x05\x00\x00\x00wave\x00");
   const std::string extensible =
       Chunk("fmt ", FormatBody(2, 48000, 24, 0xFFFE) + Le16(22) + std::string(22, '\x01'));
-  return {
+  std::vector<std::pair<std::string, std::string>> seeds = {
       {"pcm.wav", RiffFile(fmt + data)},
       {"many-frames.wav", RiffFile(fmt + Chunk("data", ManyFrames()))},
       {"list-before-fmt.wav", RiffFile(list + fmt + data)},
@@ -50,6 +93,9 @@ std::vector<std::pair<std::string, std::string>> Seeds() {
       {"not-wave.avi", RiffFile(fmt + data, "AVI ")},
       {"rifx.wav", "RIFX" + Le32(4) + "WAVE"},
   };
+  for (auto& seed : RealWorldSeeds(fmt, data))
+    seeds.push_back(std::move(seed));
+  return seeds;
 }
 
 } // namespace

@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <new>
+#include <optional>
+#include <string_view>
 
+#include "app/reader/FileKind.h"
+#include "platform/files/FileError.h"
 #include "platform/files/ReadOnlyFile.h"
 
 namespace reader {
@@ -20,10 +25,14 @@ enum : std::int16_t {
   stNotWave = 5,
 };
 
-// Sizes above this cannot be skipped with a signed 32-bit seek, so they end the read.
+// Sizes above this cannot be skipped with a signed 32-bit seek, so they end the read; only a data
+// chunk of such a size in the second walk is read, up to this many bytes.
 constexpr std::uint32_t MaxChunkSize = 0x7FFFFFFF;
 // The format chunk is read into an area the size of WAVEFORMATEX plus two extension bytes.
 constexpr std::uint32_t FormatAreaSize = 20;
+// An extensible format chunk ends with its sub-format GUID at body bytes 24 to 39.
+constexpr std::uint32_t ExtensibleSize = 40;
+constexpr std::uint32_t SubFormatAt = 24;
 
 // The format chunk's body; bytes the chunk does not supply stay zero.
 class TFormatArea {
@@ -37,6 +46,7 @@ public:
   std::uint16_t BlockAlign() const { return Word(12); }
   std::uint16_t BitsPerSample() const { return Word(14); }
   std::uint16_t ExtensionSize() const { return Word(16); }
+  std::uint16_t ValidBits() const { return Word(18); }
 
 private:
   std::uint16_t Word(std::size_t at) const {
@@ -55,15 +65,19 @@ public:
       : FFile(Source), FInfo(Info), FLog(Log), FDetails(Details), FMemory(Memory) {}
 
   std::int16_t Run() {
+    FDetails.Stage = TReadStage::Header;
     if (!ReadRiffHeader())
       return stNotWave;
+    FDetails.Stage = TReadStage::FirstWalk;
     std::string id;
     std::uint32_t size = 0;
     if (!WalkToFormatOrData(id, size))
       return stChunkTooLarge;
     if (id == "data")
       return stDataBeforeFormat;
+    FDetails.Stage = TReadStage::Format;
     const TFormatArea format = ReadFormat(size);
+    FDetails.Stage = TReadStage::SecondWalk;
     if (!WalkToData(size))
       return stChunkTooLarge;
     return LoadData(size, format);
@@ -91,27 +105,56 @@ private:
   }
 
   bool ReadRiffHeader() {
-    const std::string riff = ReadId();
-    if (riff != "RIFF")
+    std::array<std::uint8_t, FileKindBytes> first{};
+    FFile.ReadExact(first.data(), 4);
+    if (std::string_view(reinterpret_cast<const char*>(first.data()), 4) != "RIFF") {
+      // Only for the user's sake: the bytes after the identifier change neither log nor status.
+      const std::int64_t more = FFile.Read(first.data() + 4, std::int64_t{FileKindBytes - 4});
+      FDetails.Kind = KindOfFirstBytes(first.data(), static_cast<std::size_t>(4 + more));
       return false;
-    FLog.AppendLine(riff);
+    }
+    FLog.AppendLine("RIFF");
     FLog.AppendLine("FileSize " + std::to_string(ReadSize()));
     const std::string form = ReadId();
     FLog.AppendLine(form);
-    return form == "WAVE";
+    if (form == "WAVE")
+      return true;
+    FDetails.Kind = TFileKind::OtherRiff;
+    FDetails.FormType = form;
+    return false;
   }
 
-  // Both identifier and size are read before the identifier is logged. Odd-sized bodies get no
-  // pad byte: the next header starts right after the body.
+  // Writers pad a body of odd size with a zero byte, yet some leave it out; the byte is taken
+  // for a pad only when a plausible identifier follows it, so both kinds of file read.
+  void SkipPadByte(std::uint32_t bodySize) {
+    if (bodySize % 2 == 0)
+      return;
+    std::array<std::uint8_t, 5> next{};
+    const std::int64_t got = FFile.Read(next.data(), static_cast<std::int64_t>(next.size()));
+    const bool printableId =
+        std::all_of(next.begin() + 1, next.end(), [](std::uint8_t b) { return b >= 0x20 && b <= 0x7E; });
+    const bool pad = got == 5 && next[0] == 0 && printableId;
+    FFile.Seek((pad ? 1 : 0) - got);
+  }
+
+  void NoteLargeChunk(const std::string& id, std::uint32_t size) {
+    FDetails.LargeChunkId = id;
+    FDetails.LargeChunkSize = size;
+  }
+
+  // Both identifier and size are read before the identifier is logged.
   bool WalkToFormatOrData(std::string& id, std::uint32_t& size) {
     size = 0;
     for (;;) {
       FFile.Seek(size);
+      SkipPadByte(size);
       id = ReadId();
       size = ReadSize();
       FLog.AppendLine(id);
-      if (size > MaxChunkSize)
+      if (size > MaxChunkSize) {
+        NoteLargeChunk(id, size);
         return false;
+      }
       FLog.AppendLine("chankSize " + std::to_string(size));
       if (id == "fmt " || id == "data")
         return true;
@@ -121,29 +164,62 @@ private:
   TFormatArea ReadFormat(std::uint32_t size) {
     TFormatArea format;
     FFile.ReadExact(format.Bytes.data(), std::min(size, FormatAreaSize));
+    NoteFormat(format);
     FLog.AppendLine("wFormatTag " + std::to_string(format.FormatTag()));
     FLog.AppendLine("wChannels " + std::to_string(format.Channels()));
     FLog.AppendLine("wSamplesPerSec " + std::to_string(format.SamplesPerSec()));
     FLog.AppendLine("wBlockAlign " + std::to_string(format.BlockAlign()));
     FLog.AppendLine("wBitsPerSample " + std::to_string(format.BitsPerSample()));
     if (size > FormatAreaSize)
-      FFile.Seek(size - FormatAreaSize);
+      SkipFormatRest(size);
     if (size >= FormatAreaSize)
       FLog.AppendLine("wcbSize " + std::to_string(format.ExtensionSize()));
+    SkipPadByte(size);
     return format;
   }
 
+  void NoteFormat(const TFormatArea& format) {
+    TFormatDetails& details = FDetails.Format;
+    details.Present = true;
+    details.FormatTag = static_cast<std::uint16_t>(format.FormatTag());
+    details.Channels = format.Channels();
+    details.BlockAlign = format.BlockAlign();
+    details.BitsPerSample = format.BitsPerSample();
+    details.ValidBits = format.ValidBits();
+  }
+
+  // The rest of the body is skipped as before, except that an extensible chunk's sub-format is
+  // read on the way; a body cut short by the file's end still only ends the next header read.
+  void SkipFormatRest(std::uint32_t size) {
+    std::int64_t skip = size - FormatAreaSize;
+    if (size >= ExtensibleSize) {
+      std::array<std::uint8_t, ExtensibleSize - FormatAreaSize> extension{};
+      const std::int64_t got = FFile.Read(extension.data(), static_cast<std::int64_t>(extension.size()));
+      if (got == static_cast<std::int64_t>(extension.size())) {
+        FDetails.Format.HasSubFormat = true;
+        std::copy(extension.begin() + (SubFormatAt - FormatAreaSize), extension.end(),
+                  FDetails.Format.SubFormat.begin());
+      }
+      skip -= got;
+    }
+    FFile.Seek(skip);
+  }
+
   // Here the identifier is logged before its size is read, and a chunk too large to skip ends
-  // the read just as it does in the first walk.
+  // the read just as it does in the first walk. A data chunk that large is what a writer that
+  // cannot seek back leaves: its data runs to the end of the file.
   bool WalkToData(std::uint32_t& size) {
     size = 0;
     for (;;) {
       FFile.Seek(size);
+      SkipPadByte(size);
       const std::string id = ReadId();
       FLog.AppendLine(id);
       size = ReadSize();
-      if (size > MaxChunkSize)
+      if (size > MaxChunkSize && id != "data") {
+        NoteLargeChunk(id, size);
         return false;
+      }
       FLog.AppendLine("chankSize " + std::to_string(size));
       if (id == "data")
         return true;
@@ -152,18 +228,24 @@ private:
 
   // The stream is sized to what the file can still supply, never to a larger declared size, so
   // a short file can neither make us allocate gigabytes nor leave unread bytes in the stream.
+  // A data size above MaxChunkSize never equals what is read, so such a read is a read error.
   std::int16_t LoadData(std::uint32_t size, const TFormatArea& format) {
+    FDetails.Stage = TReadStage::Data;
     FInfo.BytesPerSec = format.AvgBytesPerSec();
     FInfo.BitsPerSample = format.BitsPerSample();
     FInfo.Channels = format.Channels();
     const std::int64_t remaining = std::max<std::int64_t>(0, FFile.Size() - FFile.Position());
-    const std::int64_t wanted = std::min<std::int64_t>(size, remaining);
+    const std::int64_t wanted = std::min<std::int64_t>(std::min(size, MaxChunkSize), remaining);
     FDetails.DataBytes = wanted;
+    FDetails.Streamed = size > MaxChunkSize;
     FInfo.Data = std::make_unique<files::TMemoryStream>(FMemory);
     FInfo.Data->SetSize(wanted);
     const std::int64_t got = FFile.Read(FInfo.Data->Memory(), wanted);
     if (got < wanted)
       FInfo.Data->SetSize(got);
+    FDetails.BytesAfterData = remaining - got;
+    if (!FDetails.Streamed)
+      FDetails.MissingBytes = size - got;
     return got == size ? stLoaded : stReadError;
   }
 };
@@ -195,6 +277,21 @@ void ReadGuarded(TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details, const TR
   }
 }
 
+TOpenFailure OpenFailureOf(int SystemError) {
+  switch (SystemError) {
+  case ENOENT:
+  case ENOTDIR:
+    return TOpenFailure::NoSuchFile;
+  case EACCES:
+  case EPERM:
+    return TOpenFailure::PermissionDenied;
+  case EISDIR:
+    return TOpenFailure::Folder;
+  default:
+    return TOpenFailure::Other;
+  }
+}
+
 } // namespace
 
 void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
@@ -206,8 +303,14 @@ void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TR
 void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
                   pages::TPageMemory& Memory) noexcept {
   ReadGuarded(Info, Log, Details, [&] {
-    files::TReadOnlyFile file(FileName);
-    return TWaveFileReader(file, Info, Log, Details, Memory).Run();
+    std::optional<files::TReadOnlyFile> file;
+    try {
+      file.emplace(FileName);
+    } catch (const files::EFileError& error) {
+      Details.OpenFailure = OpenFailureOf(error.SystemError());
+      throw;
+    }
+    return TWaveFileReader(*file, Info, Log, Details, Memory).Run();
   });
 }
 

@@ -15,6 +15,6 @@ std::string FormatMessage(const std::string& Action, const std::string& FileName
 } // namespace
 
 EFileError::EFileError(const std::string& Action, const std::string& FileName, int SystemError)
-    : std::runtime_error(FormatMessage(Action, FileName, SystemError)) {}
+    : std::runtime_error(FormatMessage(Action, FileName, SystemError)), FSystemError(SystemError) {}
 
 } // namespace files

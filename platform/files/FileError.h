@@ -13,6 +13,13 @@ public:
 
   // Message of the form: Action "FileName": reason, with the reason taken from an errno value.
   EFileError(const std::string& Action, const std::string& FileName, int SystemError);
+
+  // The errno value behind the error, so callers can tell the user why in their own words; 0
+  // when the error came from no system call.
+  int SystemError() const { return FSystemError; }
+
+private:
+  int FSystemError = 0;
 };
 
 } // namespace files

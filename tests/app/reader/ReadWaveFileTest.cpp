@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -66,6 +69,7 @@ const std::string Fmt16 = Chunk("fmt ", FormatBody(2, 44100, 16));
 const TLines Fmt16Lines = Cat({SizeLines("fmt ", 16), FormatLines(1, 2, 44100, 4, 16)});
 const TLines Ok = {"O\"k "};
 const std::string Zero4("\0\0\0\0", 4);
+const std::string Pad(1, '\0');
 
 std::vector<TReadCase> WellFormedCases() {
   std::vector<TReadCase> cases;
@@ -85,6 +89,34 @@ std::vector<TReadCase> WellFormedCases() {
       PcmFields);
   f = RiffFile(Chunk("odd ", "xyz") + Fmt16 + Chunk("data", "q"));
   add("OddBodyBeforeFormat", f, Cat({SizeLines("odd ", 3), Fmt16Lines, SizeLines("data", 1), Ok}), 0, "q",
+      PcmFields);
+  f = RiffFile(Chunk("LIST", "INFOa") + Pad + Fmt16 + Chunk("data", "ab"));
+  add("PadAfterOddListBeforeFormat", f, Cat({SizeLines("LIST", 5), Fmt16Lines, SizeLines("data", 2), Ok}), 0,
+      "ab", PcmFields);
+  f = RiffFile(Fmt16 + Chunk("bext", "abc") + Pad + Chunk("data", "wxyz"));
+  add("PadAfterOddBextAfterFormat", f, Cat({Fmt16Lines, SizeLines("bext", 3), SizeLines("data", 4), Ok}), 0,
+      "wxyz", PcmFields);
+  // Any printable identifier after the zero byte makes it a pad, known or not.
+  f = RiffFile(Chunk("odd ", "xyz") + Pad + Chunk("abcd", "") + Fmt16 + Chunk("data", "ab"));
+  add("PadBeforeUnknownIdentifier", f,
+      Cat({SizeLines("odd ", 3), SizeLines("abcd", 0), Fmt16Lines, SizeLines("data", 2), Ok}), 0, "ab",
+      PcmFields);
+  // A zero byte followed by no printable identifier starts the next header, as it always did.
+  f = RiffFile(Chunk("odd ", "xyz") + ChunkHeader(Zero4, 1) + "\x01" + Fmt16 + Chunk("data", "ab"));
+  add("ZeroByteBeforeUnprintableIdentifierIsNoPad", f,
+      Cat({SizeLines("odd ", 3), SizeLines("", 1), Fmt16Lines, SizeLines("data", 2), Ok}), 0, "ab",
+      PcmFields);
+  f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + "\x05") + Pad + Chunk("data", "ab"));
+  add("FormatSize17WithPad", f,
+      Cat({SizeLines("fmt ", 17), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), 0, "ab",
+      PcmFields);
+  f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + "\x05") + Chunk("data", "ab"));
+  add("FormatSize17WithoutPad", f,
+      Cat({SizeLines("fmt ", 17), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), 0, "ab",
+      PcmFields);
+  f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(0) + "\x07") + Pad + Chunk("data", "ab"));
+  add("FormatSize19WithPad", f,
+      Cat({SizeLines("fmt ", 19), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), 0, "ab",
       PcmFields);
   f = RiffFile(Chunk("fmt ", "") + Chunk("data", "ab"));
   add("FormatSize0", f, Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}), 0,
@@ -141,13 +173,22 @@ std::vector<TReadCase> RejectedCases() {
   add("HugeSizeInFirstWalk", f, {"LIST"}, 3);
   f = RiffFile(Fmt16 + ChunkHeader("LIST", 0x80000000) + Chunk("data", "ab"));
   add("HugeSizeInSecondWalk", f, Cat({Fmt16Lines, {"LIST"}}), 3);
+  f = RiffFile(ChunkHeader("data", 0xFFFFFFFF) + "abcd");
+  add("HugeDataSizeInFirstWalk", f, {"data"}, 3);
+  f = RiffFile(ChunkHeader("data", 0x80000000) + Fmt16);
+  add("DataSize80000000InFirstWalk", f, {"data"}, 3);
+  // A writer that could not seek back leaves such a size: the data runs to the file's end.
   f = RiffFile(Fmt16 + ChunkHeader("data", 0xFFFFFFFF) + "abcd");
-  add("HugeDataSize", f, Cat({Fmt16Lines, {"data"}}), 3);
+  add("StreamedDataSize", f, Cat({Fmt16Lines, SizeLines("data", 0xFFFFFFFF), Ok}), 1, "abcd", PcmFields);
+  f = RiffFile(Fmt16 + Chunk("LIST", "x") + Pad + ChunkHeader("data", 0x80000000) + "abcdef");
+  add("StreamedDataSize80000000", f,
+      Cat({Fmt16Lines, SizeLines("LIST", 1), SizeLines("data", 0x80000000), Ok}), 1, "abcdef", PcmFields);
   f = RiffFile(ChunkHeader("LIST", 0x7FFFFFFF) + Fmt16);
   add("SkipPastEndThenHeaderFails", f, Cat({SizeLines("LIST", 0x7FFFFFFF), Ok}), 1);
-  // A pad byte after an odd body is read as the first byte of the next identifier.
-  f = RiffFile(Chunk("odd ", "xyz") + std::string(1, '\0') + Fmt16 + Chunk("data", "ab"));
-  add("PadByteIsNotSkipped", f, Cat({SizeLines("odd ", 3), SizeLines("", 0x1020), Ok}), 1);
+  // Without a pad byte, the byte after an odd body starts the next header even where the walk
+  // then fails.
+  f = RiffFile(Chunk("odd ", "xyz") + std::string("\0\x01\x02\x03", 4) + Le32(9));
+  add("ZeroByteWithoutIdentifierIsNoPad", f, Cat({SizeLines("odd ", 3), SizeLines("", 9), Ok}), 1);
   f = RiffFile("");
   add("NoChunks", f, Ok, 1);
   f = RiffFile(Fmt16);
@@ -156,6 +197,10 @@ std::vector<TReadCase> RejectedCases() {
   add("TruncatedHeaderInFirstWalk", f, Ok, 1);
   f = RiffFile(Fmt16 + std::string("data\x08\x00", 6));
   add("TruncatedHeaderInSecondWalk", f, Cat({Fmt16Lines, {"data"}, Ok}), 1);
+  // Reading the sub-format on the way must not turn the skip into a failing read.
+  f = RiffFile(ChunkHeader("fmt ", 40) + FormatBody(2, 48000, 24, 0xFFFE) + Le16(22) + Le16(24) + "abc");
+  add("ExtensibleFormatCutShort", f,
+      Cat({SizeLines("fmt ", 40), FormatLines(-2, 2, 48000, 6, 24), {"wcbSize 22"}, Ok}), 1);
   f = RiffFile(ChunkHeader("fmt ", 16) + std::string(10, '\x01'));
   add("TruncatedFormatBody", f, Cat({SizeLines("fmt ", 16), Ok}), 1);
   f = RiffFile(Fmt16 + ChunkHeader("data", 100) + "0123456789");
@@ -226,9 +271,19 @@ auto CaseName = [](const ::testing::TestParamInfo<TReadCase>& info) { return inf
 INSTANTIATE_TEST_SUITE_P(WellFormed, ReadWaveFileTest, ::testing::ValuesIn(WellFormedCases()), CaseName);
 INSTANTIATE_TEST_SUITE_P(Rejected, ReadWaveFileTest, ::testing::ValuesIn(RejectedCases()), CaseName);
 
+// The details say why, in terms the window can put in plain words.
 TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
   TTempFolder folder;
-  for (const auto& name : {(folder.Path() / "missing.wav").string(), folder.Path().string()}) {
+  const std::string locked = folder.Write("locked.wav", RiffFile(Fmt16 + Chunk("data", "ab")));
+  ::chmod(locked.c_str(), 0);
+  std::vector<std::pair<std::string, TOpenFailure>> cases = {
+      {(folder.Path() / "missing.wav").string(), TOpenFailure::NoSuchFile},
+      {(folder.Path() / "missing" / "a.wav").string(), TOpenFailure::NoSuchFile},
+      {folder.Path().string(), TOpenFailure::Folder}};
+  // Permissions do not keep the superuser out.
+  if (::geteuid() != 0)
+    cases.push_back({locked, TOpenFailure::PermissionDenied});
+  for (const auto& [name, failure] : cases) {
     TWaveInfo info;
     TReadDetails details;
     TListLog log;
@@ -236,6 +291,8 @@ TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
     EXPECT_EQ(info.Status, 1) << name;
     EXPECT_EQ(log.Lines, Ok) << name;
     EXPECT_EQ(info.Data, nullptr) << name;
+    EXPECT_EQ(details.Stage, TReadStage::Open) << name;
+    EXPECT_EQ(details.OpenFailure, failure) << name;
   }
 }
 

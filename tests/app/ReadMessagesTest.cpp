@@ -1,0 +1,251 @@
+// The plain words the notice label shows: what the format chunk describes when the charts do not
+// draw it as it is, and why nothing, or not all, of a file was loaded.
+#include "app/ReadMessages.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+using namespace reader;
+
+constexpr std::uint16_t Extensible = 0xFFFE;
+const std::string Drawn = "; it is drawn as 2-channel 16-bit frames.";
+
+// An extensible sub-format: the format tag in the first word, then the fixed tail.
+std::array<std::uint8_t, 16> SubFormat(std::uint16_t tag) {
+  return {std::uint8_t(tag & 0xFF),
+          std::uint8_t(tag >> 8),
+          0,
+          0,
+          0,
+          0,
+          0x10,
+          0,
+          0x80,
+          0,
+          0,
+          0xAA,
+          0,
+          0x38,
+          0x9B,
+          0x71};
+}
+
+TFormatDetails Format(std::uint16_t tag, std::uint16_t channels, std::uint16_t bits) {
+  TFormatDetails format;
+  format.Present = true;
+  format.FormatTag = tag;
+  format.Channels = channels;
+  format.BitsPerSample = bits;
+  format.BlockAlign = std::uint16_t(channels * ((bits + 7) / 8));
+  return format;
+}
+
+TFormatDetails ExtensibleFormat(std::uint16_t subTag, std::uint16_t channels, std::uint16_t bits,
+                                std::uint16_t validBits) {
+  TFormatDetails format = Format(Extensible, channels, bits);
+  format.ValidBits = validBits;
+  format.HasSubFormat = true;
+  format.SubFormat = SubFormat(subTag);
+  return format;
+}
+
+struct TFormatCase {
+  std::string Name;
+  TFormatDetails Format;
+  std::string Notice;
+};
+
+TEST(FormatNotice, NamesWhatTheFormatChunkDescribes) {
+  TFormatDetails noSubFormat = ExtensibleFormat(1, 2, 16, 16);
+  noSubFormat.HasSubFormat = false;
+  TFormatDetails foreignGuid = ExtensibleFormat(1, 2, 16, 16);
+  foreignGuid.SubFormat[15] = 0;
+  TFormatDetails oddAlign = Format(1, 2, 16);
+  oddAlign.BlockAlign = 6;
+  const std::vector<TFormatCase> cases = {
+      {"StereoPcm16", Format(1, 2, 16), ""},
+      {"ExtensibleStereoPcm16", ExtensibleFormat(1, 2, 16, 16), ""},
+      {"Mono", Format(1, 1, 16), "This file holds 1-channel 16-bit integer sound" + Drawn},
+      {"Bits24", Format(1, 2, 24), "This file holds 2-channel 24-bit integer sound" + Drawn},
+      {"Bits8", Format(1, 1, 8), "This file holds 1-channel 8-bit integer sound" + Drawn},
+      {"Float", Format(3, 2, 32), "This file holds 2-channel 32-bit floating-point sound" + Drawn},
+      {"ALaw", Format(6, 1, 8), "This file holds 1-channel 8-bit A-law sound" + Drawn},
+      {"MuLaw", Format(7, 1, 8), "This file holds 1-channel 8-bit \xC2\xB5-law sound" + Drawn},
+      {"SixChannels", Format(1, 6, 16), "This file holds 6-channel 16-bit integer sound" + Drawn},
+      {"Adpcm", Format(0x11, 1, 4),
+       "This file holds 1-channel 4-bit compressed sound (format tag 0x0011)" + Drawn},
+      {"NoSampleWidth", Format(0x31, 1, 0),
+       "This file holds 1-channel compressed sound (format tag 0x0031)" + Drawn},
+      {"BlockAlignNot4", oddAlign, "This file holds 2-channel 16-bit integer sound" + Drawn},
+      {"ExtensiblePcmMono24", ExtensibleFormat(1, 1, 24, 24),
+       "This file holds 1-channel 24-bit integer sound" + Drawn},
+      {"ExtensibleFloat", ExtensibleFormat(3, 2, 32, 32),
+       "This file holds 2-channel 32-bit floating-point sound" + Drawn},
+      {"Extensible24In32", ExtensibleFormat(1, 2, 32, 24),
+       "This file holds 2-channel 24-bit integer sound in 32-bit containers" + Drawn},
+      {"ExtensibleWithoutSubFormat", noSubFormat,
+       "This file holds 2-channel 16-bit compressed sound" + Drawn},
+      {"ExtensibleForeignSubFormat", foreignGuid,
+       "This file holds 2-channel 16-bit compressed sound" + Drawn},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(app::FormatNotice(c.Format), c.Notice) << c.Name;
+}
+
+struct TLoadCase {
+  std::string Name;
+  std::int16_t Status;
+  TReadDetails Details;
+  app::TLoadOutcome Outcome;
+  std::string Notice;
+};
+
+TReadDetails Details(TReadStage stage) {
+  TReadDetails details;
+  details.Stage = stage;
+  return details;
+}
+
+TReadDetails NotWave(TFileKind kind, std::string formType = {}) {
+  TReadDetails details = Details(TReadStage::Header);
+  details.Kind = kind;
+  details.FormType = std::move(formType);
+  return details;
+}
+
+TReadDetails OpenFailure(TOpenFailure failure) {
+  TReadDetails details;
+  details.OpenFailure = failure;
+  return details;
+}
+
+TReadDetails Loaded(std::int64_t dataBytes, std::int64_t missing, bool streamed, std::int64_t after) {
+  TReadDetails details = Details(TReadStage::Data);
+  details.DataBytes = dataBytes;
+  details.MissingBytes = missing;
+  details.Streamed = streamed;
+  details.BytesAfterData = after;
+  return details;
+}
+
+TReadDetails LargeChunk(std::string id, std::uint32_t size) {
+  TReadDetails details = Details(TReadStage::SecondWalk);
+  details.LargeChunkId = std::move(id);
+  details.LargeChunkSize = size;
+  return details;
+}
+
+std::vector<TLoadCase> NothingLoadedCases() {
+  const std::string from = "Nothing was loaded from b.wav: ";
+  const std::string kept = " a.wav is still shown.";
+  const std::string notRead = ", which this viewer does not read." + kept;
+  std::vector<TLoadCase> cases = {
+      {"Rf64",
+       5,
+       NotWave(TFileKind::Rf64),
+       {},
+       from + "it is an RF64 file (WAVE for more than 4 GB)" + notRead},
+      {"Bw64",
+       5,
+       NotWave(TFileKind::Bw64),
+       {},
+       from + "it is a BW64 file (broadcast WAVE for more than 4 GB)" + notRead},
+      {"Rifx",
+       5,
+       NotWave(TFileKind::Rifx),
+       {},
+       from + "it is a RIFX file (RIFF with big-endian numbers)" + notRead},
+      {"Wave64", 5, NotWave(TFileKind::Wave64), {}, from + "it is a Sony Wave64 file" + notRead},
+      {"Aiff", 5, NotWave(TFileKind::Aiff), {}, from + "it is an AIFF file" + notRead},
+      {"Aifc", 5, NotWave(TFileKind::Aifc), {}, from + "it is an AIFF-C file" + notRead},
+      {"Avi",
+       5,
+       NotWave(TFileKind::OtherRiff, "AVI "),
+       {},
+       from + "it is a RIFF file of the form type \"AVI \", not \"WAVE\"." + kept},
+      {"FormTypeInLatin1",
+       5,
+       NotWave(TFileKind::OtherRiff, "W\xC4VE"),
+       {},
+       from + "it is a RIFF file of the form type \"W\xC3\x84VE\", not \"WAVE\"." + kept},
+      {"NotRiff", 5, NotWave(TFileKind::NotRiff), {}, from + "it is not a RIFF/WAVE file." + kept},
+      {"NoSuchFile", 1, OpenFailure(TOpenFailure::NoSuchFile), {}, from + "there is no such file." + kept},
+      {"PermissionDenied",
+       1,
+       OpenFailure(TOpenFailure::PermissionDenied),
+       {},
+       from + "permission to read it is denied." + kept},
+      {"Folder", 1, OpenFailure(TOpenFailure::Folder), {}, from + "it is a folder, not a file." + kept},
+      {"CannotOpen", 1, OpenFailure(TOpenFailure::Other), {}, from + "it cannot be opened." + kept},
+      {"TooShort", 1, Details(TReadStage::Header), {}, from + "it is too short to be a WAVE file." + kept},
+      {"EndsInFirstWalk",
+       1,
+       Details(TReadStage::FirstWalk),
+       {},
+       from + "it ends before any format chunk." + kept},
+      {"EndsInFormat", 1, Details(TReadStage::Format), {}, from + "it ends inside its format chunk." + kept},
+      {"EndsBeforeData",
+       1,
+       Details(TReadStage::SecondWalk),
+       {},
+       from + "it ends before its data chunk begins." + kept},
+      {"DataBeforeFormat",
+       2,
+       Details(TReadStage::FirstWalk),
+       {},
+       from + "its data chunk comes before its format chunk." + kept},
+      {"LargeChunk",
+       3,
+       LargeChunk("LIST", 0x80000000),
+       {},
+       from + "its \"LIST\" chunk declares 2,147,483,648 bytes, more than this viewer can step over." + kept},
+      {"OutOfMemory",
+       1,
+       Loaded(400000000, 0, false, 0),
+       {},
+       from + "there is not enough memory for its 400,000,000 bytes of sound data." + kept},
+  };
+  for (auto& c : cases)
+    c.Outcome = {"/music/b.wav", false, c.Name == "OutOfMemory", "/music/a.wav"};
+  cases.push_back({"NothingShownYet",
+                   5,
+                   NotWave(TFileKind::NotRiff),
+                   {"/music/b.wav", false, false, ""},
+                   from + "it is not a RIFF/WAVE file. No file is shown."});
+  cases.push_back({"FolderNamedWithItsPath",
+                   1,
+                   OpenFailure(TOpenFailure::Folder),
+                   {"/music/", false, false, ""},
+                   "Nothing was loaded from /music/: it is a folder, not a file. No file is shown."});
+  return cases;
+}
+
+TEST(LoadNotice, SaysWhyNothingWasLoadedAndWhatIsStillShown) {
+  for (const auto& c : NothingLoadedCases())
+    EXPECT_EQ(app::LoadNotice(c.Status, c.Details, c.Outcome), c.Notice) << c.Name;
+}
+
+TEST(LoadNotice, SaysWhyNotAllWasLoaded) {
+  const app::TLoadOutcome loaded{"/music/b.wav", true, false, "/music/b.wav"};
+  const std::vector<TLoadCase> cases = {
+      {"Whole", 0, Loaded(400, 0, false, 0), loaded, ""},
+      {"ChunksAfterTheData", 0, Loaded(400, 0, false, 26), loaded, ""},
+      {"EndsBeforeTheDataChunkDoes", 1, Loaded(40, 12345, false, 0), loaded,
+       "This file ends 12,345 bytes before its data chunk does; the frames it holds are shown."},
+      {"StreamedAndWhole", 1, Loaded(4000, 0, true, 0), loaded, ""},
+      {"StreamedBeyondWhatIsRead", 1, Loaded(0x7FFFFFFF, 0, true, 8), loaded,
+       "This file was written as a stream and holds more than the 2,147,483,647 bytes of sound data this "
+       "viewer reads; only its first 536,870,911 frames are shown."},
+      {"EmptyDataChunkWithBytesAfterIt", 0, Loaded(0, 0, false, 1234), loaded,
+       "The data chunk of this file is empty, though 1,234 bytes follow it; no frames are shown."},
+      {"EmptyDataChunkAtTheEnd", 0, Loaded(0, 0, false, 0), loaded, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(app::LoadNotice(c.Status, c.Details, c.Outcome), c.Notice) << c.Name;
+}
+
+} // namespace
