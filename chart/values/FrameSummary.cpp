@@ -1,6 +1,7 @@
 #include "chart/values/FrameSummary.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -30,7 +31,8 @@ struct TLeaves {
 // any optimisation level. Each lane is compared with the same channel one frame earlier for the
 // order.
 using TSamples = std::int16_t __attribute__((vector_size(16)));
-using TSums = std::int32_t __attribute__((vector_size(32)));
+// The same 4 frames a 32-bit lane each: the left sample in the low half, the right in the high.
+using TFrames = std::int32_t __attribute__((vector_size(16)));
 constexpr int Lanes = 8;
 constexpr int VectorsPerLeaf = 2 * Leaf / Lanes;
 // A lane's sum grows by at most VectorsPerLeaf * 32768 a leaf: it is folded into 64 bits in time.
@@ -49,6 +51,9 @@ TSamples FirstFrameTwice(const std::int16_t* p) {
   return Load(head);
 }
 
+TFrames LeftOf(TSamples v) { return (std::bit_cast<TFrames>(v) << 16) >> 16; }
+TFrames RightOf(TSamples v) { return std::bit_cast<TFrames>(v) >> 16; }
+
 void StoreLeaf(const TSamples& lo, const TSamples& hi, std::size_t leaf, std::array<TLeaves, 2>& leaves) {
   for (int c = 0; c < 2; ++c) {
     std::int16_t l = lo[c], h = hi[c];
@@ -61,18 +66,33 @@ void StoreLeaf(const TSamples& lo, const TSamples& hi, std::size_t leaf, std::ar
   }
 }
 
-void Fold(TSums& sum, TSums& absSum, std::array<TChannelTotals, 2>& totals) {
-  for (int j = 0; j < Lanes; ++j) {
-    totals[std::size_t(j % 2)].Total += sum[j];
-    totals[std::size_t(j % 2)].AbsTotal += absSum[j];
+// Per channel, the sums of all samples and of the negative ones: |v| summed is the first minus
+// twice the second.
+struct TLaneSums {
+  TFrames Left = {}, Right = {}, LeftNegative = {}, RightNegative = {};
+
+  void Add(TSamples v) {
+    const TSamples negative = v < 0 ? v : TSamples{};
+    Left += LeftOf(v);
+    Right += RightOf(v);
+    LeftNegative += LeftOf(negative);
+    RightNegative += RightOf(negative);
   }
-  sum = TSums{};
-  absSum = TSums{};
-}
+
+  void FoldInto(std::array<TChannelTotals, 2>& totals) {
+    for (int j = 0; j < 4; ++j) {
+      totals[0].Total += Left[j];
+      totals[0].AbsTotal += std::int64_t(Left[j]) - 2 * std::int64_t(LeftNegative[j]);
+      totals[1].Total += Right[j];
+      totals[1].AbsTotal += std::int64_t(Right[j]) - 2 * std::int64_t(RightNegative[j]);
+    }
+    *this = {};
+  }
+};
 
 void SummariseWholeLeaves(const std::int16_t* frames, std::size_t leafCount, std::array<TLeaves, 2>& leaves,
                           std::array<TChannelTotals, 2>& totals) {
-  TSums sum = {}, absSum = {};
+  TLaneSums sums;
   TSamples descents = {};
   for (std::size_t leaf = 0; leaf < leafCount; ++leaf) {
     const std::int16_t* p = frames + 2 * Leaf * leaf;
@@ -84,13 +104,11 @@ void SummariseWholeLeaves(const std::int16_t* frames, std::size_t leafCount, std
       hi = v > hi ? v : hi;
       if (k > 0)
         descents |= v < Load(p + k * Lanes - 2);
-      const TSums wide = __builtin_convertvector(v, TSums);
-      sum += wide;
-      absSum += wide < 0 ? -wide : wide;
+      sums.Add(v);
     }
     StoreLeaf(lo, hi, leaf, leaves);
     if ((leaf + 1) % LeavesPerFold == 0 || leaf + 1 == leafCount)
-      Fold(sum, absSum, totals);
+      sums.FoldInto(totals);
   }
   for (int j = 0; j < Lanes; ++j)
     totals[std::size_t(j % 2)].Ascending = totals[std::size_t(j % 2)].Ascending && descents[j] == 0;
