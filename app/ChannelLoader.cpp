@@ -2,21 +2,28 @@
 
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
-#include "chart/values/FrameSummary.h"
 
 #include <stdexcept>
 
 namespace app {
 
-std::int32_t LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
-                          chart::TLineSeries& Series2) {
+void TChannelLoader::DataRead(const std::byte* Bytes, std::int64_t Read, std::int64_t Size) {
+  if (!FSummary)
+    FSummary.emplace(Size / 4);
+  FSummary->Arrived(reinterpret_cast<const std::int16_t*>(Bytes), Read / 4);
+}
+
+std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Store,
+                                  chart::TFastLineSeries& Series1, chart::TLineSeries& Series2) {
   const std::int64_t frames = Data.Size() / 4;
   if (frames > MaxFrames)
     throw std::length_error("The sound data holds more frames than the viewer can show");
   const auto count = std::int32_t(frames);
+  if (!FSummary)
+    DataRead(Data.Memory(), Data.Size(), Data.Size());
   std::shared_ptr<const files::TMemoryBlock> block = Data.Share();
   const auto* samples = reinterpret_cast<const std::int16_t*>(block->Data());
-  auto [left, right] = chart::SummariseStereoFrames(samples, count);
+  auto [left, right] = FSummary->Finish(samples, count);
 
   // Nothing below allocates: each view shares the block's ownership.
   Series1.ViewPoints(
@@ -25,6 +32,11 @@ std::int32_t LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart
                       std::move(right.Summary), right.Stats});
   Store.Assign(std::move(block), count);
   return count;
+}
+
+std::int32_t LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
+                          chart::TLineSeries& Series2) {
+  return TChannelLoader().Load(Data, Store, Series1, Series2);
 }
 
 } // namespace app

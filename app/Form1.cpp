@@ -138,10 +138,11 @@ void TForm1::AlignControls() {
                       std::max(0, innerHeight - Chart1Height));
 }
 
-void TForm1::ReadWave(const std::string& FileName, reader::TWaveInfo& Info, reader::TReadDetails& Details) {
+void TForm1::ReadWave(const std::string& FileName, reader::TWaveInfo& Info, reader::TReadDetails& Details,
+                      TChannelLoader& Loader) {
   TMemoLog log(*Memo1);
   const auto start = std::chrono::steady_clock::now();
-  reader::ReadWaveFile(FileName, Info, log, Details, *FLoadMemory);
+  reader::ReadWaveFile(FileName, Info, log, Details, *FLoadMemory, &Loader);
   FLastRead = {Info.Status, std::chrono::steady_clock::now() - start};
 }
 
@@ -162,15 +163,16 @@ std::string TForm1::ReadAndLoad(bool Confirmed) {
   const ui::TBusyCursor busy;
   reader::TWaveInfo info;
   reader::TReadDetails details;
+  TChannelLoader loader;
   if (Confirmed)
-    ReadWave(OpenDialog1.FileName, info, details);
+    ReadWave(OpenDialog1.FileName, info, details, loader);
   FStore.WaveFileName = OpenDialog1.FileName;
   if (!Confirmed)
     return {};
   // Without the frames (out of memory, or the reader failed before the data chunk) the store
   // and the charts keep the previous file; the log already tells what the reader did, and the
   // notice says it in plain words.
-  const bool loaded = !details.OutOfMemory && info.Data && LoadFrames(*info.Data);
+  const bool loaded = !details.OutOfMemory && info.Data && LoadFrames(loader, *info.Data);
   const bool outOfMemory = details.OutOfMemory || (info.Data && !loaded);
   FStore.LaterReadFailed = !loaded;
   ShowNotice(info, details, loaded, outOfMemory);
@@ -180,9 +182,9 @@ std::string TForm1::ReadAndLoad(bool Confirmed) {
                                 OpenDialog1.FileName);
 }
 
-bool TForm1::LoadFrames(files::TMemoryStream& Data) {
+bool TForm1::LoadFrames(TChannelLoader& Loader, files::TMemoryStream& Data) {
   try {
-    LoadChannels(Data, FStore, *Series1, *Series2);
+    Loader.Load(Data, FStore, *Series1, *Series2);
   } catch (const std::bad_alloc&) {
     return false;
   }

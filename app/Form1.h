@@ -32,6 +32,8 @@ class TChartWidget;
 
 namespace app {
 
+class TChannelLoader;
+
 // What the reader said about the last file, and how long it took; only the benchmark reads it.
 struct TReadReport {
   std::int16_t Status = 0;
@@ -81,13 +83,14 @@ private:
   // The two charts with their series and property values.
   void CreateCharts();
   void AlignControls();
-  void ReadWave(const std::string& FileName, reader::TWaveInfo& Info, reader::TReadDetails& Details);
+  void ReadWave(const std::string& FileName, reader::TWaveInfo& Info, reader::TReadDetails& Details,
+                TChannelLoader& Loader);
   // The rest of "ReadWF" once the dialog has been answered.
   void LoadChosenFile(bool Confirmed);
   // Returns what the user must be told about the load in a message box, if anything.
   std::string ReadAndLoad(bool Confirmed);
   // Hands the frames to the store and the charts; false when memory runs out.
-  bool LoadFrames(files::TMemoryStream& Data);
+  bool LoadFrames(TChannelLoader& Loader, files::TMemoryStream& Data);
   void ShowNotice(const reader::TWaveInfo& Info, const reader::TReadDetails& Details, bool Loaded,
                   bool OutOfMemory);
 

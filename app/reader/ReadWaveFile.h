@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "app/reader/DataProgress.h"
 #include "app/reader/ReadDetails.h"
 #include "app/reader/WaveInfo.h"
 #include "platform/files/ByteSource.h"
@@ -21,11 +22,13 @@ public:
 // Status values: 0 loaded, 1 read error, 2 "data" before "fmt ", 3 chunk size above
 // 2147483647, 5 not a RIFF/WAVE file.
 // Reads the wave bytes from the source's position on; the data chunk's bytes take their pages
-// from Memory.
+// from Memory, and Progress, if given, is told of them as they come in.
 void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
-                  pages::TPageMemory& Memory = pages::SystemPageMemory()) noexcept;
+                  pages::TPageMemory& Memory = pages::SystemPageMemory(),
+                  TDataProgress* Progress = nullptr) noexcept;
 // Opens the file and reads it as above; a file that cannot be opened is a read error.
 void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
-                  pages::TPageMemory& Memory = pages::SystemPageMemory()) noexcept;
+                  pages::TPageMemory& Memory = pages::SystemPageMemory(),
+                  TDataProgress* Progress = nullptr) noexcept;
 
 } // namespace reader

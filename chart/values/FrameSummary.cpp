@@ -12,19 +12,8 @@ namespace {
 
 constexpr int Leaf = TLevelSummary<std::int16_t>::LeafSize;
 
-// Running totals of one channel; 16-bit sums stay exact in 64 bits for any list length.
-struct TChannelTotals {
-  int Minimum = 0;
-  int Maximum = 0;
-  std::int64_t Total = 0;
-  std::int64_t AbsTotal = 0;
-  bool Ascending = true;
-};
-
-struct TLeaves {
-  std::vector<std::int16_t> Min;
-  std::vector<std::int16_t> Max;
-};
+// The smallest and largest value of each lowest block, per channel.
+using TLeafTable = std::array<std::vector<std::int16_t>*, 4>;
 
 // Whole leaves of both channels in vector registers of 8 samples, 4 frames: even lanes are
 // channel 0, odd lanes channel 1. The compiler's vector extension keeps the loop in vector code at
@@ -54,15 +43,16 @@ TSamples FirstFrameTwice(const std::int16_t* p) {
 TFrames LeftOf(TSamples v) { return (std::bit_cast<TFrames>(v) << 16) >> 16; }
 TFrames RightOf(TSamples v) { return std::bit_cast<TFrames>(v) >> 16; }
 
-void StoreLeaf(const TSamples& lo, const TSamples& hi, std::size_t leaf, std::array<TLeaves, 2>& leaves) {
+// Channel c's minima are table[2 * c], its maxima table[2 * c + 1].
+void StoreLeaf(const TSamples& lo, const TSamples& hi, std::size_t leaf, const TLeafTable& table) {
   for (int c = 0; c < 2; ++c) {
     std::int16_t l = lo[c], h = hi[c];
     for (int j = c + 2; j < Lanes; j += 2) {
       l = std::min(l, std::int16_t(lo[j]));
       h = std::max(h, std::int16_t(hi[j]));
     }
-    leaves[std::size_t(c)].Min[leaf] = l;
-    leaves[std::size_t(c)].Max[leaf] = h;
+    (*table[std::size_t(2 * c)])[leaf] = l;
+    (*table[std::size_t(2 * c + 1)])[leaf] = h;
   }
 }
 
@@ -90,11 +80,12 @@ struct TLaneSums {
   }
 };
 
-void SummariseWholeLeaves(const std::int16_t* frames, std::size_t leafCount, std::array<TLeaves, 2>& leaves,
-                          std::array<TChannelTotals, 2>& totals) {
+// Leaves [from, to).
+void SummariseWholeLeaves(const std::int16_t* frames, std::size_t from, std::size_t to,
+                          const TLeafTable& table, std::array<TChannelTotals, 2>& totals) {
   TLaneSums sums;
   TSamples descents = {};
-  for (std::size_t leaf = 0; leaf < leafCount; ++leaf) {
+  for (std::size_t leaf = from; leaf < to; ++leaf) {
     const std::int16_t* p = frames + 2 * Leaf * leaf;
     TSamples lo = Load(p), hi = lo;
     descents |= lo < (leaf > 0 ? Load(p - 2) : FirstFrameTwice(p));
@@ -106,8 +97,8 @@ void SummariseWholeLeaves(const std::int16_t* frames, std::size_t leafCount, std
         descents |= v < Load(p + k * Lanes - 2);
       sums.Add(v);
     }
-    StoreLeaf(lo, hi, leaf, leaves);
-    if ((leaf + 1) % LeavesPerFold == 0 || leaf + 1 == leafCount)
+    StoreLeaf(lo, hi, leaf, table);
+    if ((leaf + 1 - from) % LeavesPerFold == 0 || leaf + 1 == to)
       sums.FoldInto(totals);
   }
   for (int j = 0; j < Lanes; ++j)
@@ -137,41 +128,57 @@ void SummarisePartLeaf(const std::int16_t* p, const std::int16_t* previous, int 
 
 } // namespace
 
-std::array<TChannelSummary, 2> SummariseStereoFrames(const std::int16_t* frames, int count) {
-  count = std::max(count, 0);
-  const std::size_t wholeLeaves = std::size_t(count) / Leaf;
-  const std::size_t leafCount = (std::size_t(count) + Leaf - 1) / Leaf;
-  std::array<TLeaves, 2> leaves;
-  for (TLeaves& channel : leaves) {
+TStereoFrameSummary::TStereoFrameSummary(std::int64_t frames) {
+  const std::size_t leafCount = (std::size_t(std::max<std::int64_t>(frames, 0)) + Leaf - 1) / Leaf;
+  for (TLeaves& channel : FLeaves) {
     channel.Min.resize(leafCount);
     channel.Max.resize(leafCount);
   }
-  std::array<TChannelTotals, 2> totals;
-  SummariseWholeLeaves(frames, wholeLeaves, leaves, totals);
+}
+
+void TStereoFrameSummary::Arrived(const std::int16_t* frames, std::int64_t count) {
+  const std::size_t whole =
+      std::min(std::size_t(std::max<std::int64_t>(count, 0)) / Leaf, FLeaves[0].Min.size());
+  if (whole <= FLeavesDone)
+    return;
+  const TLeafTable table = {&FLeaves[0].Min, &FLeaves[0].Max, &FLeaves[1].Min, &FLeaves[1].Max};
+  SummariseWholeLeaves(frames, FLeavesDone, whole, table, FTotals);
+  FLeavesDone = whole;
+}
+
+std::array<TChannelSummary, 2> TStereoFrameSummary::Finish(const std::int16_t* frames, int count) {
+  count = std::max(count, 0);
+  Arrived(frames, count);
+  const std::size_t wholeLeaves = std::size_t(count) / Leaf;
+  const std::size_t leafCount = (std::size_t(count) + Leaf - 1) / Leaf;
+  for (TLeaves& channel : FLeaves) {
+    channel.Min.resize(leafCount);
+    channel.Max.resize(leafCount);
+  }
   if (leafCount > wholeLeaves) {
     const std::size_t first = wholeLeaves * Leaf;
     const std::int16_t* p = frames + 2 * first;
     std::int16_t low[2], high[2];
-    SummarisePartLeaf(p, first == 0 ? p : p - 2, count - int(first), low, high, totals);
+    SummarisePartLeaf(p, first == 0 ? p : p - 2, count - int(first), low, high, FTotals);
     for (std::size_t c = 0; c < 2; ++c) {
-      leaves[c].Min[wholeLeaves] = low[c];
-      leaves[c].Max[wholeLeaves] = high[c];
+      FLeaves[c].Min[wholeLeaves] = low[c];
+      FLeaves[c].Max[wholeLeaves] = high[c];
     }
   }
-  for (std::size_t c = 0; c < 2 && count > 0; ++c) {
-    totals[c].Minimum = *std::min_element(leaves[c].Min.begin(), leaves[c].Min.end());
-    totals[c].Maximum = *std::max_element(leaves[c].Max.begin(), leaves[c].Max.end());
-  }
   std::array<TChannelSummary, 2> result;
-  for (std::size_t c = 0; c < 2; ++c) {
-    const TChannelTotals& t = totals[c];
-    result[c].Summary =
-        TValueSummary::OfLeaves(count > 0 ? frames + c : nullptr, 2, count, std::move(leaves[c].Min),
-                                std::move(leaves[c].Max), t.Ascending);
-    if (count > 0)
-      result[c].Stats = {double(t.Minimum), double(t.Maximum), double(t.Total), double(t.AbsTotal)};
+  for (std::size_t c = 0; c < 2 && count > 0; ++c) {
+    const TChannelTotals& t = FTotals[c];
+    const int minimum = *std::min_element(FLeaves[c].Min.begin(), FLeaves[c].Min.end());
+    const int maximum = *std::max_element(FLeaves[c].Max.begin(), FLeaves[c].Max.end());
+    result[c].Summary = TValueSummary::OfLeaves(frames + c, 2, count, std::move(FLeaves[c].Min),
+                                                std::move(FLeaves[c].Max), t.Ascending);
+    result[c].Stats = {double(minimum), double(maximum), double(t.Total), double(t.AbsTotal)};
   }
   return result;
+}
+
+std::array<TChannelSummary, 2> SummariseStereoFrames(const std::int16_t* frames, int count) {
+  return TStereoFrameSummary(count).Finish(frames, count);
 }
 
 } // namespace chart

@@ -38,6 +38,13 @@ void TMemoryBlock::Resize(std::int64_t NewSize) {
   FSize = NewSize;
 }
 
+void TMemoryBlock::Populate(std::int64_t Offset, std::int64_t Count) {
+  const std::int64_t from = std::clamp<std::int64_t>(Offset, 0, FSize);
+  const std::int64_t to = std::clamp<std::int64_t>(Offset + Count, from, FSize);
+  if (to > from)
+    FPages.Populate(FData + from, static_cast<std::size_t>(to - from));
+}
+
 TMemoryStream::TMemoryStream(pages::TPageMemory& Memory) : FBlock(std::make_shared<TMemoryBlock>(Memory)) {}
 
 void TMemoryStream::SetPosition(std::int64_t Value) {

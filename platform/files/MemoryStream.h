@@ -24,6 +24,8 @@ public:
   const std::byte* Data() const { return FData; }
   // Throws std::bad_alloc with the block as it was.
   void Resize(std::int64_t NewSize);
+  // Bytes [Offset, Offset + Count) are about to be written; see TPageMemory::Populate.
+  void Populate(std::int64_t Offset, std::int64_t Count);
 
 private:
   pages::TPageMemory& FPages;
@@ -51,6 +53,10 @@ public:
   // the memory cannot be had, std::length_error for a negative size and std::logic_error once
   // the bytes are shared. A position beyond the new end moves to the end.
   void SetSize(std::int64_t NewSize);
+
+  // Bytes [Offset, Offset + Count) inside the size are about to be written: their memory may be
+  // had now in one go.
+  void Populate(std::int64_t Offset, std::int64_t Count) { FBlock->Populate(Offset, Count); }
 
   // Copies up to Count bytes from the position on and advances it; returns the bytes copied.
   std::int64_t Read(void* Buffer, std::int64_t Count);

@@ -1,6 +1,9 @@
 #include "platform/memory/PageMemory.h"
 
 #include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
 
 #include <new>
 
@@ -29,6 +32,20 @@ public:
   }
 
   void Unmap(void* address, std::size_t bytes) override { munmap(address, bytes); }
+
+  // One call per block of a large read is measurably cheaper than a fault per page (older kernels
+  // refuse the advice, and the pages come by faults as before).
+  void Populate(void* address, std::size_t bytes) override {
+#ifdef MADV_POPULATE_WRITE
+    static const std::uintptr_t page = std::uintptr_t(sysconf(_SC_PAGESIZE));
+    const auto from = reinterpret_cast<std::uintptr_t>(address) / page * page;
+    const auto to = reinterpret_cast<std::uintptr_t>(address) + bytes;
+    madvise(reinterpret_cast<void*>(from), to - from, MADV_POPULATE_WRITE);
+#else
+    (void)address;
+    (void)bytes;
+#endif
+  }
 };
 
 } // namespace

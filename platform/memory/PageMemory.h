@@ -17,6 +17,9 @@ public:
   virtual void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) = 0;
   // Gives a whole mapping back.
   virtual void Unmap(void* address, std::size_t bytes) = 0;
+  // The pages of [address, address + bytes) inside a mapping are about to be written: they may
+  // be had now in one go, instead of a fault each. Nothing fails: pages not had now come later.
+  virtual void Populate(void* address, std::size_t bytes) = 0;
 };
 
 // The process's virtual memory, in small pages. Huge pages were measured slower for a first load

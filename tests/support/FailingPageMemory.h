@@ -32,6 +32,7 @@ public:
     ++Releases;
     SystemPageMemory().Unmap(address, bytes);
   }
+  void Populate(void* address, std::size_t bytes) override { SystemPageMemory().Populate(address, bytes); }
 
 private:
   void Commit() {
