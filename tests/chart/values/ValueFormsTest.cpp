@@ -421,6 +421,36 @@ TEST(ValueForms, ViewedFramesReadAsAListOfTheirOwn) {
   }
 }
 
+// Blocks of any length, arriving one after the other (a read that stops short included), give the
+// summaries of the frames summarised in one go.
+TEST(ValueForms, FramesSummarisedAsTheyArriveMatchOneGo) {
+  const int count = 64 * 100 + 17;
+  const std::vector<std::int16_t> frames = Frames(count, false);
+  for (const int shortBy : {0, 1, 64, 3000}) {
+    const int arrived = count - shortBy;
+    auto whole = SummariseStereoFrames(frames.data(), arrived);
+    TStereoFrameSummary blocks(count);
+    for (const int upTo : {0, 100, 1000, 64 * 17 + 3, 64 * 17 + 3, 5000, arrived})
+      blocks.Arrived(frames.data(), std::min(upTo, arrived));
+    auto built = blocks.Finish(frames.data(), arrived);
+    for (std::size_t c = 0; c < 2; ++c) {
+      SCOPED_TRACE("short by " + std::to_string(shortBy) + ", channel " + std::to_string(c));
+      EXPECT_TRUE(SameBits(built[c].Stats.Total, whole[c].Stats.Total));
+      EXPECT_TRUE(SameBits(built[c].Stats.AbsTotal, whole[c].Stats.AbsTotal));
+      EXPECT_EQ(built[c].Stats.Minimum, whole[c].Stats.Minimum);
+      EXPECT_EQ(built[c].Stats.Maximum, whole[c].Stats.Maximum);
+      EXPECT_EQ(built[c].Summary.Ascending(), whole[c].Summary.Ascending());
+      for (int first = 0; first < arrived; first += 997) {
+        double lowA = 0, highA = 0, lowB = 0, highB = 0;
+        built[c].Summary.MinMax(first, arrived - 1, lowA, highA);
+        whole[c].Summary.MinMax(first, arrived - 1, lowB, highB);
+        ASSERT_EQ(lowA, lowB) << first;
+        ASSERT_EQ(highA, highB) << first;
+      }
+    }
+  }
+}
+
 // A change that moves no values keeps the view; clearing lets the frames go.
 TEST(ValueForms, OnlyAChangedValueEndsAView) {
   auto frames = std::make_shared<const std::vector<std::int16_t>>(Frames(5000, false));
