@@ -3,6 +3,7 @@
 #include "ui/MessageBox.h"
 
 #include <exception>
+#include <new>
 
 namespace ui {
 
@@ -11,6 +12,9 @@ TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 bool TApplication::notify(QObject* receiver, QEvent* event) {
   try {
     return QApplication::notify(receiver, event);
+  } catch (const std::bad_alloc&) {
+    // Its own text, "std::bad_alloc", says nothing to a user.
+    ShowMessageBox("Not enough memory to finish what was asked.", TMessageKind::mkError);
   } catch (const std::exception& error) {
     ShowMessageBox(error.what(), TMessageKind::mkError);
   } catch (...) {

@@ -27,16 +27,18 @@ TEST(Application, ErrorLeavingAHandlerIsShownAndTheLoopGoesOn) {
   bool laterHandlerRan = false;
   QTimer::singleShot(0, [] { throw std::runtime_error("Cannot create file \"x\": denied"); });
   QTimer::singleShot(0, [] { throw 42; });
+  QTimer::singleShot(0, [] { throw std::bad_alloc(); });
   QTimer::singleShot(0, [&] {
     laterHandlerRan = true;
     QCoreApplication::quit();
   });
   EXPECT_EQ(QCoreApplication::exec(), 0);
   EXPECT_TRUE(laterHandlerRan);
-  ASSERT_EQ(captured.Messages.size(), 2u);
+  ASSERT_EQ(captured.Messages.size(), 3u);
   EXPECT_EQ(captured.Messages[0].first, "Cannot create file \"x\": denied");
   EXPECT_EQ(captured.Messages[0].second, ui::TMessageKind::mkError);
   EXPECT_EQ(captured.Messages[1].first, "Unknown error");
+  EXPECT_EQ(captured.Messages[2].first, "Not enough memory to finish what was asked.");
 }
 
 TEST(Application, MessageBoxFunctionCanBeReplacedAndRestored) {
