@@ -274,6 +274,31 @@ TEST(LineSeriesExtremes, NoValueLeftGivesZeroAndAClNoneSeriesIsAllNulls) {
   EXPECT_EQ(plain.PointColor(0), clNone);
 }
 
+// Of equal extremes (-0.0 and +0.0) the first met in index order counts, as in the plain pass,
+// wherever the summary's blocks and levels put the two.
+TEST(LineSeriesExtremes, OfEqualExtremesTheFirstInIndexOrderCounts) {
+  struct TCase {
+    int Count, At, Then;
+  };
+  for (const TCase& c : {TCase{300, 100, 200}, TCase{250, 100, 200}, TCase{70000, 5, 69990},
+                         TCase{70000, 1100, 60000}, TCase{70000, 64 * 16 + 3, 64 * 16 * 16 + 70}})
+    for (const double others : {1.0, -1.0})
+      for (const double first : {-0.0, 0.0}) {
+        SCOPED_TRACE(std::to_string(c.Count) + " values of " + std::to_string(others) + ", " +
+                     (std::signbit(first) ? "-0" : "+0") + " at " + std::to_string(c.At));
+        TLineSeries series;
+        std::vector<double> x, y;
+        for (int i = 0; i < c.Count; ++i) {
+          x.push_back(i);
+          y.push_back(i == c.At ? first : i == c.Then ? -first : others);
+        }
+        series.AddPoints(x, y);
+        const double extreme = others > 0 ? series.SmallestY() : series.LargestY();
+        EXPECT_EQ(std::signbit(extreme), std::signbit(first));
+        EXPECT_EQ(extreme, 0);
+      }
+}
+
 TEST(SeriesColour, PointColourFallsBackToTheEffectiveSeriesColour) {
   TLineSeries series;
   series.AddPoint(1, 1, "", DefaultSeriesColor);
