@@ -1,6 +1,7 @@
 #include "chart/values/ValueSummary.h"
 
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 
 namespace chart {
@@ -150,10 +151,11 @@ void CheckValues(const TArrayValues<double>& values, int count, bool& allFinite,
   ascending = ascending && allFinite;
 }
 
-// A sequence holds finite values only, and its step gives the direction.
+// A sequence runs one way, so its ends tell whether it ran into infinity; its step gives the
+// direction. Not finite means not ascending, as for an array of doubles.
 void CheckValues(const TSequenceValues& values, int count, bool& allFinite, bool& ascending) {
-  allFinite = true;
-  ascending = count < 2 || values.Step >= 0;
+  allFinite = count == 0 || (std::isfinite(values[0]) && std::isfinite(values[std::size_t(count - 1)]));
+  ascending = allFinite && (count < 2 || values.Step >= 0);
 }
 
 TSequenceSummary MakeForm(const TSequenceValues& values, int, bool) { return TSequenceSummary(values); }
