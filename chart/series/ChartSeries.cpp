@@ -85,11 +85,12 @@ void TChartSeries::AddPoints(std::span<const double> x, std::span<const double> 
     return;
   }
   const int first = PointCount();
+  const int xCapacity = XValues().Capacity();
   XValues().AppendValues(x);
   try {
     YValues().AppendValues(y);
   } catch (...) {
-    XValues().TruncateTo(first);
+    XValues().TakeBack(first, xCapacity);
     throw;
   }
   XValues().SetPendingValue(x.back());
