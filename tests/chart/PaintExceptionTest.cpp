@@ -102,6 +102,29 @@ TEST(PaintException, TheNextPaintIsAFreshChartsWhateverPassFailed) {
                                                });
 }
 
+// Whichever allocation of a chart's first paint fails, the next paint is a fresh chart's.
+TEST(PaintException, AFirstPaintFailingAtAnyAllocationLeavesNothingBehind) {
+  TPaintedChart<TLineSeries> fresh;
+  fresh.Paint();
+  for (int nth = 1;; ++nth) {
+    SCOPED_TRACE("allocation " + std::to_string(nth));
+    TPaintedChart<TLineSeries> broken;
+    bool failed = false;
+    {
+      const test::TFailLargeAllocations outOfMemory(1, nth);
+      try {
+        broken.Paint();
+      } catch (const std::bad_alloc&) {
+        failed = true;
+      }
+    }
+    broken.Paint();
+    ASSERT_TRUE(broken.Pixels() == fresh.Pixels());
+    if (!failed)
+      break;
+  }
+}
+
 // An AddPoint that throws after its lists made room for the point (a label or colour that cannot
 // be had, after the Y list widened in place) leaves the summary that a paint built describing the
 // values the lists still hold: the next paint is a fresh chart's.
