@@ -151,11 +151,14 @@ void CheckValues(const TArrayValues<double>& values, int count, bool& allFinite,
   ascending = ascending && allFinite;
 }
 
-// A sequence runs one way, so its ends tell whether it ran into infinity; its step gives the
-// direction. Not finite means not ascending, as for an array of doubles.
+// A sequence runs one way, so its ends tell whether it ran into infinity and whether it rises (a
+// falling step can vanish in the rounding of a large start). Not finite means not ascending, as
+// for an array of doubles.
 void CheckValues(const TSequenceValues& values, int count, bool& allFinite, bool& ascending) {
-  allFinite = count == 0 || (std::isfinite(values[0]) && std::isfinite(values[std::size_t(count - 1)]));
-  ascending = allFinite && (count < 2 || values.Step >= 0);
+  const double first = count > 0 ? values[0] : 0;
+  const double last = count > 0 ? values[std::size_t(count - 1)] : 0;
+  allFinite = std::isfinite(first) && std::isfinite(last);
+  ascending = allFinite && last >= first;
 }
 
 TSequenceSummary MakeForm(const TSequenceValues& values, int, bool) { return TSequenceSummary(values); }
