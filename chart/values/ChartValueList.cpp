@@ -15,8 +15,11 @@ void TChartValueList::Changed() {
     FOnChange();
 }
 
-// The walk from the end puts the new value after every equal one.
-int TChartValueList::InsertPendingInside() {
+// The walk from the end puts the new value after every equal one, and a NaN, which no value
+// exceeds, last.
+int TChartValueList::PendingIndex() const {
+  if (PendingGoesLast())
+    return FValueCount;
   const double pending = FPendingValue;
   int index = FValueCount - 1;
   if (FOrder == loAscending) {
@@ -26,8 +29,13 @@ int TChartValueList::InsertPendingInside() {
     while (index >= 0 && Value(index) < pending)
       --index;
   }
-  StoreAt(index + 1, pending);
   return index + 1;
+}
+
+int TChartValueList::InsertPendingInside() {
+  const int index = PendingIndex();
+  StoreAt(index, FPendingValue);
+  return index;
 }
 
 // A full array grows by a step, but no further than the most values a list holds.
@@ -49,6 +57,10 @@ void TChartValueList::ReshapeArray(std::size_t length, TValueForm form) {
 }
 
 void TChartValueList::StoreAt(int index, double value) {
+  if (index == FValueCount) {
+    StoreLast(value);
+    return;
+  }
   MakeRoomFor(value, false);
   FValueArray.Insert(std::size_t(FValueCount), std::size_t(index), value);
   ++FValueCount;

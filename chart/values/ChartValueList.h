@@ -113,8 +113,10 @@ public:
   // Forgets the values from index `count` on and the room beyond `capacity`: takes back an
   // append that failed or that a paired list could not follow.
   void TakeBack(int count, int capacity);
-  // Whether PendingValue goes after the last value.
+  // Whether PendingValue goes after the last value without a walk.
   bool PendingGoesLast() const { return FValueCount == 0 || MayFollow(Last(), FPendingValue); }
+  // Where InsertPending puts PendingValue.
+  int PendingIndex() const;
   // Whether `values`, appended one after the other, keep the list in its order (NaN never does
   // in an ordered list).
   bool AppendKeepsOrder(std::span<const double> values) const;
@@ -162,6 +164,7 @@ private:
   // A widening in place keeps the array's address: only the stamp tells a summary that the
   // entries it read are gone, also when the change that needed the room then fails.
   void ReshapeArray(std::size_t length, TValueForm form);
+  // An index of ValueCount appends.
   void StoreAt(int index, double value);
   // Stores a different value and reports the change; an equal value changes nothing.
   template <class T>

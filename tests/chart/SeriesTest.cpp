@@ -242,6 +242,27 @@ TEST(SeriesAddPoint, AFailedGrowthOfTheYListKeepsTheListsPaired) {
   EXPECT_EQ(series.PointColors().size(), std::size_t(count + 1));
 }
 
+// A NaN X value goes after the last value through the ordered walk, so every list must make
+// room for an append, not for an insertion: a Y sequence that takes 0.1 before its one value
+// but not after it would otherwise grow after the X list took the point.
+TEST(SeriesAddPoint, APointThatTheWalkPutsLastKeepsTheListsPaired) {
+  for (const TChartListOrder order : {loAscending, loDescending}) {
+    SCOPED_TRACE(order == loAscending ? "ascending" : "descending");
+    pages::test::TFailingPageMemory memory;
+    TFastLineSeries series;
+    series.XValues().SetOrder(order);
+    series.YValues().SetValueMemory(memory);
+    AddPlain(series, 1, 5);
+    memory.FailCommits = true;
+    EXPECT_THROW(AddPlain(series, std::nan(""), 0.1), std::bad_alloc);
+    EXPECT_EQ(series.XValues().ValueCount(), 1);
+    EXPECT_EQ(series.YValues().ValueCount(), 1);
+    memory.FailCommits = false;
+    EXPECT_EQ(series.AddPoint(std::nan(""), 0.1, "", DefaultSeriesColor), 1);
+    EXPECT_EQ(Values(series.YValues()), (std::vector<double>{5, 0.1}));
+  }
+}
+
 TEST(LineSeriesExtremes, NullPointsAreLeftOutUnlessTreatedAsValues) {
   TLineSeries series;
   EXPECT_EQ(series.TreatNulls(), tnDontPaint);
