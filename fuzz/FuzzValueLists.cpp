@@ -20,8 +20,10 @@ namespace {
 
 using namespace fuzzlists;
 
-constexpr int Width = 64;
-constexpr int Height = 48;
+// Small, yet tall enough that the plot never collapses: an axis then measures thousands of
+// labels per paint, which would take most of the time.
+constexpr int Width = 120;
+constexpr int Height = 90;
 
 std::uint64_t Paints = 0;
 std::uint64_t ShortcutPaints = 0;
@@ -144,24 +146,26 @@ public:
     }
   }
 
+  // One operation, then the comparison of what it touched with the models.
   void Step() {
     const unsigned what = FIn.Byte() % 16;
-    if (what < 6)
-      ListStep(int(FIn.Byte() % 2));
-    else if (what < 12)
-      SeriesStep(int(FIn.Byte() % 2));
-    else if (what == 12)
+    const int which = int(FIn.Byte() % 2);
+    if (what < 6) {
+      ListStep(which);
+      CheckList(FLists[which], FListModels[which], true);
+    } else if (what < 14) {
+      SeriesStep(which);
+      CheckSeries(which);
+    } else if (what == 14) {
       ChangeSettings();
-    else
+    } else {
       PaintStep();
-    for (int i = 0; i < 2; ++i) {
-      CheckList(FLists[i], FListModels[i], true);
-      CheckSeries(i);
     }
   }
 
-  // Plain and shortcut pictures must match each other, and a fresh chart's with the same points.
-  void PaintAndCompare() {
+  // Plain and shortcut pictures must match each other; after a failed operation, and at the end,
+  // also a fresh chart's with the same points.
+  void PaintAndCompare(bool withFresh) {
     chart::SetPlainSeriesDrawing(true);
     const std::vector<std::uint32_t> plainPicture = FCharts.Paint();
     chart::SetPlainSeriesDrawing(false);
@@ -181,6 +185,9 @@ public:
                     : series.FirstVisible() == first && series.LastVisible() == last,
             "visible range differs from the plain search");
     }
+    if (!withFresh && !FFailed)
+      return;
+    FFailed = false;
     TChartWithSeries fresh;
     fresh.Apply(FSettings);
     for (int i = 0; i < 2; ++i)
@@ -197,8 +204,14 @@ private:
   TChartWithSeries FCharts;
   plain::TSeries FSeriesModels[2];
   TSettings FSettings;
+  // An operation threw since the last comparison with a fresh chart.
+  bool FFailed = false;
 
-  bool Attempt(const std::function<void()>& operation) { return fuzzlists::Attempt(FIn, FMemory, operation); }
+  bool Attempt(const std::function<void()>& operation) {
+    const bool done = fuzzlists::Attempt(FIn, FMemory, operation);
+    FFailed = FFailed || !done;
+    return done;
+  }
 
   // A run of values: a stretch of a sequence, or values from the input.
   std::vector<double> Run(const std::vector<double>& before) {
@@ -429,7 +442,7 @@ private:
   // A paint that may fail, then the comparison of both drawings with a fresh chart's.
   void PaintStep() {
     Attempt([&] { FCharts.Paint(); });
-    PaintAndCompare();
+    PaintAndCompare(false);
   }
 
   // Adds the model's points to an empty series of a fresh chart in their stored order.
@@ -455,8 +468,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   TInput in(data, size);
   TSession session(in);
-  for (int step = 0; step < 300 && !in.Empty(); ++step)
+  for (int step = 0; step < 200 && !in.Empty(); ++step)
     session.Step();
-  session.PaintAndCompare();
+  session.PaintAndCompare(true);
   return 0;
 }
