@@ -1,10 +1,15 @@
 // libFuzzer entry point for the whole path of a file, without Qt: the bytes as a WAVE file
-// through the reader, the loader into a small store, both charts laid out as in the window and
-// painted at two sizes into a fake window, then a zoom and a scroll with the mouse on each.
+// through the reader, the loader into the store, both charts laid out as in the window and
+// painted at two small sizes into a fake window, then a zoom and a scroll with the mouse on each.
+// A small input stands for a long file: the RIFF header's size, when the input falls short of it,
+// is made up by repeating the input's last bytes, up to a million frames.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/ChannelLoader.h"
 #include "app/FormChartsLayout.h"
@@ -26,15 +31,44 @@ public:
   void AppendLine(const std::string&) override {}
 };
 
-// Room for every frame of the largest input the run script allows, and then some: frames
-// beyond it are left out, as a too-small store does in the window.
-
 struct TSize {
   int Width;
   int Height;
 };
-// The charts' size in the window, and one so small that labels and margins eat the plot.
-constexpr TSize Sizes[] = {{873, 296}, {61, 23}};
+// A chart small enough to paint fast yet wide enough for many points per column, and one so
+// small that labels and margins eat the plot. There the axes measure thousands of labels per
+// paint, so it is painted once, for one input in eight.
+constexpr TSize Small = {160, 64};
+constexpr TSize Tiny = {61, 23};
+
+// At most this many bytes are added: 2^20 frames, which give the summary three levels above its
+// leaves and the frame pass sixteen folds of its sums.
+constexpr std::size_t MaxAddedBytes = std::size_t(4) << 20;
+
+// The input, lengthened to the size its RIFF header gives (bytes 4 to 7, plus the 8 before the
+// body) by repeating its last 4 to 64 bytes (how many, its last byte says). The buffer's pages
+// stay mapped from one input to the next.
+const std::vector<std::uint8_t>& Lengthened(const std::uint8_t* data, std::size_t size) {
+  static std::vector<std::uint8_t> file;
+  file.assign(data, data + size);
+  if (size < 8)
+    return file;
+  const std::size_t declared =
+      std::size_t(data[4] | data[5] << 8 | data[6] << 16) + (std::size_t(data[7]) << 24) + 8;
+  const std::size_t pattern = std::min<std::size_t>(size, 4 + data[size - 1] % 61);
+  const std::size_t target = std::min(declared, size + MaxAddedBytes);
+  if (target <= size)
+    return file;
+  // Each copy doubles the repeated stretch, which stays a whole number of patterns long.
+  const std::size_t start = size - pattern;
+  file.resize(target);
+  for (std::size_t filled = size; filled < target;) {
+    const std::size_t chunk = std::min(filled - start, target - filled);
+    std::memcpy(file.data() + filled, file.data() + start, chunk);
+    filled += chunk;
+  }
+  return file;
+}
 
 // Where the mouse goes, taken from the input so that the fuzzer steers it too.
 struct TMousePath {
@@ -64,20 +98,33 @@ void Drag(chart::TChart& chart, chart::TMouseButton button, int x0, int y0, int 
   chart.PaintMessage();
 }
 
-// Paints the chart at each size, then zooms and scrolls it with the mouse and paints again.
+// The fake windows, made once: only the charts have to start afresh with each input, and the
+// windows keep nothing that a chart reads back but the pixels a paint overwrites.
+chart::testing::TFakeChartHost& Host(const TSize& size) {
+  static chart::testing::TFakeChartHost small(Small.Width, Small.Height);
+  static chart::testing::TFakeChartHost tiny(Tiny.Width, Tiny.Height);
+  chart::testing::TFakeChartHost& host = size.Width == Small.Width ? small : tiny;
+  host.Cursors.clear();
+  return host;
+}
+
+// Paints the chart, zooms and scrolls it with the mouse and paints again; then, when the input
+// says so, paints it once at the tiny size.
 void Exercise(chart::TChart& chart, const TMousePath& mouse) {
-  for (const TSize& size : Sizes) {
-    chart::testing::TFakeChartHost host(size.Width, size.Height);
-    chart.SetHost(&host);
+  const TSize& size = Small;
+  chart.SetHost(&Host(size));
+  Paint(chart);
+  Drag(chart, chart::TMouseButton::mbLeft, mouse.X(0, size), mouse.Y(1, size), mouse.X(2, size),
+       mouse.Y(3, size));
+  Drag(chart, chart::TMouseButton::mbRight, mouse.X(4, size), mouse.Y(5, size), mouse.X(6, size),
+       mouse.Y(7, size));
+  chart.MouseWheel(mouse.Bytes[0] & 1 ? 120 : -120, {}, mouse.X(1, size), mouse.Y(2, size));
+  Paint(chart);
+  if (mouse.Bytes[7] % 8 == 0) {
+    chart.SetHost(&Host(Tiny));
     Paint(chart);
-    Drag(chart, chart::TMouseButton::mbLeft, mouse.X(0, size), mouse.Y(1, size), mouse.X(2, size),
-         mouse.Y(3, size));
-    Drag(chart, chart::TMouseButton::mbRight, mouse.X(4, size), mouse.Y(5, size), mouse.X(6, size),
-         mouse.Y(7, size));
-    chart.MouseWheel(mouse.Bytes[0] & 1 ? 120 : -120, {}, mouse.X(1, size), mouse.Y(2, size));
-    Paint(chart);
-    chart.SetHost(nullptr);
   }
+  chart.SetHost(nullptr);
 }
 
 struct TCharts {
@@ -92,7 +139,8 @@ struct TCharts {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  files::TMemorySource source(data, size);
+  const std::vector<std::uint8_t>& file = Lengthened(data, size);
+  files::TMemorySource source(file.data(), file.size());
   reader::TWaveInfo info;
   reader::TReadDetails details;
   TNoLog log;

@@ -66,6 +66,17 @@ std::vector<std::pair<std::string, std::string>> RealWorldSeeds(const std::strin
   };
 }
 
+// A header that declares 4 MiB of frames followed by 64 bytes of them: the whole-path target
+// repeats the last bytes up to the size the RIFF header gives.
+std::string LongData(const std::string& fmt) {
+  std::string pattern;
+  for (int i = 0; i < 16; ++i)
+    pattern += Le16(static_cast<std::uint16_t>(i * 4099)) + Le16(static_cast<std::uint16_t>(i * 61 - 500));
+  const std::uint32_t frames = 1u << 20;
+  const std::string body = "WAVE" + fmt + ChunkHeader("data", frames * 4) + pattern;
+  return "RIFF" + Le32(static_cast<std::uint32_t>(body.size() - pattern.size() + frames * 4)) + body;
+}
+
 std::vector<std::pair<std::string, std::string>> Seeds() {
   const std::string fmt = Chunk("fmt ", FormatBody(2, 44100, 16));
   const std::string data = Chunk("data", std::string("\x01\x00\xff\xff\x00\x80\xff\x7f", 8));
@@ -75,6 +86,7 @@ std::vector<std::pair<std::string, std::string>> Seeds() {
   std::vector<std::pair<std::string, std::string>> seeds = {
       {"pcm.wav", RiffFile(fmt + data)},
       {"many-frames.wav", RiffFile(fmt + Chunk("data", ManyFrames()))},
+      {"long-data.wav", LongData(fmt)},
       {"list-before-fmt.wav", RiffFile(list + fmt + data)},
       {"list-after-fmt.wav", RiffFile(fmt + list + data)},
       {"odd-body.wav", RiffFile(Chunk("odd ", "abc") + fmt + Chunk("data", "xyz"))},

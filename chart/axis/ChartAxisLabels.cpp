@@ -101,9 +101,12 @@ int TChartAxis::WidestLabel() {
   } else {
     for (int i = 0; i < MaxMeasuredLabels; ++i) {
       widest = std::max(widest, WidestLine(FormatLabel(last)));
-      last -= step;
-      if (last < first)
+      // A step lost in the rounding of a large value, or a NaN that stays one, would measure the
+      // same label again and again.
+      const double next = last - step;
+      if (next < first || next == last || (std::isnan(next) && std::isnan(last)))
         break;
+      last = next;
     }
   }
   return widest + FChart.OwnerCanvas().TextWidth(" ");

@@ -29,9 +29,10 @@ TChartSeries::TChartSeries() {
 TChartSeries::~TChartSeries() = default;
 
 // The X list decides where the point goes; every list then gets room and a form that holds its
-// pending value there.
+// pending value there. The walk may put it last too (a NaN X value), and an append is what the
+// lists must be ready for then.
 void TChartSeries::MakeRoomInAllLists() {
-  const bool append = XValues().PendingGoesLast();
+  const bool append = XValues().PendingGoesLast() || XValues().PendingIndex() == PointCount();
   for (int i = 0; i < FValueLists.Count(); ++i)
     FValueLists[i].MakeRoomFor(FValueLists[i].PendingValue(), append);
 }
@@ -85,11 +86,12 @@ void TChartSeries::AddPoints(std::span<const double> x, std::span<const double> 
     return;
   }
   const int first = PointCount();
+  const int xCapacity = XValues().Capacity();
   XValues().AppendValues(x);
   try {
     YValues().AppendValues(y);
   } catch (...) {
-    XValues().TruncateTo(first);
+    XValues().TakeBack(first, xCapacity);
     throw;
   }
   XValues().SetPendingValue(x.back());

@@ -99,7 +99,7 @@ public:
   virtual int AddPoint(double x, double y, std::string_view label, TColor color);
   // Adds the points (x[i], y[i]) without label or colour, as AddPoint would one after the other.
   // Points that arrive in X order go into the lists a run at a time; when an allocation fails
-  // then, the lists keep none of them.
+  // then, the lists keep none of them and no room they made for them.
   void AddPoints(std::span<const double> x, std::span<const double> y);
   virtual void ClearPoints();
   // Clears the points, then takes `y.Count` points whose X values run 1, 2, 3, ... and whose Y

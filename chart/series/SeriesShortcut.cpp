@@ -9,6 +9,7 @@ namespace chart {
 namespace {
 
 bool PlainDrawing = false;
+std::uint64_t ShortcutDraws = 0;
 
 // Below this many points per pixel column on average, building a summary costs more than it saves.
 constexpr int DensePointsPerColumn = 4;
@@ -16,6 +17,8 @@ constexpr int DensePointsPerColumn = 4;
 } // namespace
 
 void SetPlainSeriesDrawing(bool plain) { PlainDrawing = plain; }
+
+std::uint64_t ColumnShortcutDraws() { return ShortcutDraws; }
 
 bool TLineShortcut::PlainPen(const TChartPen& pen) {
   return pen.Visible() && pen.Style() == psSolid && pen.Width() <= 1 && !pen.SmallDots() &&
@@ -35,6 +38,7 @@ bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int
 }
 
 TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, const TPointMapper& mapper) {
+  ++ShortcutDraws;
   return {&series.XValues().ValueArray(), &series.YValues().Summary(true), mapper};
 }
 

@@ -7,6 +7,7 @@
 #include "chart/values/ValueSummary.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <type_traits>
 
 namespace chart {
@@ -17,6 +18,9 @@ class TChartValueList;
 
 // Debug switch: true makes every series draw point by point (for comparisons and benchmarks).
 void SetPlainSeriesDrawing(bool plain);
+// Debug count: the series paints that drew by the column shortcut so far (for fuzzing, which must
+// know that the shortcut was put to the test).
+std::uint64_t ColumnShortcutDraws();
 
 // The points of a series and where the current pass places them.
 struct TSeriesColumnPoints {

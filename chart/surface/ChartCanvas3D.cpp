@@ -125,9 +125,11 @@ TRect TChartCanvas3D::BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect
   }
   const int width = std::max(rect.Right - rect.Left, 0);
   const int height = std::max(rect.Bottom - rect.Top, 0);
+  // Both or neither: a buffer without its device context is never left behind.
   if (!FBitmap) {
-    FBitmap = std::make_unique<gdi::TGdiBitmap>();
-    FBufferDC = std::make_unique<gdi::TGdiDC>(*FBitmap);
+    auto bitmap = std::make_unique<gdi::TGdiBitmap>();
+    FBufferDC = std::make_unique<gdi::TGdiDC>(*bitmap);
+    FBitmap = std::move(bitmap);
   }
   // Keeps the pixel memory when the chart's size is unchanged; the buffer takes the window's
   // device scale, so copying it out is a plain block copy.

@@ -15,8 +15,11 @@ void TChartValueList::Changed() {
     FOnChange();
 }
 
-// The walk from the end puts the new value after every equal one.
-int TChartValueList::InsertPendingInside() {
+// The walk from the end puts the new value after every equal one, and a NaN, which no value
+// exceeds, last.
+int TChartValueList::PendingIndex() const {
+  if (PendingGoesLast())
+    return FValueCount;
   const double pending = FPendingValue;
   int index = FValueCount - 1;
   if (FOrder == loAscending) {
@@ -26,19 +29,38 @@ int TChartValueList::InsertPendingInside() {
     while (index >= 0 && Value(index) < pending)
       --index;
   }
-  StoreAt(index + 1, pending);
   return index + 1;
 }
 
+int TChartValueList::InsertPendingInside() {
+  const int index = PendingIndex();
+  StoreAt(index, FPendingValue);
+  return index;
+}
+
+// A full array grows by a step, but no further than the most values a list holds.
 void TChartValueList::Reshape(double value, bool append) {
   const std::size_t count = std::size_t(FValueCount);
-  const std::size_t length = FValueArray.Length();
+  std::size_t length = FValueArray.Length();
+  if (length <= count) {
+    TChartValues::CheckLength(count + 1);
+    length = std::min(length + ValueCapacityStep, TChartValues::MaxLength);
+  }
   const TValueForm form =
       FValueArray.Holds(count, append, value) ? FValueArray.Form() : FValueArray.WidenedFor(count, value);
-  FValueArray.Reshape(length <= count ? length + ValueCapacityStep : length, form, count);
+  ReshapeArray(length, form);
+}
+
+void TChartValueList::ReshapeArray(std::size_t length, TValueForm form) {
+  FValueArray.Reshape(length, form, std::size_t(FValueCount));
+  Restamp();
 }
 
 void TChartValueList::StoreAt(int index, double value) {
+  if (index == FValueCount) {
+    StoreLast(value);
+    return;
+  }
   MakeRoomFor(value, false);
   FValueArray.Insert(std::size_t(FValueCount), std::size_t(index), value);
   ++FValueCount;
@@ -46,7 +68,9 @@ void TChartValueList::StoreAt(int index, double value) {
 }
 
 void TChartValueList::AppendValues(std::span<const double> values) {
+  TChartValues::CheckLength(std::size_t(FValueCount) + values.size());
   const int oldCount = FValueCount;
+  const int oldCapacity = Capacity();
   try {
     while (!values.empty()) {
       const std::size_t count = std::size_t(FValueCount);
@@ -56,7 +80,7 @@ void TChartValueList::AppendValues(std::span<const double> values) {
       values = values.subspan(taken);
     }
   } catch (...) {
-    TruncateTo(oldCount);
+    TakeBack(oldCount, oldCapacity);
     throw;
   }
   ValuesChanged();
@@ -79,9 +103,10 @@ void TChartValueList::CheckPosition(int index) const {
     throw std::out_of_range("Value list " + FName + ": no position " + std::to_string(index));
 }
 
-void TChartValueList::TruncateTo(int count) {
+void TChartValueList::TakeBack(int count, int capacity) {
   CheckPosition(count);
   FValueCount = count;
+  FValueArray.CutBack(std::size_t(count), std::size_t(std::max(capacity, count)));
   ValuesChanged();
 }
 
@@ -102,9 +127,9 @@ void TChartValueList::DeleteValueAt(int index) {
   if (index < 0 || index >= FValueCount)
     throw std::out_of_range("Value list " + FName + ": no value at " + std::to_string(index));
   const std::size_t count = std::size_t(FValueCount);
-  // Only the last value leaves a sequence a sequence; viewed values are never moved.
-  if ((Form() == vfSequence && index != FValueCount - 1) || FValueArray.IsView())
-    FValueArray.Reshape(FValueArray.Length(), FValueArray.WidenedFor(count, First()), count);
+  // Only the last value, or one of two, leaves a sequence a sequence; viewed values are never moved.
+  if ((Form() == vfSequence && index != FValueCount - 1 && count > 2) || FValueArray.IsView())
+    ReshapeArray(FValueArray.Length(), FValueArray.WidenedFor(count, First()));
   FValueArray.Delete(count, std::size_t(index));
   --FValueCount;
   ValuesChanged();

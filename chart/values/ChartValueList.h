@@ -32,6 +32,9 @@ class TChartValueList {
 public:
   // A full array grows by this many entries.
   static constexpr int ValueCapacityStep = 1000;
+  // The most values a list holds, single values and runs alike.
+  static constexpr int MaxValueCount = int(TChartValues::MaxLength);
+  static_assert(MaxValueCount % ValueCapacityStep == 0);
 
   explicit TChartValueList(std::string name);
   virtual ~TChartValueList() = default;
@@ -103,13 +106,17 @@ public:
   void AppendPending() { AppendHeld(FPendingValue); }
   // Appends values that arrive in order, as InsertPending would one at a time, but checking and
   // storing a run at a time: the same room and form result. Throws std::bad_alloc or
-  // std::length_error with the list as it was.
+  // std::length_error with the values and room as they were.
   void AppendValues(std::span<const double> values);
-  // Forgets the values from index `count` on: takes back an append that a paired list could
-  // not follow.
-  void TruncateTo(int count);
-  // Whether PendingValue goes after the last value.
+  // Forgets the values from index `count` on.
+  void TruncateTo(int count) { TakeBack(count, Capacity()); }
+  // Forgets the values from index `count` on and the room beyond `capacity`: takes back an
+  // append that failed or that a paired list could not follow.
+  void TakeBack(int count, int capacity);
+  // Whether PendingValue goes after the last value without a walk.
   bool PendingGoesLast() const { return FValueCount == 0 || MayFollow(Last(), FPendingValue); }
+  // Where InsertPending puts PendingValue.
+  int PendingIndex() const;
   // Whether `values`, appended one after the other, keep the list in its order (NaN never does
   // in an ordered list).
   bool AppendKeepsOrder(std::span<const double> values) const;
@@ -128,8 +135,9 @@ public:
   double ListAbsTotal() const;
   double Range() const;
 
-  // Changes with every insertion, deletion and clearing, and differs between lists, so a cache
-  // derived from the values (a drawing summary) can tell whether it still describes them.
+  // Changes with every insertion, deletion and clearing and with every change of form, and
+  // differs between lists, so a cache derived from the values (a drawing summary) can tell
+  // whether it still describes them.
   std::uint64_t ChangeStamp() const { return FChangeStamp; }
 
 private:
@@ -153,6 +161,10 @@ private:
   // Throws std::out_of_range unless 0 <= index <= ValueCount.
   void CheckPosition(int index) const;
   void Reshape(double value, bool append);
+  // A widening in place keeps the array's address: only the stamp tells a summary that the
+  // entries it read are gone, also when the change that needed the room then fails.
+  void ReshapeArray(std::size_t length, TValueForm form);
+  // An index of ValueCount appends.
   void StoreAt(int index, double value);
   // Stores a different value and reports the change; an equal value changes nothing.
   template <class T>
@@ -188,8 +200,9 @@ private:
   void ValuesChanged() {
     FStatsStale = true;
     FExtremesStale = true;
-    FChangeStamp = ++LastChangeStamp;
+    Restamp();
   }
+  void Restamp() { FChangeStamp = ++LastChangeStamp; }
 };
 
 // Every value list of a series in creation order (X first, then Y, then any further ones);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 #include <stdexcept>
+#include <string>
 
 namespace chart {
 
@@ -97,9 +98,13 @@ TValueForm TChartValues::WidenedFor(std::size_t count, double value) const {
   return std::max(held, NarrowestArrayForm(value));
 }
 
-void TChartValues::Reshape(std::size_t length, TValueForm form, std::size_t count) {
+void TChartValues::CheckLength(std::size_t length) {
   if (length > MaxLength)
-    throw std::length_error("A value list cannot hold more than 2147483647 values");
+    throw std::length_error("A value list cannot hold more than " + std::to_string(MaxLength) + " values");
+}
+
+void TChartValues::Reshape(std::size_t length, TValueForm form, std::size_t count) {
+  CheckLength(length);
   if (FViewed) {
     TakeOwnCopy(length, form, count);
     return;
@@ -156,6 +161,7 @@ void TChartValues::SetSequence(double first, double step, std::size_t count) {
   Release();
   FSequence = {first, step};
   FLength = count;
+  KeepNoStepBelowTwo(count);
 }
 
 namespace {
@@ -201,12 +207,26 @@ void TChartValues::MoveEntries(std::size_t to, std::size_t from, std::size_t cou
 }
 
 void TChartValues::Insert(std::size_t count, std::size_t index, double value) {
+  if (FForm == vfSequence) {
+    // Holds lets a sequence take an insertion only before its one value.
+    FSequence = {value, FSequence.First - value};
+    return;
+  }
   MoveEntries(index + 1, index, count - index);
   Append(index, value);
 }
 
 void TChartValues::Delete(std::size_t count, std::size_t index) {
+  if (FForm == vfSequence && index == 0)
+    FSequence.First = (*this)[1];
   MoveEntries(index, index + 1, count - index - 1);
+  KeepNoStepBelowTwo(count - 1);
+}
+
+void TChartValues::CutBack(std::size_t count, std::size_t length) {
+  if (!FViewed)
+    FLength = std::min(FLength, length);
+  KeepNoStepBelowTwo(count);
 }
 
 void TChartValues::Empty() {

@@ -45,8 +45,11 @@ bool HoldsExactly(double value) {
 
 class TChartValues {
 public:
-  // The longest array a value list can hold: its count is a signed 32-bit number.
-  static constexpr std::size_t MaxLength = 2147483647;
+  // The longest array a value list can hold: its count is a signed 32-bit number, and it grows in
+  // steps of 1000 entries.
+  static constexpr std::size_t MaxLength = 2'147'483'000;
+  // Throws std::length_error, stating MaxLength, when `length` exceeds it.
+  static void CheckLength(std::size_t length);
 
   TChartValues() = default;
   ~TChartValues() { Release(); }
@@ -92,15 +95,15 @@ public:
     return visit(TArrayValues<double>{static_cast<const double*>(FData)});
   }
 
-  // Whether `value` can join the first `count` entries without widening; only an append (as
-  // opposed to an insertion before the end) can continue a sequence. A view holds nothing more:
+  // Whether `value` can join the first `count` entries without widening; an insertion before the
+  // end continues a sequence only when it leads the one value there. A view holds nothing more:
   // it must become an array of its own first, so no change ever reaches the memory it views.
   bool Holds(std::size_t count, bool append, double value) const {
     if (FViewed)
       return false;
     switch (FForm) {
     case vfSequence:
-      return append && ContinuesSequence(count, value);
+      return append ? ContinuesSequence(count, value) : count == 1 && LeadsSequence(value);
     case vfInt16:
       return HoldsExactly<std::int16_t>(value);
     case vfInt32:
@@ -147,8 +150,12 @@ public:
   // Appends values as entries count, count + 1, ... for as long as each one Holds and the room
   // lasts; returns how many it took. One loop per form, chosen once.
   std::size_t AppendRun(std::size_t count, std::span<const double> values);
-  // Removes entry `index` of `count`; a sequence first needs Reshape unless it is the last.
+  // Removes entry `index` of `count`; a sequence first needs Reshape unless it is the last value
+  // or one of two.
   void Delete(std::size_t count, std::size_t index);
+  // Forgets the entries from `count` on and the room beyond `length` (never adding room): a
+  // change of values taken back.
+  void CutBack(std::size_t count, std::size_t length);
 
   // Length 0, back to an empty sequence, keeping the pages already mapped: loading the next
   // file of a similar size then reuses them instead of faulting in fresh, zeroed memory. A view
@@ -163,14 +170,24 @@ public:
 private:
   // The array's own entries, the only ones ever written.
   void* Entries() const { return FBase + FStagger; }
+  static bool SameBits(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+  }
+  // Whether `sequence` can start a sequence and gives back `second` as its second value.
+  static bool StartsWith(const TSequenceValues& sequence, double second) {
+    return std::isfinite(sequence.First) && !(sequence.First == 0 && std::signbit(sequence.First)) &&
+           std::isfinite(sequence.Step) && SameBits(sequence[1], second);
+  }
   bool ContinuesSequence(std::size_t count, double value) const {
     if (count >= 2)
-      return std::bit_cast<std::uint64_t>(FSequence[count]) == std::bit_cast<std::uint64_t>(value);
+      return SameBits(FSequence[count], value);
     if (count == 0)
-      return std::isfinite(value) && !(value == 0 && std::signbit(value));
-    const TSequenceValues next{FSequence.First, value - FSequence.First};
-    return std::isfinite(next.Step) &&
-           std::bit_cast<std::uint64_t>(next[count]) == std::bit_cast<std::uint64_t>(value);
+      return StartsWith({value, 0}, value);
+    return StartsWith({FSequence.First, value - FSequence.First}, value);
+  }
+  // Whether `value` put before the one value of the sequence starts a sequence through it.
+  bool LeadsSequence(double value) const {
+    return StartsWith({value, FSequence.First - value}, FSequence.First);
   }
   // The first value sets the start, the second the step.
   void StartSequence(std::size_t count, double value) {
@@ -178,6 +195,12 @@ private:
       FSequence = {value, 0};
     else
       FSequence.Step = value - FSequence.First;
+  }
+  // A sequence of fewer than two values keeps no step (nor a start without values), so its state
+  // follows from its values alone, whatever led to them.
+  void KeepNoStepBelowTwo(std::size_t count) {
+    if (FForm == vfSequence && count < 2)
+      FSequence = {count == 0 ? 0 : FSequence.First, 0};
   }
   void EnsureBytes(std::size_t bytes);
   // Moves `count` entries from index `from` to index `to`, overlapping or not.

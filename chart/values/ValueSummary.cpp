@@ -1,6 +1,7 @@
 #include "chart/values/ValueSummary.h"
 
 #include <algorithm>
+#include <cmath>
 #include <type_traits>
 
 namespace chart {
@@ -95,29 +96,29 @@ void TLevelSummary<T>::FoldEntries(int level, std::int64_t from, std::int64_t to
   }
 }
 
+// Climbs the pyramid: at each level the unaligned head entries, then the whole groups one level
+// up, then the unaligned tail entries, so at most two partial groups per level are read. The
+// folds go in index order and keep the first of equal values (-0.0 before +0.0 or after it), as
+// a pass over the values does.
+template <class T>
+void TLevelSummary<T>::FoldRange(int level, std::int64_t from, std::int64_t to, T& lowest, T& highest) const {
+  const std::int64_t group = level < 0 ? LeafSize : Fanout;
+  const std::int64_t upFrom = (from + group - 1) / group;
+  const std::int64_t upTo = to / group;
+  if (std::size_t(level + 1) >= FLevels.size() || upFrom >= upTo) {
+    FoldEntries(level, from, to, lowest, highest);
+    return;
+  }
+  FoldEntries(level, from, upFrom * group, lowest, highest);
+  FoldRange(level + 1, upFrom, upTo, lowest, highest);
+  FoldEntries(level, upTo * group, to, lowest, highest);
+}
+
 template <class T>
 void TLevelSummary<T>::MinMax(int first, int last, double& lowest, double& highest) const {
   T low = FValues[std::size_t(first) * FStride];
   T high = low;
-  // Climb the pyramid: at each level fold the unaligned head and tail entries, then continue with
-  // the whole groups one level up, so at most two partial groups per level are read.
-  std::int64_t from = first;
-  std::int64_t to = std::int64_t(last) + 1;
-  int level = -1;
-  for (;;) {
-    const std::int64_t group = level < 0 ? LeafSize : Fanout;
-    const std::int64_t upFrom = (from + group - 1) / group;
-    const std::int64_t upTo = to / group;
-    if (std::size_t(level + 1) >= FLevels.size() || upFrom >= upTo) {
-      FoldEntries(level, from, to, low, high);
-      break;
-    }
-    FoldEntries(level, from, upFrom * group, low, high);
-    FoldEntries(level, upTo * group, to, low, high);
-    from = upFrom;
-    to = upTo;
-    ++level;
-  }
+  FoldRange(-1, first, std::int64_t(last) + 1, low, high);
   lowest = double(low);
   highest = double(high);
 }
@@ -150,10 +151,14 @@ void CheckValues(const TArrayValues<double>& values, int count, bool& allFinite,
   ascending = ascending && allFinite;
 }
 
-// A sequence holds finite values only, and its step gives the direction.
+// A sequence runs one way, so its ends tell whether it ran into infinity and whether it rises (a
+// falling step can vanish in the rounding of a large start). Not finite means not ascending, as
+// for an array of doubles.
 void CheckValues(const TSequenceValues& values, int count, bool& allFinite, bool& ascending) {
-  allFinite = true;
-  ascending = count < 2 || values.Step >= 0;
+  const double first = count > 0 ? values[0] : 0;
+  const double last = count > 0 ? values[std::size_t(count - 1)] : 0;
+  allFinite = std::isfinite(first) && std::isfinite(last);
+  ascending = allFinite && last >= first;
 }
 
 TSequenceSummary MakeForm(const TSequenceValues& values, int, bool) { return TSequenceSummary(values); }

@@ -59,6 +59,8 @@ private:
   void BuildUpperLevels();
   // Folds entries [from, to) of a level (or of the raw values when level is -1) into the result.
   void FoldEntries(int level, std::int64_t from, std::int64_t to, T& lowest, T& highest) const;
+  // The same through the levels above where whole groups allow.
+  void FoldRange(int level, std::int64_t from, std::int64_t to, T& lowest, T& highest) const;
 
   const T* FValues = nullptr;
   std::size_t FStride = 1;

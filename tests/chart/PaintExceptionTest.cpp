@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <new>
+#include <string>
 #include <vector>
 
 namespace chart {
@@ -99,6 +100,68 @@ TEST(PaintException, TheNextPaintIsAFreshChartsWhateverPassFailed) {
                                                  series.AddPoint(PointCount + 20000, 1.5, "",
                                                                  DefaultSeriesColor);
                                                });
+}
+
+// Whichever allocation of a chart's first paint fails, the next paint is a fresh chart's.
+TEST(PaintException, AFirstPaintFailingAtAnyAllocationLeavesNothingBehind) {
+  TPaintedChart<TLineSeries> fresh;
+  fresh.Paint();
+  for (int nth = 1;; ++nth) {
+    SCOPED_TRACE("allocation " + std::to_string(nth));
+    TPaintedChart<TLineSeries> broken;
+    bool failed = false;
+    {
+      const test::TFailLargeAllocations outOfMemory(1, nth);
+      try {
+        broken.Paint();
+      } catch (const std::bad_alloc&) {
+        failed = true;
+      }
+    }
+    broken.Paint();
+    ASSERT_TRUE(broken.Pixels() == fresh.Pixels());
+    if (!failed)
+      break;
+  }
+}
+
+// An AddPoint that throws after its lists made room for the point (a label or colour that cannot
+// be had, after the Y list widened in place) leaves the summary that a paint built describing the
+// values the lists still hold: the next paint is a fresh chart's.
+template <class Series>
+void ExpectFreshAfterFailedAddPoint(double y, bool withLabel) {
+  constexpr int Points = 3000;
+  const auto fill = [](Series& series) {
+    for (int i = 0; i < Points; ++i)
+      series.AddPoint(i, double(std::lround(2 * std::sin(i * 0.01))), "", DefaultSeriesColor);
+  };
+  TPaintedChart<Series> broken;
+  fill(broken.TheSeries());
+  broken.Paint();
+  ASSERT_EQ(broken.TheSeries().YValues().Form(), vfInt16);
+  const std::string label(withLabel ? 20000 : 0, 'l');
+  {
+    const test::TFailLargeAllocations outOfMemory(10000);
+    EXPECT_THROW(broken.TheSeries().AddPoint(Points, y, label, withLabel ? DefaultSeriesColor : clRed),
+                 std::bad_alloc);
+  }
+  EXPECT_EQ(broken.TheSeries().PointCount(), Points);
+  EXPECT_EQ(broken.TheSeries().YValues().ValueCount(), Points);
+  broken.Paint();
+
+  TPaintedChart<Series> fresh;
+  fill(fresh.TheSeries());
+  fresh.Paint();
+  EXPECT_TRUE(broken.Pixels() == fresh.Pixels());
+}
+
+TEST(PaintException, AFailedAddPointLeavesWhatAFreshChartPaints) {
+  for (const double y : {40000.0, 0.5, 1.0})
+    for (const bool withLabel : {true, false}) {
+      SCOPED_TRACE(std::to_string(y) + (withLabel ? " with a label" : " with a colour"));
+      ExpectFreshAfterFailedAddPoint<TLineSeries>(y, withLabel);
+      ExpectFreshAfterFailedAddPoint<TFastLineSeries>(y, withLabel);
+    }
 }
 
 } // namespace

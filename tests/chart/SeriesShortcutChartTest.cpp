@@ -273,5 +273,47 @@ TEST_F(SeriesShortcutChart, LineMatchesPerSegmentDrawingOnRandomDataAndViews) {
   RunTrials<TLineSeries>(150, &SeriesShortcutChart::ConfigureLine);
 }
 
+// A sequence whose values run into infinity is not finite, whichever list holds it: its summary
+// says what one over the same values as doubles says, and both drawings agree.
+TEST_F(SeriesShortcutChart, SequencesRunningIntoInfinityAreNotFinite) {
+  struct TCase {
+    double First, Step;
+    int Count;
+  };
+  const TCase cases[] = {
+      {0, 1e308, 3}, {0, -1e308, 3}, {0, 1e306, 3000}, {-1e300, -1e305, 5000}, {0, 1, 3000}};
+  TFastLineSeries& fast = Add<TFastLineSeries>();
+  TLineSeries& line = Add<TLineSeries>();
+  for (const TCase& c : cases)
+    for (const bool inX : {false, true}) {
+      // An ascending X list takes no falling sequence.
+      if (inX && c.Step < 0)
+        continue;
+      SCOPED_TRACE(::testing::PrintToString(c.First) + " step " + ::testing::PrintToString(c.Step) +
+                   (inX ? " in X" : " in Y"));
+      std::vector<double> sequence, index, other;
+      for (int i = 0; i < c.Count; ++i) {
+        sequence.push_back(TSequenceValues{c.First, c.Step}[std::size_t(i)]);
+        index.push_back(i);
+        other.push_back(i % 2 ? 10 : -10);
+      }
+      for (TChartSeries* series : {static_cast<TChartSeries*>(&fast), static_cast<TChartSeries*>(&line)}) {
+        series->ClearPoints();
+        series->AddPoints(inX ? sequence : index, inX ? other : sequence);
+      }
+      const TChartValueList& list = inX ? line.XValues() : line.YValues();
+      ASSERT_EQ(list.Form(), vfSequence);
+      TValueSummary plain;
+      plain.Update(sequence.data(), c.Count, 1);
+      EXPECT_EQ(list.Summary(true).AllFinite(), plain.AllFinite());
+      EXPECT_EQ(list.Summary(true).Ascending(), plain.Ascending());
+      FChart.LeftAxis().SetRange(-20, 20);
+      FChart.BottomAxis().SetAutomatic(true);
+      ExpectShortcutMatchesPlain("fixed vertical range");
+      FChart.LeftAxis().SetAutomatic(true);
+      ExpectShortcutMatchesPlain("automatic ranges");
+    }
+}
+
 } // namespace
 } // namespace chart::testing

@@ -242,6 +242,27 @@ TEST(SeriesAddPoint, AFailedGrowthOfTheYListKeepsTheListsPaired) {
   EXPECT_EQ(series.PointColors().size(), std::size_t(count + 1));
 }
 
+// A NaN X value goes after the last value through the ordered walk, so every list must make
+// room for an append, not for an insertion: a Y sequence that takes 0.1 before its one value
+// but not after it would otherwise grow after the X list took the point.
+TEST(SeriesAddPoint, APointThatTheWalkPutsLastKeepsTheListsPaired) {
+  for (const TChartListOrder order : {loAscending, loDescending}) {
+    SCOPED_TRACE(order == loAscending ? "ascending" : "descending");
+    pages::test::TFailingPageMemory memory;
+    TFastLineSeries series;
+    series.XValues().SetOrder(order);
+    series.YValues().SetValueMemory(memory);
+    AddPlain(series, 1, 5);
+    memory.FailCommits = true;
+    EXPECT_THROW(AddPlain(series, std::nan(""), 0.1), std::bad_alloc);
+    EXPECT_EQ(series.XValues().ValueCount(), 1);
+    EXPECT_EQ(series.YValues().ValueCount(), 1);
+    memory.FailCommits = false;
+    EXPECT_EQ(series.AddPoint(std::nan(""), 0.1, "", DefaultSeriesColor), 1);
+    EXPECT_EQ(Values(series.YValues()), (std::vector<double>{5, 0.1}));
+  }
+}
+
 TEST(LineSeriesExtremes, NullPointsAreLeftOutUnlessTreatedAsValues) {
   TLineSeries series;
   EXPECT_EQ(series.TreatNulls(), tnDontPaint);
@@ -272,6 +293,31 @@ TEST(LineSeriesExtremes, NoValueLeftGivesZeroAndAClNoneSeriesIsAllNulls) {
   plain.SetSeriesColor(clNone);
   EXPECT_EQ(plain.LargestY(), 0);
   EXPECT_EQ(plain.PointColor(0), clNone);
+}
+
+// Of equal extremes (-0.0 and +0.0) the first met in index order counts, as in the plain pass,
+// wherever the summary's blocks and levels put the two.
+TEST(LineSeriesExtremes, OfEqualExtremesTheFirstInIndexOrderCounts) {
+  struct TCase {
+    int Count, At, Then;
+  };
+  for (const TCase& c : {TCase{300, 100, 200}, TCase{250, 100, 200}, TCase{70000, 5, 69990},
+                         TCase{70000, 1100, 60000}, TCase{70000, 64 * 16 + 3, 64 * 16 * 16 + 70}})
+    for (const double others : {1.0, -1.0})
+      for (const double first : {-0.0, 0.0}) {
+        SCOPED_TRACE(std::to_string(c.Count) + " values of " + std::to_string(others) + ", " +
+                     (std::signbit(first) ? "-0" : "+0") + " at " + std::to_string(c.At));
+        TLineSeries series;
+        std::vector<double> x, y;
+        for (int i = 0; i < c.Count; ++i) {
+          x.push_back(i);
+          y.push_back(i == c.At ? first : i == c.Then ? -first : others);
+        }
+        series.AddPoints(x, y);
+        const double extreme = others > 0 ? series.SmallestY() : series.LargestY();
+        EXPECT_EQ(std::signbit(extreme), std::signbit(first));
+        EXPECT_EQ(extreme, 0);
+      }
 }
 
 TEST(SeriesColour, PointColourFallsBackToTheEffectiveSeriesColour) {

@@ -31,7 +31,8 @@ int TFailLargeAllocations::Count() const { return LargeCount; }
 
 } // namespace chart::test
 
-// The array, sized and nothrow forms of the library fall back on these two.
+// The array and sized forms of the library fall back on these. The nothrow form is replaced as
+// well: a sanitizer's own would take the memory that this delete then frees for another kind.
 void* operator new(std::size_t size) {
   if (Fails(size))
     throw std::bad_alloc();
@@ -40,5 +41,12 @@ void* operator new(std::size_t size) {
   throw std::bad_alloc();
 }
 
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+  if (Fails(size))
+    return nullptr;
+  return std::malloc(size != 0 ? size : 1);
+}
+
 void operator delete(void* memory) noexcept { std::free(memory); }
 void operator delete(void* memory, std::size_t) noexcept { std::free(memory); }
+void operator delete(void* memory, const std::nothrow_t&) noexcept { std::free(memory); }

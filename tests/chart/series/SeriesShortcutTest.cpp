@@ -1,5 +1,6 @@
 // The column shortcut and its summary against the straightforward per-point drawing.
 #include "chart/series/ColumnLineDrawer.h"
+#include "chart/values/ChartValueList.h"
 #include "chart/values/ValueSummary.h"
 
 #include <gtest/gtest.h>
@@ -155,6 +156,38 @@ TEST(ValueSummary, TracksOrderFinitenessAndChanges) {
   values[1] = INFINITY;
   summary.Update(values.data(), 4, 4);
   EXPECT_FALSE(summary.AllFinite());
+}
+
+// The order and finiteness a sequence reports are those of its values stored as doubles, also
+// where it runs into infinity or its step vanishes in the rounding of a large start.
+TEST(ValueSummary, ASequenceReportsTheFlagsOfItsValues) {
+  struct TCase {
+    double First, Step;
+    int Count;
+  };
+  for (const TCase& c :
+       {TCase{0, 1e308, 3}, TCase{0, -1e308, 3}, TCase{-1e300, -1e305, 5000}, TCase{1e300, -1, 100},
+        TCase{1e300, 1, 100}, TCase{5, -1, 1}, TCase{0.5, 0.25, 70000}, TCase{7, -3, 70000}}) {
+    SCOPED_TRACE(::testing::PrintToString(c.First) + " step " + ::testing::PrintToString(c.Step));
+    TChartValueList list("X");
+    list.SetSequence(c.First, c.Step, c.Count);
+    ASSERT_EQ(list.Form(), vfSequence);
+    std::vector<double> values;
+    for (int i = 0; i < c.Count; ++i)
+      values.push_back(list[i]);
+    TValueSummary plain;
+    plain.Update(values.data(), c.Count, 1);
+    const TValueSummary& summary = list.Summary(true);
+    EXPECT_EQ(summary.AllFinite(), plain.AllFinite());
+    EXPECT_EQ(summary.Ascending(), plain.Ascending());
+    if (!plain.AllFinite())
+      continue;
+    double lowest = 0, highest = 0, plainLowest = 0, plainHighest = 0;
+    summary.MinMax(0, c.Count - 1, lowest, highest);
+    plain.MinMax(0, c.Count - 1, plainLowest, plainHighest);
+    EXPECT_EQ(lowest, plainLowest);
+    EXPECT_EQ(highest, plainHighest);
+  }
 }
 
 TEST(ColumnLineDrawer, SamePixelsAsPointByPointOnRandomLines) {

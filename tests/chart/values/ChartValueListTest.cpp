@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 namespace chart {
@@ -154,6 +156,56 @@ TEST(ChartValueListCapacity, AFailedGrowthLeavesTheListAsItWas) {
   list.AddOrdered(4);
   EXPECT_EQ(Values(list), (std::vector<double>{1, 2, 4}));
   EXPECT_THROW(list.SetValueMemory(pages::SystemPageMemory()), std::logic_error);
+}
+
+// The count is a signed 32-bit number and the array grows in steps of 1000, so a list holds at
+// most 2,147,483,000 values, single values and runs alike; a refused run changes nothing. A
+// sequence needs no memory, so a list reaches the limit without being filled.
+TEST(ChartValueListCapacity, OneTrulyStatedLimitForSingleValuesAndRuns) {
+  const int limit = TChartValueList::MaxValueCount;
+  EXPECT_EQ(limit, 2'147'483'000);
+  const auto run = [](int from, int length) {
+    std::vector<double> values;
+    for (int i = 0; i < length; ++i)
+      values.push_back(double(from + i));
+    return values;
+  };
+  const auto expectRefused = [&](TChartValueList& list, const std::vector<double>& values) {
+    const int count = list.ValueCount();
+    const int capacity = list.Capacity();
+    const std::uint64_t stamp = list.ChangeStamp();
+    try {
+      if (values.size() == 1)
+        list.AddOrdered(values[0]);
+      else
+        list.AppendValues(values);
+      ADD_FAILURE() << values.size() << " values taken after " << count;
+    } catch (const std::length_error& error) {
+      EXPECT_EQ(std::string(error.what()), "A value list cannot hold more than 2147483000 values");
+    }
+    EXPECT_EQ(list.ValueCount(), count);
+    EXPECT_EQ(list.Capacity(), capacity);
+    EXPECT_EQ(list.ChangeStamp(), stamp);
+  };
+  struct TCase {
+    int Count;
+    int Fits;
+  };
+  for (const TCase& c : {TCase{2'146'435'072, 1'047'928}, TCase{limit - 3, 3}, TCase{limit - 1, 1}}) {
+    SCOPED_TRACE(std::to_string(c.Count) + " values");
+    TChartValueList list("X");
+    list.SetSequence(0, 1, c.Count);
+    expectRefused(list, run(c.Count, c.Fits + 1));
+    if (c.Fits > 1)
+      list.AppendValues(run(c.Count, c.Fits));
+    else
+      list.AddOrdered(c.Count);
+    EXPECT_EQ(list.ValueCount(), limit);
+    EXPECT_EQ(list.Capacity(), limit);
+    EXPECT_EQ(list.Last(), limit - 1);
+    expectRefused(list, run(limit, 1));
+    expectRefused(list, run(limit, 2));
+  }
 }
 
 } // namespace

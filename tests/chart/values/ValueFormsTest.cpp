@@ -14,6 +14,7 @@
 #include <functional>
 #include <limits>
 #include <random>
+#include <type_traits>
 #include <vector>
 
 namespace chart {
@@ -306,6 +307,86 @@ TEST(ValueForms, DeletingInsideASequenceStoresTheRest) {
   list.InsertValueAt(1, 25);
   EXPECT_EQ(list.Value(1), 25);
   EXPECT_EQ(list.Last(), 30);
+}
+
+// A list cut down below two values keeps no step of the sequence it was, so what comes next lands
+// as in a list built from its values directly: the same form, sequence and statistics.
+TEST(ValueForms, AListBelowTwoValuesIsTheListOfItsValues) {
+  struct TCase {
+    const char* Name;
+    std::function<void(TChartValueList&)> Edit;
+    std::vector<double> Values;
+  };
+  const auto halves = [](TChartValueList& list) {
+    list.AddOrdered(0);
+    list.AddOrdered(0.5);
+  };
+  const TCase cases[] = {
+      {"cut to one, 3 put before",
+       [&](TChartValueList& l) {
+         halves(l);
+         l.TruncateTo(1);
+         l.InsertValueAt(0, 3);
+       },
+       {3, 0}},
+      {"last deleted, 3 put before",
+       [&](TChartValueList& l) {
+         halves(l);
+         l.DeleteValueAt(1);
+         l.InsertValueAt(0, 3);
+       },
+       {3, 0}},
+      {"first of two deleted, 1 added",
+       [&](TChartValueList& l) {
+         halves(l);
+         l.DeleteValueAt(0);
+         l.AddOrdered(1);
+       },
+       {0.5, 1}},
+      {"cut to none, 7 and 8 added",
+       [&](TChartValueList& l) {
+         halves(l);
+         l.TruncateTo(0);
+         l.AddOrdered(7);
+         l.AddOrdered(8);
+       },
+       {7, 8}},
+      {"set as one value, 3 put before",
+       [](TChartValueList& l) {
+         l.SetSequence(5, 0.5, 1);
+         l.InsertValueAt(0, 3);
+       },
+       {3, 5}},
+      {"set as one value, 6 added",
+       [](TChartValueList& l) {
+         l.SetSequence(5, 0.5, 1);
+         l.AddOrdered(6);
+       },
+       {5, 6}},
+  };
+  const auto sequence = [](const TChartValueList& list) {
+    return list.ValueArray().Visit([](const auto& values) {
+      if constexpr (std::is_same_v<std::decay_t<decltype(values)>, TSequenceValues>)
+        return std::vector<double>{values.First, values.Step};
+      else
+        return std::vector<double>{};
+    });
+  };
+  for (const TCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TChartValueList edited("V");
+    c.Edit(edited);
+    TChartValueList built("V");
+    TPlainList plain;
+    for (double v : c.Values) {
+      built.AddOrdered(v);
+      plain.AddOrdered(v);
+    }
+    plain.Capacity = edited.Capacity();
+    EXPECT_EQ(edited.Form(), built.Form());
+    EXPECT_EQ(sequence(edited), sequence(built));
+    ExpectSame(edited, plain, c.Name);
+  }
 }
 
 // A widening that cannot get its memory leaves values, form, capacity and stamp as they were.

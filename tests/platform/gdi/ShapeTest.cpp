@@ -1,3 +1,4 @@
+#include "tests/support/FailingAllocation.h"
 #include "tests/support/PixelCheck.h"
 
 #include "platform/gdi/DeviceContext.h"
@@ -5,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <new>
 
 using namespace gdi;
 using pixeltest::PixelsMatch;
@@ -188,6 +190,23 @@ TEST(Shapes, RoundRectKeepsToItsRectangle) {
   EXPECT_EQ(c.Bitmap.Pixel(29, 19), White);
   EXPECT_EQ(c.Bitmap.Pixel(16, 2), Ink);
   EXPECT_EQ(c.Bitmap.Pixel(16, 10), Red);
+}
+
+// A bitmap whose new pixels cannot be had keeps its size, scale and pixels, so painting into it
+// afterwards stays inside its memory.
+TEST(Bitmap, AFailedResizeKeepsTheBitmapAsItWas) {
+  Canvas c;
+  c.DC.FillRect({2, 2, 10, 10}, TBrush::Solid(Ink));
+  const TGdiBitmap before = c.Bitmap;
+  {
+    const chart::test::TFailLargeAllocations outOfMemory(16 * 1024);
+    EXPECT_THROW(c.Bitmap.SetSize(300, 200, 2), std::bad_alloc);
+  }
+  EXPECT_EQ(c.Bitmap.Width(), 32);
+  EXPECT_EQ(c.Bitmap.Scale(), 1);
+  EXPECT_TRUE(pixeltest::SameBitmap(c.Bitmap, before));
+  c.DC.FillRect({0, 0, 32, 32}, TBrush::Solid(Red));
+  EXPECT_EQ(c.Bitmap.Pixel(31, 31), Red);
 }
 
 TEST(Clipping, NestedClipsRestore) {
