@@ -25,6 +25,7 @@
 //   s = 1 the rules above hold pixel for pixel.
 #pragma once
 
+#include "platform/gdi/RasterOp.h"
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObjects.h"
@@ -41,7 +42,6 @@
 namespace gdi {
 
 enum class TBkMode { Transparent, Opaque };
-enum class TRop2 { Copy, NotXor }; // NotXor: dst = ~(src ^ dst) on the 24 colour bits
 enum class TPolyFillMode { Alternate, Winding };
 
 // Text alignment flags, added together: one horizontal and one vertical.

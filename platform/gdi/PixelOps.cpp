@@ -1,7 +1,5 @@
 #include "platform/gdi/PixelOps.h"
 
-#include "platform/gdi/DeviceContext.h"
-
 #include <algorithm>
 
 namespace gdi::raster {

@@ -4,12 +4,11 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/Colors.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/RasterOp.h"
 
 #include <cstdint>
 
 namespace gdi {
-
-enum class TRop2;
 
 namespace raster {
 
