@@ -4,6 +4,7 @@
 
 #include "app/OpenDialog.h"
 #include "app/SampleStore.h"
+#include "app/reader/WaveInfo.h"
 #include "platform/memory/PageMemory.h"
 
 #include <QWidget>
@@ -36,7 +37,7 @@ class TChannelLoader;
 
 // What the reader said about the last file, and how long it took; only the benchmark reads it.
 struct TReadReport {
-  std::int16_t Status = 0;
+  reader::TWaveStatus Status = reader::TWaveStatus::wsLoaded;
   std::chrono::nanoseconds Duration{0};
   // The notice label told the user that the format chunk is not 2-channel 16-bit PCM.
   bool FormatNotice = false;

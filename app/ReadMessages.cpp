@@ -134,33 +134,33 @@ std::string ReadErrorWords(const TReadDetails& Details) {
   }
 }
 
-std::string NothingLoadedWords(std::int16_t Status, const TReadDetails& Details,
+std::string NothingLoadedWords(reader::TWaveStatus Status, const TReadDetails& Details,
                                const TLoadOutcome& Outcome) {
   if (Outcome.OutOfMemory)
     return "there is not enough memory for its " + GroupThousands(Details.DataBytes) +
            " bytes of sound data.";
   switch (Status) {
-  case 2:
+  case reader::TWaveStatus::wsDataBeforeFormat:
     return "its data chunk comes before its format chunk.";
-  case 3:
+  case reader::TWaveStatus::wsChunkTooLarge:
     return "its \"" + Latin1ToUtf8(Details.LargeChunkId) + "\" chunk declares " +
            GroupThousands(Details.LargeChunkSize) + " bytes, more than this viewer can step over.";
-  case 5:
+  case reader::TWaveStatus::wsNotWave:
     return NotRiffWaveWords(Details);
   default:
     return ReadErrorWords(Details);
   }
 }
 
-std::string PartlyLoadedWords(std::int16_t Status, const TReadDetails& Details) {
+std::string PartlyLoadedWords(reader::TWaveStatus Status, const TReadDetails& Details) {
   if (Details.Streamed && Details.BytesAfterData > 0)
     return "This file was written as a stream and holds more than the " + GroupThousands(MaxDataBytes) +
            " bytes of sound data this viewer reads; only its first " + GroupThousands(MaxDataBytes / 4) +
            " frames are shown.";
-  if (Status == 1 && Details.MissingBytes > 0)
+  if (Status == reader::TWaveStatus::wsReadError && Details.MissingBytes > 0)
     return "This file ends " + GroupThousands(Details.MissingBytes) +
            " bytes before its data chunk does; the frames it holds are shown.";
-  if (Status == 0 && Details.DataBytes == 0 && Details.BytesAfterData > 0)
+  if (Status == reader::TWaveStatus::wsLoaded && Details.DataBytes == 0 && Details.BytesAfterData > 0)
     return "The data chunk of this file is empty, though " + GroupThousands(Details.BytesAfterData) +
            " bytes follow it; no frames are shown.";
   return {};
@@ -200,7 +200,7 @@ std::string FormatNotice(const TFormatDetails& Format) {
   return "This file holds " + sound + "; it is drawn as 2-channel 16-bit frames.";
 }
 
-std::string LoadNotice(std::int16_t Status, const TReadDetails& Details, const TLoadOutcome& Outcome) {
+std::string LoadNotice(reader::TWaveStatus Status, const TReadDetails& Details, const TLoadOutcome& Outcome) {
   if (Outcome.Loaded)
     return PartlyLoadedWords(Status, Details);
   const std::string shown = Outcome.ShownFileName.empty()

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/reader/ReadDetails.h"
+#include "app/reader/WaveInfo.h"
 
 #include <cstdint>
 #include <string>
@@ -32,6 +33,7 @@ struct TLoadOutcome {
 
 // Why nothing of the file was loaded and what is still shown, or why not all of it was; empty
 // when the whole file loaded.
-std::string LoadNotice(std::int16_t Status, const reader::TReadDetails& Details, const TLoadOutcome& Outcome);
+std::string LoadNotice(reader::TWaveStatus Status, const reader::TReadDetails& Details,
+                       const TLoadOutcome& Outcome);
 
 } // namespace app

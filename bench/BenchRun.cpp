@@ -110,7 +110,7 @@ private:
       return ms;
     });
     FResult.TimingsMs["read"] = Median(reads);
-    FResult.Status = FForm.LastRead().Status;
+    FResult.Status = static_cast<int>(FForm.LastRead().Status);
     FResult.Frames = FForm.Store().SampleCount;
     FResult.FormatNotice = FForm.LastRead().FormatNotice;
     if (!FForm.NoticeLabel->isHidden())

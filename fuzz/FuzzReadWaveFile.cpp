@@ -60,12 +60,13 @@ bool IsKnownLine(const std::string& line) {
 
 // A size above 0x7FFFFFFF is logged only for the data chunk the second walk ends on, which the
 // closing line of a read error follows.
-void CheckLargeSizes(int status, const std::vector<std::string>& log) {
+void CheckLargeSizes(reader::TWaveStatus status, const std::vector<std::string>& log) {
   for (std::size_t i = 0; i < log.size(); ++i) {
     const bool large =
         log[i].starts_with("chankSize ") && log[i].size() == 20 && log[i] > "chankSize 2147483647";
     if (large)
-      Check(status == 1 && i > 0 && log[i - 1] == "data" && i + 2 == log.size(),
+      Check(status == reader::TWaveStatus::wsReadError && i > 0 && log[i - 1] == "data" &&
+                i + 2 == log.size(),
             "large size not for the data");
   }
 }
@@ -74,42 +75,47 @@ void CheckDetails(std::size_t size, const reader::TWaveInfo& info, const reader:
   Check(details.DataBytes >= 0 && details.DataBytes <= static_cast<std::int64_t>(size), "data bytes");
   Check(details.MissingBytes >= 0 && details.BytesAfterData >= 0, "missing or following bytes");
   Check(info.Data == nullptr || details.Stage == reader::TReadStage::Data, "stream before the data chunk");
-  Check(info.Status != 5 || details.Kind != reader::TFileKind::Wave, "status 5 names no kind");
-  Check(!details.Streamed || info.Status == 1, "streamed data is a read error");
+  Check(info.Status != reader::TWaveStatus::wsNotWave || details.Kind != reader::TFileKind::Wave,
+        "status 5 names no kind");
+  Check(!details.Streamed || info.Status == reader::TWaveStatus::wsReadError,
+        "streamed data is a read error");
 }
 
 void CheckResult(const std::uint8_t* data, std::size_t size, const reader::TWaveInfo& info,
                  const std::vector<std::string>& log) {
-  const int status = info.Status;
+  using enum reader::TWaveStatus;
+  const reader::TWaveStatus status = info.Status;
   CheckLargeSizes(status, log);
-  Check(status == 0 || status == 1 || status == 2 || status == 3 || status == 5, "status");
+  Check(status == wsLoaded || status == wsReadError || status == wsDataBeforeFormat ||
+            status == wsChunkTooLarge || status == wsNotWave,
+        "status");
   for (const auto& line : log)
     Check(IsKnownLine(line), "unknown log line");
   // An identifier may spell the closing line too, so each status is checked by its own last line.
   const std::string last = log.empty() ? std::string() : log.back();
-  if (status == 0 || status == 1)
+  if (status == wsLoaded || status == wsReadError)
     Check(last == "O\"k ", "closing line after a load or a read error");
-  if (status == 2)
+  if (status == wsDataBeforeFormat)
     Check(last.starts_with("chankSize "), "status 2 ends on the data chunk's size");
-  if (status == 3)
+  if (status == wsChunkTooLarge)
     Check(log.size() >= 4, "status 3 ends on an identifier after the header");
-  if (status == 5)
+  if (status == wsNotWave)
     Check(log.empty() || log.size() == 3, "status 5 logs nothing or the header");
-  if (status == 0)
+  if (status == wsLoaded)
     Check(info.Data != nullptr, "a loaded file has a stream");
   if (info.Data == nullptr) {
     Check(info.BytesPerSec == 0 && info.BitsPerSample == 0 && info.Channels == 0,
           "format fields without a stream");
     return;
   }
-  Check(status == 0 || status == 1, "stream with a rejection status");
+  Check(status == wsLoaded || status == wsReadError, "stream with a rejection status");
   const auto dataSize = static_cast<std::size_t>(info.Data->Size());
   Check(dataSize <= size, "stream larger than the input");
   Check(info.Data->Position() == 0, "stream position");
   // Every byte handed back must have been read from the input, in one piece.
   Check(dataSize == 0 || ::memmem(data, size, info.Data->Memory(), dataSize) != nullptr,
         "stream bytes not found in the input");
-  if (status == 0)
+  if (status == wsLoaded)
     Check(log.size() >= 3 && log[log.size() - 2] == "chankSize " + std::to_string(dataSize),
           "loaded stream size differs from the data chunk's size");
 }

@@ -17,13 +17,7 @@ namespace reader {
 
 namespace {
 
-enum : std::int16_t {
-  stLoaded = 0,
-  stReadError = 1,
-  stDataBeforeFormat = 2,
-  stChunkTooLarge = 3,
-  stNotWave = 5,
-};
+using enum TWaveStatus;
 
 // Sizes above this cannot be skipped with a signed 32-bit seek, so they end the read; only a data
 // chunk of such a size in the second walk is read, up to this many bytes.
@@ -64,22 +58,22 @@ public:
                   pages::TPageMemory& Memory, TDataProgress* Progress)
       : FFile(Source), FInfo(Info), FLog(Log), FDetails(Details), FMemory(Memory), FProgress(Progress) {}
 
-  std::int16_t Run() {
+  TWaveStatus Run() {
     FDetails.Stage = TReadStage::Header;
     if (!ReadRiffHeader())
-      return stNotWave;
+      return wsNotWave;
     FDetails.Stage = TReadStage::FirstWalk;
     std::string id;
     std::uint32_t size = 0;
     if (!WalkToFormatOrData(id, size))
-      return stChunkTooLarge;
+      return wsChunkTooLarge;
     if (id == "data")
-      return stDataBeforeFormat;
+      return wsDataBeforeFormat;
     FDetails.Stage = TReadStage::Format;
     const TFormatArea format = ReadFormat(size);
     FDetails.Stage = TReadStage::SecondWalk;
     if (!WalkToData(size))
-      return stChunkTooLarge;
+      return wsChunkTooLarge;
     return LoadData(size, format);
   }
 
@@ -250,7 +244,7 @@ private:
     return got;
   }
 
-  std::int16_t LoadData(std::uint32_t size, const TFormatArea& format) {
+  TWaveStatus LoadData(std::uint32_t size, const TFormatArea& format) {
     FDetails.Stage = TReadStage::Data;
     FInfo.BytesPerSec = format.AvgBytesPerSec();
     FInfo.BitsPerSample = format.BitsPerSample();
@@ -267,7 +261,7 @@ private:
     FDetails.BytesAfterData = remaining - got;
     if (!FDetails.Streamed)
       FDetails.MissingBytes = size - got;
-    return got == size ? stLoaded : stReadError;
+    return got == size ? wsLoaded : wsReadError;
   }
 };
 
@@ -275,7 +269,7 @@ private:
 // closing line follows a load or a read error.
 template <class TRead>
 void ReadGuarded(TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details, const TRead& read) noexcept {
-  Info.Status = 0;
+  Info.Status = wsLoaded;
   Info.BytesPerSec = 0;
   Info.BitsPerSample = 0;
   Info.Channels = 0;
@@ -284,12 +278,12 @@ void ReadGuarded(TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details, const TR
   try {
     Info.Status = read();
   } catch (const std::bad_alloc&) {
-    Info.Status = stReadError;
+    Info.Status = wsReadError;
     Details.OutOfMemory = true;
   } catch (...) {
-    Info.Status = stReadError;
+    Info.Status = wsReadError;
   }
-  if (Info.Status != stLoaded && Info.Status != stReadError)
+  if (Info.Status != wsLoaded && Info.Status != wsReadError)
     return;
   // The closing line must not break the promise never to throw, whatever the log does.
   try {

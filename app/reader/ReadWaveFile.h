@@ -19,8 +19,6 @@ public:
   virtual void AppendLine(const std::string& line) = 0;
 };
 
-// Status values: 0 loaded, 1 read error, 2 "data" before "fmt ", 3 chunk size above
-// 2147483647, 5 not a RIFF/WAVE file.
 // Reads the wave bytes from the source's position on; the data chunk's bytes take their pages
 // from Memory, and Progress, if given, is told of them as they come in.
 void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,

@@ -9,8 +9,17 @@
 
 namespace reader {
 
+// The outcome of a read. The numbers are the ones the benchmark reports and other tools expect.
+enum class TWaveStatus : std::int16_t {
+  wsLoaded = 0,
+  wsReadError = 1,
+  wsDataBeforeFormat = 2,
+  wsChunkTooLarge = 3,
+  wsNotWave = 5,
+};
+
 struct TWaveInfo {
-  std::int16_t Status = 0;
+  TWaveStatus Status = TWaveStatus::wsLoaded;
   std::uint32_t BytesPerSec = 0;
   std::uint16_t BitsPerSample = 0;
   std::uint16_t Channels = 0;

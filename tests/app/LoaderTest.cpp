@@ -28,7 +28,7 @@ TEST_F(FormFixture, ReadWFAsksTheDialogReadsTheFileAndFillsStoreAndSeries) {
   EXPECT_EQ(offered, "earlier.wav");
   EXPECT_EQ(Store.WaveFileName, PathOf("a.wav"));
   EXPECT_EQ(Form.Memo1->toPlainText().split('\n').first(), "RIFF");
-  EXPECT_EQ(Form.LastRead().Status, 0);
+  EXPECT_EQ(Form.LastRead().Status, reader::TWaveStatus::wsLoaded);
   EXPECT_EQ(Store.SampleCount, 3);
   EXPECT_EQ(Left(3), (Samples{1, 3, 5}));
   EXPECT_EQ(Right(3), (Samples{-2, -4, -6}));
@@ -71,7 +71,7 @@ TEST_F(FormFixture, IdentifiersWithLineBreaksKeepTheReadersLineCount) {
   reader::TWaveInfo info;
   reader::TReadDetails details;
   reader::ReadWaveFile(PathOf("breaks.wav"), info, readerLog, details);
-  ASSERT_EQ(info.Status, 0);
+  ASSERT_EQ(info.Status, reader::TWaveStatus::wsLoaded);
 
   PressReadWF(PathOf("breaks.wav"));
   ASSERT_EQ(Form.Memo1->blockCount(), int(readerLog.Lines.size()));
@@ -134,9 +134,9 @@ TEST_F(FormFixture, AFailedReadChangesNeitherStoreNorCharts) {
   Load(SampleBytes({7, 8, 9, 10}));
   testsupport::WriteFile(PathOf("bad.wav"), "RIFX not a wave file");
   PressReadWF(PathOf("bad.wav"));
-  EXPECT_EQ(Form.LastRead().Status, 5);
+  EXPECT_EQ(Form.LastRead().Status, reader::TWaveStatus::wsNotWave);
   PressReadWF(PathOf("missing.wav"));
-  EXPECT_EQ(Form.LastRead().Status, 1);
+  EXPECT_EQ(Form.LastRead().Status, reader::TWaveStatus::wsReadError);
   EXPECT_EQ(Store.WaveFileName, PathOf("missing.wav"));
   EXPECT_EQ(Store.SampleCount, 2);
   EXPECT_EQ(Left(2), (Samples{7, 9}));
@@ -149,7 +149,7 @@ TEST_F(FormFixture, APartlyReadDataChunkLoadsTheFramesThatWereRead) {
   bytes.resize(bytes.size() - 6);
   testsupport::WriteFile(PathOf("cut.wav"), bytes);
   PressReadWF(PathOf("cut.wav"));
-  EXPECT_EQ(Form.LastRead().Status, 1);
+  EXPECT_EQ(Form.LastRead().Status, reader::TWaveStatus::wsReadError);
   EXPECT_EQ(Store.SampleCount, 2);
   EXPECT_EQ(Left(2), (Samples{1, 3}));
   EXPECT_EQ(Form.Series1->PointCount(), 2);

@@ -9,6 +9,8 @@
 
 namespace {
 
+using enum reader::TWaveStatus;
+
 using namespace reader;
 
 constexpr std::uint16_t Extensible = 0xFFFE;
@@ -98,7 +100,7 @@ TEST(FormatNotice, NamesWhatTheFormatChunkDescribes) {
 
 struct TLoadCase {
   std::string Name;
-  std::int16_t Status;
+  reader::TWaveStatus Status;
   TReadDetails Details;
   app::TLoadOutcome Outcome;
   std::string Notice;
@@ -145,66 +147,82 @@ std::vector<TLoadCase> NothingLoadedCases() {
   const std::string notRead = ", which this viewer does not read." + kept;
   std::vector<TLoadCase> cases = {
       {"Rf64",
-       5,
+       wsNotWave,
        NotWave(TFileKind::Rf64),
        {},
        from + "it is an RF64 file (WAVE for more than 4 GB)" + notRead},
       {"Bw64",
-       5,
+       wsNotWave,
        NotWave(TFileKind::Bw64),
        {},
        from + "it is a BW64 file (broadcast WAVE for more than 4 GB)" + notRead},
       {"Rifx",
-       5,
+       wsNotWave,
        NotWave(TFileKind::Rifx),
        {},
        from + "it is a RIFX file (RIFF with big-endian numbers)" + notRead},
-      {"Wave64", 5, NotWave(TFileKind::Wave64), {}, from + "it is a Sony Wave64 file" + notRead},
-      {"Aiff", 5, NotWave(TFileKind::Aiff), {}, from + "it is an AIFF file" + notRead},
-      {"Aifc", 5, NotWave(TFileKind::Aifc), {}, from + "it is an AIFF-C file" + notRead},
+      {"Wave64", wsNotWave, NotWave(TFileKind::Wave64), {}, from + "it is a Sony Wave64 file" + notRead},
+      {"Aiff", wsNotWave, NotWave(TFileKind::Aiff), {}, from + "it is an AIFF file" + notRead},
+      {"Aifc", wsNotWave, NotWave(TFileKind::Aifc), {}, from + "it is an AIFF-C file" + notRead},
       {"Avi",
-       5,
+       wsNotWave,
        NotWave(TFileKind::OtherRiff, "AVI "),
        {},
        from + "it is a RIFF file of the form type \"AVI \", not \"WAVE\"." + kept},
       {"FormTypeInLatin1",
-       5,
+       wsNotWave,
        NotWave(TFileKind::OtherRiff, "W\xC4VE"),
        {},
        from + "it is a RIFF file of the form type \"W\xC3\x84VE\", not \"WAVE\"." + kept},
-      {"NotRiff", 5, NotWave(TFileKind::NotRiff), {}, from + "it is not a RIFF/WAVE file." + kept},
-      {"NoSuchFile", 1, OpenFailure(TOpenFailure::NoSuchFile), {}, from + "there is no such file." + kept},
+      {"NotRiff", wsNotWave, NotWave(TFileKind::NotRiff), {}, from + "it is not a RIFF/WAVE file." + kept},
+      {"NoSuchFile",
+       wsReadError,
+       OpenFailure(TOpenFailure::NoSuchFile),
+       {},
+       from + "there is no such file." + kept},
       {"PermissionDenied",
-       1,
+       wsReadError,
        OpenFailure(TOpenFailure::PermissionDenied),
        {},
        from + "permission to read it is denied." + kept},
-      {"Folder", 1, OpenFailure(TOpenFailure::Folder), {}, from + "it is a folder, not a file." + kept},
-      {"CannotOpen", 1, OpenFailure(TOpenFailure::Other), {}, from + "it cannot be opened." + kept},
-      {"TooShort", 1, Details(TReadStage::Header), {}, from + "it is too short to be a WAVE file." + kept},
+      {"Folder",
+       wsReadError,
+       OpenFailure(TOpenFailure::Folder),
+       {},
+       from + "it is a folder, not a file." + kept},
+      {"CannotOpen", wsReadError, OpenFailure(TOpenFailure::Other), {}, from + "it cannot be opened." + kept},
+      {"TooShort",
+       wsReadError,
+       Details(TReadStage::Header),
+       {},
+       from + "it is too short to be a WAVE file." + kept},
       {"EndsInFirstWalk",
-       1,
+       wsReadError,
        Details(TReadStage::FirstWalk),
        {},
        from + "it ends before any format chunk." + kept},
-      {"EndsInFormat", 1, Details(TReadStage::Format), {}, from + "it ends inside its format chunk." + kept},
+      {"EndsInFormat",
+       wsReadError,
+       Details(TReadStage::Format),
+       {},
+       from + "it ends inside its format chunk." + kept},
       {"EndsBeforeData",
-       1,
+       wsReadError,
        Details(TReadStage::SecondWalk),
        {},
        from + "it ends before its data chunk begins." + kept},
       {"DataBeforeFormat",
-       2,
+       wsDataBeforeFormat,
        Details(TReadStage::FirstWalk),
        {},
        from + "its data chunk comes before its format chunk." + kept},
       {"LargeChunk",
-       3,
+       wsChunkTooLarge,
        LargeChunk("LIST", 0x80000000),
        {},
        from + "its \"LIST\" chunk declares 2,147,483,648 bytes, more than this viewer can step over." + kept},
       {"OutOfMemory",
-       1,
+       wsReadError,
        Loaded(400000000, 0, false, 0),
        {},
        from + "there is not enough memory for its 400,000,000 bytes of sound data." + kept},
@@ -212,12 +230,12 @@ std::vector<TLoadCase> NothingLoadedCases() {
   for (auto& c : cases)
     c.Outcome = {"/music/b.wav", false, c.Name == "OutOfMemory", "/music/a.wav"};
   cases.push_back({"NothingShownYet",
-                   5,
+                   wsNotWave,
                    NotWave(TFileKind::NotRiff),
                    {"/music/b.wav", false, false, ""},
                    from + "it is not a RIFF/WAVE file. No file is shown."});
   cases.push_back({"FolderNamedWithItsPath",
-                   1,
+                   wsReadError,
                    OpenFailure(TOpenFailure::Folder),
                    {"/music/", false, false, ""},
                    "Nothing was loaded from /music/: it is a folder, not a file. No file is shown."});
@@ -232,17 +250,17 @@ TEST(LoadNotice, SaysWhyNothingWasLoadedAndWhatIsStillShown) {
 TEST(LoadNotice, SaysWhyNotAllWasLoaded) {
   const app::TLoadOutcome loaded{"/music/b.wav", true, false, "/music/b.wav"};
   const std::vector<TLoadCase> cases = {
-      {"Whole", 0, Loaded(400, 0, false, 0), loaded, ""},
-      {"ChunksAfterTheData", 0, Loaded(400, 0, false, 26), loaded, ""},
-      {"EndsBeforeTheDataChunkDoes", 1, Loaded(40, 12345, false, 0), loaded,
+      {"Whole", wsLoaded, Loaded(400, 0, false, 0), loaded, ""},
+      {"ChunksAfterTheData", wsLoaded, Loaded(400, 0, false, 26), loaded, ""},
+      {"EndsBeforeTheDataChunkDoes", wsReadError, Loaded(40, 12345, false, 0), loaded,
        "This file ends 12,345 bytes before its data chunk does; the frames it holds are shown."},
-      {"StreamedAndWhole", 1, Loaded(4000, 0, true, 0), loaded, ""},
-      {"StreamedBeyondWhatIsRead", 1, Loaded(0x7FFFFFFF, 0, true, 8), loaded,
+      {"StreamedAndWhole", wsReadError, Loaded(4000, 0, true, 0), loaded, ""},
+      {"StreamedBeyondWhatIsRead", wsReadError, Loaded(0x7FFFFFFF, 0, true, 8), loaded,
        "This file was written as a stream and holds more than the 2,147,483,647 bytes of sound data this "
        "viewer reads; only its first 536,870,911 frames are shown."},
-      {"EmptyDataChunkWithBytesAfterIt", 0, Loaded(0, 0, false, 1234), loaded,
+      {"EmptyDataChunkWithBytesAfterIt", wsLoaded, Loaded(0, 0, false, 1234), loaded,
        "The data chunk of this file is empty, though 1,234 bytes follow it; no frames are shown."},
-      {"EmptyDataChunkAtTheEnd", 0, Loaded(0, 0, false, 0), loaded, ""},
+      {"EmptyDataChunkAtTheEnd", wsLoaded, Loaded(0, 0, false, 0), loaded, ""},
   };
   for (const auto& c : cases)
     EXPECT_EQ(app::LoadNotice(c.Status, c.Details, c.Outcome), c.Notice) << c.Name;

@@ -14,6 +14,7 @@
 
 using namespace reader;
 using namespace wavebytes;
+using enum reader::TWaveStatus;
 
 namespace {
 
@@ -22,7 +23,7 @@ struct TNullLog : TWaveLog {
 };
 
 struct TOutcome {
-  std::int16_t Status = 0;
+  TWaveStatus Status = wsLoaded;
   TReadStage Stage = TReadStage::Data;
   TFileKind Kind = TFileKind::Wave;
   std::string FormType{};
@@ -36,10 +37,10 @@ struct TOutcome {
 };
 
 std::ostream& operator<<(std::ostream& os, const TOutcome& o) {
-  return os << "status " << o.Status << ", stage " << int(o.Stage) << ", kind " << int(o.Kind) << ", form \""
-            << o.FormType << "\", large \"" << o.LargeChunkId << "\" " << o.LargeChunkSize << ", data "
-            << o.DataBytes << ", missing " << o.MissingBytes << ", streamed " << o.Streamed << ", after "
-            << o.BytesAfterData;
+  return os << "status " << int(o.Status) << ", stage " << int(o.Stage) << ", kind " << int(o.Kind)
+            << ", form \"" << o.FormType << "\", large \"" << o.LargeChunkId << "\" " << o.LargeChunkSize
+            << ", data " << o.DataBytes << ", missing " << o.MissingBytes << ", streamed " << o.Streamed
+            << ", after " << o.BytesAfterData;
 }
 
 struct TDetailsCase {
@@ -71,7 +72,9 @@ const std::string Wave64Head("riff\x2E\x91\xCF\x11\xA5\xD6\x28\xDB\x04\xC1\x00\x
 std::vector<TDetailsCase> Cases() {
   using enum TReadStage;
   using enum TFileKind;
-  const auto notWave = [](TFileKind kind) { return TOutcome{.Status = 5, .Stage = Header, .Kind = kind}; };
+  const auto notWave = [](TFileKind kind) {
+    return TOutcome{.Status = wsNotWave, .Stage = Header, .Kind = kind};
+  };
   return {
       {"Loaded",
        RiffFile(Fmt16 + Chunk("data", "abcd") + Chunk("LIST", "ab")),
@@ -79,21 +82,28 @@ std::vector<TDetailsCase> Cases() {
       {"EmptyDataWithBytesAfterIt", RiffFile(Fmt16 + Chunk("data", "") + "abcdef"), {.BytesAfterData = 6}},
       {"DataCutShort",
        RiffFile(Fmt16 + ChunkHeader("data", 100) + "0123456789"),
-       {.Status = 1, .DataBytes = 10, .MissingBytes = 90}},
+       {.Status = wsReadError, .DataBytes = 10, .MissingBytes = 90}},
       {"StreamedShorterThanTheLargestSize",
        RiffFile(Fmt16 + ChunkHeader("data", 0xFFFFFFFF) + "abcd"),
-       {.Status = 1, .DataBytes = 4, .Streamed = true}},
-      {"EmptyFile", "", {.Status = 1, .Stage = Header}},
-      {"EndsInTheFirstWalk", RiffFile(Chunk("LIST", "ab")), {.Status = 1, .Stage = FirstWalk}},
-      {"EndsInTheFormatChunk", RiffFile(ChunkHeader("fmt ", 16) + "abc"), {.Status = 1, .Stage = Format}},
-      {"EndsBeforeTheDataChunk", RiffFile(Fmt16), {.Status = 1, .Stage = SecondWalk}},
-      {"DataBeforeFormat", RiffFile(Chunk("data", "ab") + Fmt16), {.Status = 2, .Stage = FirstWalk}},
+       {.Status = wsReadError, .DataBytes = 4, .Streamed = true}},
+      {"EmptyFile", "", {.Status = wsReadError, .Stage = Header}},
+      {"EndsInTheFirstWalk", RiffFile(Chunk("LIST", "ab")), {.Status = wsReadError, .Stage = FirstWalk}},
+      {"EndsInTheFormatChunk",
+       RiffFile(ChunkHeader("fmt ", 16) + "abc"),
+       {.Status = wsReadError, .Stage = Format}},
+      {"EndsBeforeTheDataChunk", RiffFile(Fmt16), {.Status = wsReadError, .Stage = SecondWalk}},
+      {"DataBeforeFormat",
+       RiffFile(Chunk("data", "ab") + Fmt16),
+       {.Status = wsDataBeforeFormat, .Stage = FirstWalk}},
       {"LargeChunkInTheFirstWalk",
        RiffFile(ChunkHeader("LIST", 0x80000000)),
-       {.Status = 3, .Stage = FirstWalk, .LargeChunkId = "LIST", .LargeChunkSize = 0x80000000}},
+       {.Status = wsChunkTooLarge, .Stage = FirstWalk, .LargeChunkId = "LIST", .LargeChunkSize = 0x80000000}},
       {"LargeChunkInTheSecondWalk",
        RiffFile(Fmt16 + ChunkHeader("bext", 0xFFFFFFFF)),
-       {.Status = 3, .Stage = SecondWalk, .LargeChunkId = "bext", .LargeChunkSize = 0xFFFFFFFF}},
+       {.Status = wsChunkTooLarge,
+        .Stage = SecondWalk,
+        .LargeChunkId = "bext",
+        .LargeChunkSize = 0xFFFFFFFF}},
       {"Rf64", "RF64" + Le32(0xFFFFFFFF) + "WAVEds64", notWave(Rf64)},
       {"Rf64AloneIsEnough", "RF64", notWave(Rf64)},
       {"Bw64", "BW64" + Le32(0xFFFFFFFF) + "WAVE", notWave(Bw64)},
@@ -106,7 +116,7 @@ std::vector<TDetailsCase> Cases() {
       {"TextFile", "hello, world\n", notWave(NotRiff)},
       {"RiffOfAnotherFormType",
        RiffFile(Fmt16, "AVI "),
-       {.Status = 5, .Stage = Header, .Kind = OtherRiff, .FormType = "AVI "}},
+       {.Status = wsNotWave, .Stage = Header, .Kind = OtherRiff, .FormType = "AVI "}},
   };
 }
 
@@ -183,7 +193,7 @@ TEST(ReadDetails, AStreamedDataChunkIsTakenUpToTheLargestSize) {
   TReadDetails details;
   TNullLog log;
   ReadWaveFile(source, info, log, details, memory);
-  EXPECT_EQ(info.Status, 1);
+  EXPECT_EQ(info.Status, wsReadError);
   EXPECT_TRUE(details.OutOfMemory);
   EXPECT_TRUE(details.Streamed);
   EXPECT_EQ(details.DataBytes, 0x7FFFFFFF);

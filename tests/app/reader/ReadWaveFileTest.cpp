@@ -16,6 +16,7 @@
 
 using namespace reader;
 using namespace wavebytes;
+using enum reader::TWaveStatus;
 
 namespace {
 
@@ -39,7 +40,7 @@ struct TReadCase {
   std::string Name;
   std::string Bytes;
   TLines Log;
-  std::int16_t Status;
+  TWaveStatus Status;
   std::optional<std::string> Data; // nullopt: no stream at all
   TFields Fields;
 };
@@ -73,62 +74,62 @@ const std::string Pad(1, '\0');
 
 std::vector<TReadCase> WellFormedCases() {
   std::vector<TReadCase> cases;
-  auto add = [&](std::string name, std::string file, TLines middle, std::int16_t status,
+  auto add = [&](std::string name, std::string file, TLines middle, TWaveStatus status,
                  std::optional<std::string> data, TFields fields) {
     TLines log = Cat({Head(file), middle});
     cases.push_back({std::move(name), std::move(file), log, status, std::move(data), fields});
   };
   std::string f;
   f = RiffFile(Fmt16 + Chunk("data", "abcdefgh"));
-  add("PlainPcm", f, Cat({Fmt16Lines, SizeLines("data", 8), Ok}), 0, "abcdefgh", PcmFields);
+  add("PlainPcm", f, Cat({Fmt16Lines, SizeLines("data", 8), Ok}), wsLoaded, "abcdefgh", PcmFields);
   f = RiffFile(Chunk("LIST", "INFOabcd") + Fmt16 + Chunk("data", "ab"));
-  add("ListBeforeFormat", f, Cat({SizeLines("LIST", 8), Fmt16Lines, SizeLines("data", 2), Ok}), 0, "ab",
-      PcmFields);
-  f = RiffFile(Fmt16 + Chunk("junk", "12345") + Chunk("data", "xy"));
-  add("OddJunkAfterFormat", f, Cat({Fmt16Lines, SizeLines("junk", 5), SizeLines("data", 2), Ok}), 0, "xy",
-      PcmFields);
-  f = RiffFile(Chunk("odd ", "xyz") + Fmt16 + Chunk("data", "q"));
-  add("OddBodyBeforeFormat", f, Cat({SizeLines("odd ", 3), Fmt16Lines, SizeLines("data", 1), Ok}), 0, "q",
-      PcmFields);
-  f = RiffFile(Chunk("LIST", "INFOa") + Pad + Fmt16 + Chunk("data", "ab"));
-  add("PadAfterOddListBeforeFormat", f, Cat({SizeLines("LIST", 5), Fmt16Lines, SizeLines("data", 2), Ok}), 0,
+  add("ListBeforeFormat", f, Cat({SizeLines("LIST", 8), Fmt16Lines, SizeLines("data", 2), Ok}), wsLoaded,
       "ab", PcmFields);
+  f = RiffFile(Fmt16 + Chunk("junk", "12345") + Chunk("data", "xy"));
+  add("OddJunkAfterFormat", f, Cat({Fmt16Lines, SizeLines("junk", 5), SizeLines("data", 2), Ok}), wsLoaded,
+      "xy", PcmFields);
+  f = RiffFile(Chunk("odd ", "xyz") + Fmt16 + Chunk("data", "q"));
+  add("OddBodyBeforeFormat", f, Cat({SizeLines("odd ", 3), Fmt16Lines, SizeLines("data", 1), Ok}), wsLoaded,
+      "q", PcmFields);
+  f = RiffFile(Chunk("LIST", "INFOa") + Pad + Fmt16 + Chunk("data", "ab"));
+  add("PadAfterOddListBeforeFormat", f, Cat({SizeLines("LIST", 5), Fmt16Lines, SizeLines("data", 2), Ok}),
+      wsLoaded, "ab", PcmFields);
   f = RiffFile(Fmt16 + Chunk("bext", "abc") + Pad + Chunk("data", "wxyz"));
-  add("PadAfterOddBextAfterFormat", f, Cat({Fmt16Lines, SizeLines("bext", 3), SizeLines("data", 4), Ok}), 0,
-      "wxyz", PcmFields);
+  add("PadAfterOddBextAfterFormat", f, Cat({Fmt16Lines, SizeLines("bext", 3), SizeLines("data", 4), Ok}),
+      wsLoaded, "wxyz", PcmFields);
   // Any printable identifier after the zero byte makes it a pad, known or not.
   f = RiffFile(Chunk("odd ", "xyz") + Pad + Chunk("abcd", "") + Fmt16 + Chunk("data", "ab"));
   add("PadBeforeUnknownIdentifier", f,
-      Cat({SizeLines("odd ", 3), SizeLines("abcd", 0), Fmt16Lines, SizeLines("data", 2), Ok}), 0, "ab",
+      Cat({SizeLines("odd ", 3), SizeLines("abcd", 0), Fmt16Lines, SizeLines("data", 2), Ok}), wsLoaded, "ab",
       PcmFields);
   // A zero byte followed by no printable identifier starts the next header, as it always did.
   f = RiffFile(Chunk("odd ", "xyz") + ChunkHeader(Zero4, 1) + "\x01" + Fmt16 + Chunk("data", "ab"));
   add("ZeroByteBeforeUnprintableIdentifierIsNoPad", f,
-      Cat({SizeLines("odd ", 3), SizeLines("", 1), Fmt16Lines, SizeLines("data", 2), Ok}), 0, "ab",
+      Cat({SizeLines("odd ", 3), SizeLines("", 1), Fmt16Lines, SizeLines("data", 2), Ok}), wsLoaded, "ab",
       PcmFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + "\x05") + Pad + Chunk("data", "ab"));
   add("FormatSize17WithPad", f,
-      Cat({SizeLines("fmt ", 17), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), 0, "ab",
+      Cat({SizeLines("fmt ", 17), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), wsLoaded, "ab",
       PcmFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + "\x05") + Chunk("data", "ab"));
   add("FormatSize17WithoutPad", f,
-      Cat({SizeLines("fmt ", 17), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), 0, "ab",
+      Cat({SizeLines("fmt ", 17), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), wsLoaded, "ab",
       PcmFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(0) + "\x07") + Pad + Chunk("data", "ab"));
   add("FormatSize19WithPad", f,
-      Cat({SizeLines("fmt ", 19), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), 0, "ab",
+      Cat({SizeLines("fmt ", 19), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 2), Ok}), wsLoaded, "ab",
       PcmFields);
   f = RiffFile(Chunk("fmt ", "") + Chunk("data", "ab"));
-  add("FormatSize0", f, Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}), 0,
-      "ab", NoFields);
+  add("FormatSize0", f, Cat({SizeLines("fmt ", 0), FormatLines(0, 0, 0, 0, 0), SizeLines("data", 2), Ok}),
+      wsLoaded, "ab", NoFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(0)) + Chunk("data", ""));
   add("FormatSize18", f,
-      Cat({SizeLines("fmt ", 18), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 0), Ok}), 0, "",
+      Cat({SizeLines("fmt ", 18), FormatLines(1, 2, 44100, 4, 16), SizeLines("data", 0), Ok}), wsLoaded, "",
       PcmFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 44100, 16) + Le16(2) + "\x01\x02") + Chunk("data", "d"));
   add("FormatSize20", f,
       Cat({SizeLines("fmt ", 20), FormatLines(1, 2, 44100, 4, 16), {"wcbSize 2"}, SizeLines("data", 1), Ok}),
-      0, "d", PcmFields);
+      wsLoaded, "d", PcmFields);
   f = RiffFile(Chunk("fmt ", FormatBody(2, 48000, 24, 0xFFFE) + Le16(22) + std::string(22, 'e')) +
                Chunk("data", "123456"));
   add("FormatSize40Extensible", f,
@@ -137,20 +138,20 @@ std::vector<TReadCase> WellFormedCases() {
            {"wcbSize 22"},
            SizeLines("data", 6),
            Ok}),
-      0, "123456", TFields{288000, 24, 2});
+      wsLoaded, "123456", TFields{288000, 24, 2});
   f = RiffFile(Chunk("fmt ", FormatBody(1, 8000, 8)) + Chunk("data", "\x01\x02\x03"));
   add("FormatIsReportedNotActedOn", f,
-      Cat({SizeLines("fmt ", 16), FormatLines(1, 1, 8000, 1, 8), SizeLines("data", 3), Ok}), 0,
+      Cat({SizeLines("fmt ", 16), FormatLines(1, 1, 8000, 1, 8), SizeLines("data", 3), Ok}), wsLoaded,
       "\x01\x02\x03", TFields{8000, 8, 1});
   f = RiffFile(Chunk(std::string("ab\0d", 4), "12") + Chunk(Zero4, "") + Chunk(std::string("fmt\0", 4), "") +
                Fmt16 + Chunk(std::string("dat\0", 4), "") + Chunk("data", "z"));
   add("IdentifiersStopAtZeroByte", f,
       Cat({SizeLines("ab", 2), SizeLines("", 0), SizeLines("fmt", 0), Fmt16Lines, SizeLines("dat", 0),
            SizeLines("data", 1), Ok}),
-      0, "z", PcmFields);
+      wsLoaded, "z", PcmFields);
   f = RiffFile(Fmt16 + Chunk("data", ""), "WAVE", 0xFFFFFFFF);
   f.replace(20, 16, FormatBody(2, 0xFFFFFFFF, 16));
-  add("NumbersPrintUnsigned", f, Cat({Fmt16Lines, SizeLines("data", 0), Ok}), 0, "",
+  add("NumbersPrintUnsigned", f, Cat({Fmt16Lines, SizeLines("data", 0), Ok}), wsLoaded, "",
       TFields{0xFFFFFFFC, 16, 2});
   cases.back().Log[1] = "FileSize 4294967295";
   cases.back().Log[7] = "wSamplesPerSec 4294967295";
@@ -159,68 +160,72 @@ std::vector<TReadCase> WellFormedCases() {
 
 std::vector<TReadCase> RejectedCases() {
   std::vector<TReadCase> cases;
-  auto add = [&](std::string name, std::string file, TLines middle, std::int16_t status,
+  auto add = [&](std::string name, std::string file, TLines middle, TWaveStatus status,
                  std::optional<std::string> data = std::nullopt, TFields fields = NoFields) {
     TLines log = Cat({Head(file), middle});
     cases.push_back({std::move(name), std::move(file), log, status, std::move(data), fields});
   };
   std::string f;
   f = RiffFile(Chunk("data", "ab") + Fmt16);
-  add("DataBeforeFormat", f, SizeLines("data", 2), 2);
+  add("DataBeforeFormat", f, SizeLines("data", 2), wsDataBeforeFormat);
   f = RiffFile(Chunk("FMT ", FormatBody(2, 44100, 16)) + Chunk("data", "ab"));
-  add("UpperCaseFormatIdDoesNotMatch", f, Cat({SizeLines("FMT ", 16), SizeLines("data", 2)}), 2);
+  add("UpperCaseFormatIdDoesNotMatch", f, Cat({SizeLines("FMT ", 16), SizeLines("data", 2)}),
+      wsDataBeforeFormat);
   f = RiffFile(ChunkHeader("LIST", 0x80000000) + Fmt16 + Chunk("data", "ab"));
-  add("HugeSizeInFirstWalk", f, {"LIST"}, 3);
+  add("HugeSizeInFirstWalk", f, {"LIST"}, wsChunkTooLarge);
   f = RiffFile(Fmt16 + ChunkHeader("LIST", 0x80000000) + Chunk("data", "ab"));
-  add("HugeSizeInSecondWalk", f, Cat({Fmt16Lines, {"LIST"}}), 3);
+  add("HugeSizeInSecondWalk", f, Cat({Fmt16Lines, {"LIST"}}), wsChunkTooLarge);
   f = RiffFile(ChunkHeader("data", 0xFFFFFFFF) + "abcd");
-  add("HugeDataSizeInFirstWalk", f, {"data"}, 3);
+  add("HugeDataSizeInFirstWalk", f, {"data"}, wsChunkTooLarge);
   f = RiffFile(ChunkHeader("data", 0x80000000) + Fmt16);
-  add("DataSize80000000InFirstWalk", f, {"data"}, 3);
+  add("DataSize80000000InFirstWalk", f, {"data"}, wsChunkTooLarge);
   // A writer that could not seek back leaves such a size: the data runs to the file's end.
   f = RiffFile(Fmt16 + ChunkHeader("data", 0xFFFFFFFF) + "abcd");
-  add("StreamedDataSize", f, Cat({Fmt16Lines, SizeLines("data", 0xFFFFFFFF), Ok}), 1, "abcd", PcmFields);
+  add("StreamedDataSize", f, Cat({Fmt16Lines, SizeLines("data", 0xFFFFFFFF), Ok}), wsReadError, "abcd",
+      PcmFields);
   f = RiffFile(Fmt16 + Chunk("LIST", "x") + Pad + ChunkHeader("data", 0x80000000) + "abcdef");
   add("StreamedDataSize80000000", f,
-      Cat({Fmt16Lines, SizeLines("LIST", 1), SizeLines("data", 0x80000000), Ok}), 1, "abcdef", PcmFields);
+      Cat({Fmt16Lines, SizeLines("LIST", 1), SizeLines("data", 0x80000000), Ok}), wsReadError, "abcdef",
+      PcmFields);
   f = RiffFile(ChunkHeader("LIST", 0x7FFFFFFF) + Fmt16);
-  add("SkipPastEndThenHeaderFails", f, Cat({SizeLines("LIST", 0x7FFFFFFF), Ok}), 1);
+  add("SkipPastEndThenHeaderFails", f, Cat({SizeLines("LIST", 0x7FFFFFFF), Ok}), wsReadError);
   // Without a pad byte, the byte after an odd body starts the next header even where the walk
   // then fails.
   f = RiffFile(Chunk("odd ", "xyz") + std::string("\0\x01\x02\x03", 4) + Le32(9));
-  add("ZeroByteWithoutIdentifierIsNoPad", f, Cat({SizeLines("odd ", 3), SizeLines("", 9), Ok}), 1);
+  add("ZeroByteWithoutIdentifierIsNoPad", f, Cat({SizeLines("odd ", 3), SizeLines("", 9), Ok}), wsReadError);
   f = RiffFile("");
-  add("NoChunks", f, Ok, 1);
+  add("NoChunks", f, Ok, wsReadError);
   f = RiffFile(Fmt16);
-  add("FormatWithoutData", f, Cat({Fmt16Lines, Ok}), 1);
+  add("FormatWithoutData", f, Cat({Fmt16Lines, Ok}), wsReadError);
   f = RiffFile(std::string("LIST\x08\x00", 6));
-  add("TruncatedHeaderInFirstWalk", f, Ok, 1);
+  add("TruncatedHeaderInFirstWalk", f, Ok, wsReadError);
   f = RiffFile(Fmt16 + std::string("data\x08\x00", 6));
-  add("TruncatedHeaderInSecondWalk", f, Cat({Fmt16Lines, {"data"}, Ok}), 1);
+  add("TruncatedHeaderInSecondWalk", f, Cat({Fmt16Lines, {"data"}, Ok}), wsReadError);
   // Reading the sub-format on the way must not turn the skip into a failing read.
   f = RiffFile(ChunkHeader("fmt ", 40) + FormatBody(2, 48000, 24, 0xFFFE) + Le16(22) + Le16(24) + "abc");
   add("ExtensibleFormatCutShort", f,
-      Cat({SizeLines("fmt ", 40), FormatLines(-2, 2, 48000, 6, 24), {"wcbSize 22"}, Ok}), 1);
+      Cat({SizeLines("fmt ", 40), FormatLines(-2, 2, 48000, 6, 24), {"wcbSize 22"}, Ok}), wsReadError);
   f = RiffFile(ChunkHeader("fmt ", 16) + std::string(10, '\x01'));
-  add("TruncatedFormatBody", f, Cat({SizeLines("fmt ", 16), Ok}), 1);
+  add("TruncatedFormatBody", f, Cat({SizeLines("fmt ", 16), Ok}), wsReadError);
   f = RiffFile(Fmt16 + ChunkHeader("data", 100) + "0123456789");
-  add("TruncatedData", f, Cat({Fmt16Lines, SizeLines("data", 100), Ok}), 1, "0123456789", PcmFields);
+  add("TruncatedData", f, Cat({Fmt16Lines, SizeLines("data", 100), Ok}), wsReadError, "0123456789",
+      PcmFields);
   // 12 + 24 + 8 + 56 = 100 bytes in all.
   f = RiffFile(Fmt16 + ChunkHeader("data", 0x7FFFFFFF) + std::string(56, 's'));
-  add("HundredByteFileDeclaringTwoGigabytes", f, Cat({Fmt16Lines, SizeLines("data", 0x7FFFFFFF), Ok}), 1,
-      std::string(56, 's'), PcmFields);
+  add("HundredByteFileDeclaringTwoGigabytes", f, Cat({Fmt16Lines, SizeLines("data", 0x7FFFFFFF), Ok}),
+      wsReadError, std::string(56, 's'), PcmFields);
   f = RiffFile(Fmt16 + Chunk("data", "ab"), "AVI ");
-  add("RiffButNotWave", f, {}, 5);
+  add("RiffButNotWave", f, {}, wsNotWave);
   cases.back().Log[2] = "AVI ";
   f = RiffFile(Fmt16 + Chunk("data", "ab"), std::string("WA\0E", 4));
-  add("FormTypeStopsAtZeroByte", f, {}, 5);
+  add("FormTypeStopsAtZeroByte", f, {}, wsNotWave);
   cases.back().Log[2] = "WA";
   // Before "RIFF" is confirmed nothing is logged except the closing line of a failed read.
-  cases.push_back({"EmptyFile", "", Ok, 1, std::nullopt, NoFields});
-  cases.push_back({"ShorterThanAnIdentifier", "RI", Ok, 1, std::nullopt, NoFields});
-  cases.push_back({"TruncatedRiffSize", "RIFF\x10", {"RIFF", "O\"k "}, 1, std::nullopt, NoFields});
-  cases.push_back({"BigEndianRiff", "RIFX" + Le32(4) + "WAVE", {}, 5, std::nullopt, NoFields});
-  cases.push_back({"TextFile", "hello, world\n", {}, 5, std::nullopt, NoFields});
+  cases.push_back({"EmptyFile", "", Ok, wsReadError, std::nullopt, NoFields});
+  cases.push_back({"ShorterThanAnIdentifier", "RI", Ok, wsReadError, std::nullopt, NoFields});
+  cases.push_back({"TruncatedRiffSize", "RIFF\x10", {"RIFF", "O\"k "}, wsReadError, std::nullopt, NoFields});
+  cases.push_back({"BigEndianRiff", "RIFX" + Le32(4) + "WAVE", {}, wsNotWave, std::nullopt, NoFields});
+  cases.push_back({"TextFile", "hello, world\n", {}, wsNotWave, std::nullopt, NoFields});
   return cases;
 }
 
@@ -288,7 +293,7 @@ TEST(ReadWaveFile, FileThatCannotBeOpenedLogsOnlyTheClosingLine) {
     TReadDetails details;
     TListLog log;
     ReadWaveFile(name, info, log, details);
-    EXPECT_EQ(info.Status, 1) << name;
+    EXPECT_EQ(info.Status, wsReadError) << name;
     EXPECT_EQ(log.Lines, Ok) << name;
     EXPECT_EQ(info.Data, nullptr) << name;
     EXPECT_EQ(details.Stage, TReadStage::Open) << name;
@@ -304,11 +309,11 @@ void ReadBytes(const std::string& bytes, TWaveInfo& info, TWaveLog& log) {
 }
 
 TEST(ReadWaveFile, ClearsTheRecordAndAppendsToTheLog) {
-  TWaveInfo info{7, 1, 2, 3, std::make_unique<files::TMemoryStream>()};
+  TWaveInfo info{TWaveStatus::wsChunkTooLarge, 1, 2, 3, std::make_unique<files::TMemoryStream>()};
   TListLog log;
   log.Lines = {"earlier"};
   ReadBytes("not a wave", info, log);
-  EXPECT_EQ(info.Status, 5);
+  EXPECT_EQ(info.Status, wsNotWave);
   EXPECT_EQ(info.BytesPerSec, 0u);
   EXPECT_EQ(info.BitsPerSample, 0u);
   EXPECT_EQ(info.Channels, 0u);
@@ -331,7 +336,7 @@ TEST(ReadWaveFile, LogThatThrowsBecomesAStatus) {
   } log;
   TWaveInfo info;
   ReadBytes(RiffFile(Fmt16 + Chunk("data", "ab")), info, log);
-  EXPECT_EQ(info.Status, 1);
+  EXPECT_EQ(info.Status, wsReadError);
   EXPECT_EQ(log.Calls, 2) << "the failing line, then the closing line";
 }
 
@@ -348,7 +353,7 @@ TEST(ReadWaveFile, MemoryThatRunsOutIsNamedInTheDetails) {
   TReadDetails details;
   TListLog log;
   ReadWaveFile(source, info, log, details, memory);
-  EXPECT_EQ(info.Status, 1);
+  EXPECT_EQ(info.Status, wsReadError);
   EXPECT_TRUE(details.OutOfMemory);
   EXPECT_EQ(details.DataBytes, 5000);
   EXPECT_EQ(log.Lines.back(), "O\"k ");
@@ -357,6 +362,6 @@ TEST(ReadWaveFile, MemoryThatRunsOutIsNamedInTheDetails) {
   memory.FailCommits = false;
   source.Seek(-source.Position());
   ReadWaveFile(source, info, log, details, memory);
-  EXPECT_EQ(info.Status, 0);
+  EXPECT_EQ(info.Status, wsLoaded);
   EXPECT_FALSE(details.OutOfMemory) << "the details of the last read are cleared";
 }
