@@ -1,8 +1,8 @@
 #include "app/Form1.h"
 
-#include "app/AsciiExport.h"
-#include "app/ChannelLoader.h"
-#include "app/ReadMessages.h"
+#include "app/core/AsciiExport.h"
+#include "app/core/ChannelLoader.h"
+#include "app/core/ReadMessages.h"
 #include "app/StringTable.h"
 #include "app/reader/ReadWaveFile.h"
 #include "ui/BusyCursor.h"

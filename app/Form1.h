@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/OpenDialog.h"
-#include "app/SampleStore.h"
+#include "app/core/SampleStore.h"
 #include "app/reader/WaveInfo.h"
 #include "platform/memory/PageMemory.h"
 

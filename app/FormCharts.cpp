@@ -1,5 +1,5 @@
 #include "app/Form1.h"
-#include "app/FormChartsLayout.h"
+#include "app/core/FormChartsLayout.h"
 
 #include "chart/Chart.h"
 #include "ui/ChartWidget.h"

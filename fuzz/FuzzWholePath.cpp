@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "app/ChannelLoader.h"
-#include "app/FormChartsLayout.h"
-#include "app/SampleStore.h"
+#include "app/core/ChannelLoader.h"
+#include "app/core/FormChartsLayout.h"
+#include "app/core/SampleStore.h"
 #include "app/reader/ReadWaveFile.h"
 #include "chart/Chart.h"
 #include "chart/series/FastLineSeries.h"

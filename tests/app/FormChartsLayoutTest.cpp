@@ -1,5 +1,5 @@
 // The window's chart and series property values, applied as a loaded layout.
-#include "app/FormChartsLayout.h"
+#include "app/core/FormChartsLayout.h"
 
 #include "chart/Chart.h"
 #include "chart/axis/ChartAxis.h"

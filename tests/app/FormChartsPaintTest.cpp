@@ -1,7 +1,7 @@
 // The window's two charts painted at their window sizes with the layout's values, checked pixel
 // by pixel where a screenshot shows the frame: panel ramp, bevel, back wall, title, series clip.
-#include "app/ChannelLoader.h"
-#include "app/FormChartsLayout.h"
+#include "app/core/ChannelLoader.h"
+#include "app/core/FormChartsLayout.h"
 
 #include "chart/Chart.h"
 #include "chart/axis/ChartAxis.h"

@@ -1,6 +1,6 @@
 // A load under a user's address-space limit (ulimit -v), run in a child process so the limit
 // binds only there.
-#include "app/ChannelLoader.h"
+#include "app/core/ChannelLoader.h"
 #include "app/reader/ReadWaveFile.h"
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"

@@ -1,6 +1,6 @@
 // The plain words the notice label shows: what the format chunk describes when the charts do not
 // draw it as it is, and why nothing, or not all, of a file was loaded.
-#include "app/ReadMessages.h"
+#include "app/core/ReadMessages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/AsciiExport.h"
+#include "app/core/AsciiExport.h"
 
 #include "platform/files/TextFile.h"
 

@@ -3,7 +3,7 @@
 // series views one channel of them.
 #pragma once
 
-#include "app/SampleStore.h"
+#include "app/core/SampleStore.h"
 #include "app/reader/DataProgress.h"
 #include "chart/values/FrameSummary.h"
 #include "platform/files/MemoryStream.h"

@@ -1,4 +1,4 @@
-#include "app/FormChartsLayout.h"
+#include "app/core/FormChartsLayout.h"
 
 #include "chart/Chart.h"
 #include "chart/axis/ChartAxis.h"

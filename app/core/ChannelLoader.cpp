@@ -1,4 +1,4 @@
-#include "app/ChannelLoader.h"
+#include "app/core/ChannelLoader.h"
 
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"

@@ -1,4 +1,4 @@
-#include "app/ReadMessages.h"
+#include "app/core/ReadMessages.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "app/SampleStore.h"
+#include "app/core/SampleStore.h"
 
 namespace app {
 

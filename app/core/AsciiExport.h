@@ -1,7 +1,7 @@
 // The text dump of the sample store: one " Left Right" line per frame, beside the wave file.
 #pragma once
 
-#include "app/SampleStore.h"
+#include "app/core/SampleStore.h"
 
 #include <string>
 
