@@ -25,12 +25,13 @@ std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Stor
   const auto* samples = reinterpret_cast<const std::int16_t*>(block->Data());
   auto [left, right] = FSummary->Finish(samples, count);
 
-  // Nothing below allocates: each view shares the block's ownership.
-  Series1.ViewPoints(
-      {std::shared_ptr<const std::int16_t>(block, samples), 2, count, std::move(left.Summary), left.Stats});
-  Series2.ViewPoints({std::shared_ptr<const std::int16_t>(block, samples ? samples + 1 : nullptr), 2, count,
+  // Nothing below allocates: the store and each view share the block's ownership, and the views
+  // start where the store's channels do.
+  Store.Assign(block, count);
+  Series1.ViewPoints({std::shared_ptr<const std::int16_t>(block, Store.LeftSamples.First()), 2, count,
+                      std::move(left.Summary), left.Stats});
+  Series2.ViewPoints({std::shared_ptr<const std::int16_t>(block, Store.RightSamples.First()), 2, count,
                       std::move(right.Summary), right.Stats});
-  Store.Assign(std::move(block), count);
   return count;
 }
 
