@@ -2,14 +2,14 @@
 // through the reader, the loader into the store, both charts laid out as in the window and
 // painted at two small sizes into a fake window, then a zoom and a scroll with the mouse on each.
 // A small input stands for a long file: the RIFF header's size, when the input falls short of it,
-// is made up by repeating the input's last bytes, up to a million frames.
+// is made up by repeating the input's last bytes, up to half a million frames.
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <new>
 #include <string>
-#include <vector>
 
 #include "app/core/ChannelLoader.h"
 #include "app/core/FormChartsLayout.h"
@@ -20,6 +20,7 @@
 #include "chart/series/LineSeries.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/files/MemorySource.h"
+#include "platform/memory/PageMemory.h"
 #include "tests/chart/FakeChartHost.h"
 
 namespace {
@@ -41,34 +42,78 @@ struct TSize {
 constexpr TSize Small = {160, 64};
 constexpr TSize Tiny = {61, 23};
 
-// At most this many bytes are added: 2^20 frames, which give the summary three levels above its
-// leaves and the frame pass sixteen folds of its sums.
-constexpr std::size_t MaxAddedBytes = std::size_t(4) << 20;
+// At most this many bytes are added: 2^19 frames, which the reader brings in two blocks, which
+// give the summary four levels above its leaves and the frame pass eight folds of its sums. Twice
+// as many reached nothing more and halved the executions a second.
+constexpr std::size_t MaxAddedBytes = std::size_t(2) << 20;
 
 // The input, lengthened to the size its RIFF header gives (bytes 4 to 7, plus the 8 before the
-// body) by repeating its last 4 to 64 bytes (how many, its last byte says). The buffer's pages
-// stay mapped from one input to the next.
-const std::vector<std::uint8_t>& Lengthened(const std::uint8_t* data, std::size_t size) {
-  static std::vector<std::uint8_t> file;
-  file.assign(data, data + size);
-  if (size < 8)
-    return file;
+// body) by repeating its last 4 to 64 bytes (how many, its last byte says). The buffer is had
+// once, so no input pays for its pages or for clearing them.
+struct TFile {
+  const std::uint8_t* Bytes;
+  std::size_t Size;
+};
+constexpr std::size_t MaxInputBytes = 4096;
+TFile Lengthened(const std::uint8_t* data, std::size_t size) {
+  static const std::unique_ptr<std::uint8_t[]> file(new std::uint8_t[MaxInputBytes + MaxAddedBytes]);
+  if (size < 8 || size > MaxInputBytes)
+    return {data, size};
   const std::size_t declared =
       std::size_t(data[4] | data[5] << 8 | data[6] << 16) + (std::size_t(data[7]) << 24) + 8;
   const std::size_t pattern = std::min<std::size_t>(size, 4 + data[size - 1] % 61);
   const std::size_t target = std::min(declared, size + MaxAddedBytes);
   if (target <= size)
-    return file;
+    return {data, size};
+  std::memcpy(file.get(), data, size);
   // Each copy doubles the repeated stretch, which stays a whole number of patterns long.
   const std::size_t start = size - pattern;
-  file.resize(target);
   for (std::size_t filled = size; filled < target;) {
     const std::size_t chunk = std::min(filled - start, target - filled);
-    std::memcpy(file.data() + filled, file.data() + start, chunk);
+    std::memcpy(file.get() + filled, file.get() + start, chunk);
     filled += chunk;
   }
-  return file;
+  return {file.get(), target};
 }
+
+// The pages of one data chunk, mapped once and handed out again, cleared, for the next input's:
+// fresh pages (faulted in and cleared by the kernel) would cost more than the rest of a long
+// input's path. What does not fit, or comes while the region is taken, gets pages of its own.
+class TReusedPages final : public pages::TPageMemory {
+public:
+  explicit TReusedPages(std::size_t bytes) : FBytes(bytes), FRegion(pages::SystemPageMemory().Map(bytes)) {
+    pages::SystemPageMemory().Populate(FRegion, FBytes);
+  }
+
+  void* Map(std::size_t bytes) override {
+    if (FTaken || bytes > FBytes)
+      return pages::SystemPageMemory().Map(bytes);
+    FTaken = true;
+    std::memset(FRegion, 0, bytes);
+    return FRegion;
+  }
+  void* Remap(void* address, std::size_t oldBytes, std::size_t newBytes) override {
+    if (address != FRegion)
+      return pages::SystemPageMemory().Remap(address, oldBytes, newBytes);
+    if (newBytes > FBytes)
+      throw std::bad_alloc();
+    if (newBytes > oldBytes)
+      std::memset(static_cast<std::uint8_t*>(FRegion) + oldBytes, 0, newBytes - oldBytes);
+    return FRegion;
+  }
+  void Unmap(void* address, std::size_t bytes) override {
+    if (address == FRegion)
+      FTaken = false;
+    else
+      pages::SystemPageMemory().Unmap(address, bytes);
+  }
+  void Populate(void*, std::size_t) override {}
+
+private:
+  std::size_t FBytes;
+  void* FRegion;
+  bool FTaken = false;
+};
 
 // Where the mouse goes, taken from the input so that the fuzzer steers it too.
 struct TMousePath {
@@ -139,18 +184,21 @@ struct TCharts {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  const std::vector<std::uint8_t>& file = Lengthened(data, size);
-  files::TMemorySource source(file.data(), file.size());
+  static TReusedPages pages(MaxInputBytes + MaxAddedBytes + 4096);
+  const TFile file = Lengthened(data, size);
+  files::TMemorySource source(file.Bytes, file.Size);
   reader::TWaveInfo info;
   reader::TReadDetails details;
   TNoLog log;
-  reader::ReadWaveFile(source, info, log, details);
+  // As the window loads: the frames are summarised block by block as the reader brings them in.
+  app::TChannelLoader loader;
+  reader::ReadWaveFile(source, info, log, details, pages, &loader);
   if (!info.Data)
     return 0;
   // Fresh charts each time: what one input leaves in a chart must not hide what the next finds.
   app::TSampleStore store;
   TCharts charts;
-  const std::int32_t loaded = app::LoadChannels(*info.Data, store, *charts.Series1, *charts.Series2);
+  const std::int32_t loaded = loader.Load(*info.Data, store, *charts.Series1, *charts.Series2);
   Check(loaded == store.SampleCount, "frames loaded and the store's count differ");
   Check(charts.Series1->PointCount() == store.SampleCount &&
             charts.Series2->PointCount() == store.SampleCount,
