@@ -161,7 +161,6 @@ public:
   virtual void FindVisibleIndices();
   // Draws the visible points; called only when FirstVisible is not -1.
   virtual void PaintValues() {}
-  virtual void PaintValue(int) {}
   // Pixels the axes keep free at their ends for this series.
   virtual void HorizontalMargins(int& left, int& right) { left = right = 0; }
   virtual void VerticalMargins(int& top, int& bottom) { top = bottom = 0; }

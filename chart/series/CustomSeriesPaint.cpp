@@ -3,7 +3,6 @@
 #include "chart/series/LineSeries.h"
 
 #include "chart/axis/ChartAxis.h"
-#include "chart/series/ScopedValue.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
@@ -68,111 +67,104 @@ void TCustomSeries::VerticalMargins(int& top, int& bottom) {
 
 void TCustomSeries::PaintValues() {
   // The fast mapping rounds the extended product directly; the line tolerates the last bit.
-  const TScopedValue mapper(FMapper, PointMapper(FDrawLine));
+  const TPointMapper mapper = PointMapper(FDrawLine);
+  const auto shadowPass = [&](const TChartShadow& shadow, int sign) {
+    DrawValuesPass({mapper.Shifted(sign * shadow.HorizSize(), sign * shadow.VertSize()), &LinePen(),
+                    shadow.Color()});
+  };
   if (FShadow.Visible() && (FShadow.HorizSize() != 0 || FShadow.VertSize() != 0))
-    DrawShadowPass(FShadow, 1);
+    shadowPass(FShadow, 1);
   if (FEmboss.Visible() && (FEmboss.HorizSize() != 0 || FEmboss.VertSize() != 0))
-    DrawShadowPass(FEmboss, -1);
-  if (FOutLine.Visible())
-    DrawOutLinePass();
-  DrawValuesPass(0, 0);
+    shadowPass(FEmboss, -1);
+  // Under the line: the same pen, wider by the outline on both sides, in the outline colour.
+  if (FOutLine.Visible()) {
+    TChartPen outlinePen;
+    outlinePen.Assign(LinePen());
+    outlinePen.SetWidth(2 * LinePen().Width() + FOutLine.Width());
+    DrawValuesPass({mapper, &outlinePen, FOutLine.Color()});
+  }
+  DrawValuesPass({mapper, &LinePen(), clNone});
 }
 
-void TCustomSeries::DrawShadowPass(const TChartShadow& shadow, int sign) {
-  const TScopedValue passColor(FPassColor, shadow.Color());
-  DrawValuesPass(sign * shadow.HorizSize(), sign * shadow.VertSize());
-}
-
-// Under the line: the same pen, wider by the outline on both sides, in the outline colour.
-void TCustomSeries::DrawOutLinePass() {
-  FPassPen.Assign(LinePen());
-  FPassPen.SetWidth(2 * LinePen().Width() + FOutLine.Width());
-  const TScopedValue passColor(FPassColor, FOutLine.Color());
-  const TScopedValue segmentPen(FSegmentPen, &FPassPen);
-  DrawValuesPass(0, 0);
-}
-
-void TCustomSeries::DrawValuesPass(int offsetX, int offsetY) {
-  const TScopedValue passMapper(FMapper, FMapper.Shifted(offsetX, offsetY));
-  const TScopedValue segmentPen(FSegmentPen, FSegmentPen ? FSegmentPen : &LinePen());
-  if (FMapper.XInverted()) {
+void TCustomSeries::DrawValuesPass(TPass pass) {
+  if (pass.Mapper.XInverted()) {
     for (int i = FLastVisible; i >= FFirstVisible; --i)
-      PaintValue(i);
+      PaintValue(pass, i);
   } else {
-    PaintValue(FFirstVisible);
-    if (!DrawColumnsFrom(FFirstVisible, FLastVisible))
+    PaintValue(pass, FFirstVisible);
+    if (!DrawColumnsFrom(pass, FFirstVisible, FLastVisible))
       for (int i = FFirstVisible + 1; i <= FLastVisible; ++i)
-        PaintValue(i);
+        PaintValue(pass, i);
   }
 }
 
 // With one colour, no nulls, no stairs and a plain pen, the segments from point `first` on make
 // one polyline, which the column shortcut draws with the same pixels.
-bool TCustomSeries::DrawColumnsFrom(int first, int last) {
-  if (FStairs || !HasNoNullPoints() || !TLineShortcut::PlainPen(*FSegmentPen))
-    return false;
+bool TCustomSeries::DrawColumnsFrom(TPass& pass, int first, int last) {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-  PointPixel(first, x0, y0);
-  PointPixel(last, x1, y1);
+  PointPixel(pass, first, x0, y0);
+  PointPixel(pass, last, x1, y1);
   const auto inLimit = [](int x) { return x >= -MaxCoordinate && x <= MaxCoordinate; };
-  if (!inLimit(x0) || !inLimit(x1) ||
-      !TLineShortcut::Prepare(*this, first, last, Chart().OwnerPlotSize(true)))
+  const TShortcutCase shortcutCase{true, FStairs, !HasNoNullPoints(), pass.Pen, inLimit(x0) && inLimit(x1)};
+  if (!TLineShortcut::Applies(*this, shortcutCase, first, last, Chart().OwnerPlotSize(true)))
     return false;
 
   TChartCanvas3D& canvas = Canvas();
-  const TColor color = FPassColor != clNone ? FPassColor : Color();
+  const TColor color = pass.Color != clNone ? pass.Color : Color();
   if (canvas.PenColor() != clBlack)
     canvas.SetPenColor(clBlack);
   if (canvas.BrushColor() != color)
     canvas.SetBrushColor(color);
   canvas.SetBrushStyle(bsClear);
-  canvas.AssignPen(*FSegmentPen, SegmentColor(color));
+  canvas.AssignPen(*pass.Pen, SegmentColor(pass, color));
   canvas.MoveTo(x0, y0);
   TCanvasLineSink sink{canvas};
-  TLineShortcut::Draw(TLineShortcut::Points(*this, FMapper), sink, first, last);
-  FOldX = x1;
-  FOldY = y1;
-  FOldColor = color;
+  TLineShortcut::Draw(TLineShortcut::Points(*this, pass.Mapper), sink, first, last);
+  pass.OldX = x1;
+  pass.OldY = y1;
+  pass.OldColor = color;
   return true;
 }
 
-int TCustomSeries::FirstPaintedIndex() const { return FMapper.XInverted() ? FLastVisible : FFirstVisible; }
+int TCustomSeries::FirstPaintedIndex(const TPass& pass) const {
+  return pass.Mapper.XInverted() ? FLastVisible : FFirstVisible;
+}
 
-TColor TCustomSeries::PaintColor(int index) const {
+TColor TCustomSeries::PaintColor(const TPass& pass, int index) const {
   const TColor color = PointColor(index);
-  return FPassColor == clNone || color == clNone ? color : FPassColor;
+  return pass.Color == clNone || color == clNone ? color : pass.Color;
 }
 
-void TCustomSeries::PointPixel(int index, int& x, int& y) const {
-  x = FMapper.X(XValues()[index]);
-  y = FMapper.Y(YValues()[index]);
+void TCustomSeries::PointPixel(const TPass& pass, int index, int& x, int& y) const {
+  x = pass.Mapper.X(XValues()[index]);
+  y = pass.Mapper.Y(YValues()[index]);
 }
 
-int TCustomSeries::FirstNonNullAtOrAfter(int index) const {
+int TCustomSeries::FirstNonNullAtOrAfter(const TPass& pass, int index) const {
   const int count = PointCount();
   for (int i = index; i < count; ++i)
-    if (PaintColor(i) != clNone)
+    if (PaintColor(pass, i) != clNone)
       return i;
   return -1;
 }
 
-void TCustomSeries::PaintValue(int index) {
-  const TColor color = PaintColor(index);
+void TCustomSeries::PaintValue(TPass& pass, int index) {
+  const TColor color = PaintColor(pass, index);
   int x = 0, y = 0;
-  PointPixel(index, x, y);
-  const bool firstPainted = index == FirstPaintedIndex();
+  PointPixel(pass, index, x, y);
+  const bool firstPainted = index == FirstPaintedIndex(pass);
   if (color == clNone && TreatNulls() == tnSkip) {
-    const int replacement = firstPainted ? FirstNonNullAtOrAfter(index) : -1;
+    const int replacement = firstPainted ? FirstNonNullAtOrAfter(pass, index) : -1;
     if (replacement >= 0) {
-      PointPixel(replacement, x, y);
+      PointPixel(pass, replacement, x, y);
     } else if (!firstPainted) {
-      x = FOldX;
-      y = FOldY;
+      x = pass.OldX;
+      y = pass.OldY;
     }
   }
-  if (FOldColor == clNone && TreatNulls() == tnDontPaint) {
-    FOldX = x;
-    FOldY = y;
+  if (pass.OldColor == clNone && TreatNulls() == tnDontPaint) {
+    pass.OldX = x;
+    pass.OldY = y;
   }
   TChartCanvas3D& canvas = Canvas();
   if (canvas.PenColor() != clBlack)
@@ -180,36 +172,37 @@ void TCustomSeries::PaintValue(int index) {
   if (canvas.BrushColor() != color)
     canvas.SetBrushColor(color);
   if (!firstPainted)
-    LinkToPoint(index, FMapper.XInverted() ? index + 1 : index - 1, color, x, y);
+    LinkToPoint(pass, index, pass.Mapper.XInverted() ? index + 1 : index - 1, color, x, y);
   else if (index == FFirstVisible && index > 0)
-    EnterFromLeftEdge(index, color, x, y);
-  FOldX = x;
-  FOldY = y;
-  FOldColor = color;
+    EnterFromLeftEdge(pass, index, color, x, y);
+  pass.OldX = x;
+  pass.OldY = y;
+  pass.OldColor = color;
 }
 
 // The line comes in from the left edge at the height of the segment from the previous point.
-void TCustomSeries::EnterFromLeftEdge(int index, TColor color, int& x, int& y) {
+void TCustomSeries::EnterFromLeftEdge(TPass& pass, int index, TColor color, int& x, int& y) {
   const TRect& plot = Chart().OwnerPlotRect();
-  FOldX = FMapper.XInverted() ? plot.Right : plot.Left;
-  FOldY = FStairs ? FMapper.Y(YValues()[index - 1]) : InterpolateY(index - 1, index, FMapper.XValueAt(FOldX));
-  if (PaintColor(index - 1) != clNone)
-    LinkToPoint(index, index - 1, color, x, y);
+  pass.OldX = pass.Mapper.XInverted() ? plot.Right : plot.Left;
+  pass.OldY = FStairs ? pass.Mapper.Y(YValues()[index - 1])
+                      : InterpolateY(pass, index - 1, index, pass.Mapper.XValueAt(pass.OldX));
+  if (PaintColor(pass, index - 1) != clNone)
+    LinkToPoint(pass, index, index - 1, color, x, y);
 }
 
-void TCustomSeries::LinkToPoint(int index, int previous, TColor color, int& x, int& y) {
-  if ((x == FOldX && y == FOldY) || (color == clNone && TreatNulls() != tnIgnore))
+void TCustomSeries::LinkToPoint(TPass& pass, int index, int previous, TColor color, int& x, int& y) {
+  if ((x == pass.OldX && y == pass.OldY) || (color == clNone && TreatNulls() != tnIgnore))
     return;
-  const TColor segmentColor = SegmentColor(color);
-  LimitEndPoint(index, previous, x, y);
+  const TColor segmentColor = SegmentColor(pass, color);
+  LimitEndPoint(pass, index, previous, x, y);
   TChartCanvas3D& canvas = Canvas();
   canvas.SetBrushStyle(bsClear);
-  canvas.AssignPen(*FSegmentPen, segmentColor);
-  DrawSegment(x, y);
+  canvas.AssignPen(*pass.Pen, segmentColor);
+  DrawSegment(pass, x, y);
 }
 
-TColor TCustomSeries::SegmentColor(TColor color) {
-  if (FColorEachLine || FPassColor != clNone)
+TColor TCustomSeries::SegmentColor(const TPass& pass, TColor color) {
+  if (FColorEachLine || pass.Color != clNone)
     return color;
   const TColor penColor = LinePen().Color();
   if (penColor == clBlack)
@@ -223,12 +216,12 @@ TColor TCustomSeries::SegmentColor(TColor color) {
 
 // Moves an end point beyond the coordinate limit back along its segment: first to the limit,
 // then to a third of it, up to five tries, until its height fits too.
-void TCustomSeries::LimitEndPoint(int index, int previous, int& x, int& y) const {
+void TCustomSeries::LimitEndPoint(const TPass& pass, int index, int previous, int& x, int& y) const {
   if (x >= -MaxCoordinate && x <= MaxCoordinate)
     return;
   int bound = x > 0 ? MaxCoordinate : -MaxCoordinate;
   for (int attempt = 1; attempt <= 5; ++attempt) {
-    y = InterpolateY(previous, index, FMapper.XValueAt(bound));
+    y = InterpolateY(pass, previous, index, pass.Mapper.XValueAt(bound));
     if (y > -MaxCoordinate && y < MaxCoordinate)
       break;
     if (attempt < 5)
@@ -238,25 +231,25 @@ void TCustomSeries::LimitEndPoint(int index, int previous, int& x, int& y) const
   x = bound;
 }
 
-void TCustomSeries::DrawSegment(int x, int y) {
+void TCustomSeries::DrawSegment(const TPass& pass, int x, int y) const {
   TChartCanvas3D& canvas = Canvas();
   if (!FStairs) {
-    canvas.DrawLine(FOldX, FOldY, x, y);
+    canvas.DrawLine(pass.OldX, pass.OldY, x, y);
   } else if (FInvertedStairs) {
-    canvas.VertLine(FOldX, FOldY, y);
+    canvas.VertLine(pass.OldX, pass.OldY, y);
     canvas.LineTo(x, y);
   } else {
-    canvas.HorizLine(FOldX, x, FOldY);
+    canvas.HorizLine(pass.OldX, x, pass.OldY);
     canvas.LineTo(x, y);
   }
 }
 
 // The y pixel, on the segment from point `previous` to point `index`, at the X value `x`.
-int TCustomSeries::InterpolateY(int previous, int index, double x) const {
+int TCustomSeries::InterpolateY(const TPass& pass, int previous, int index, double x) const {
   const double a = XValues()[previous];
   const double d = XValues()[index] - a;
   if (d == 0)
-    return FMapper.Y(YValues()[previous]);
+    return pass.Mapper.Y(YValues()[previous]);
   const double y0 = YValues()[previous];
   const double y1 = YValues()[index];
   double y = 0;
@@ -264,7 +257,7 @@ int TCustomSeries::InterpolateY(int previous, int index, double x) const {
     y = y0 + (x - a) * (y1 - y0) / d;
   else if (y0 > 0 && y1 > 0)
     y = std::exp(std::log(y0) + (x - a) * (std::log(y1) - std::log(y0)) / d);
-  return FMapper.Y(y);
+  return pass.Mapper.Y(y);
 }
 
 } // namespace chart

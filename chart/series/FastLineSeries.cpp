@@ -21,25 +21,19 @@ struct TFastLineSink {
 // The canvas' fast line drawing, on for one paint and off again however the paint ends.
 class TFastPenScope {
 public:
-  TFastPenScope(TChartCanvas3D& canvas, bool& active, bool fastPen)
-      : FCanvas(canvas), FActive(active), FFastPen(fastPen) {
-    if (FFastPen && !FActive) {
+  TFastPenScope(TChartCanvas3D& canvas, bool fastPen) : FCanvas(canvas), FFastPen(fastPen) {
+    if (FFastPen)
       FCanvas.BeginFastDraw();
-      FActive = true;
-    }
   }
   ~TFastPenScope() {
-    if (FFastPen) {
+    if (FFastPen)
       FCanvas.EndFastDraw();
-      FActive = false;
-    }
   }
   TFastPenScope(const TFastPenScope&) = delete;
   TFastPenScope& operator=(const TFastPenScope&) = delete;
 
 private:
   TChartCanvas3D& FCanvas;
-  bool& FActive;
   bool FFastPen;
 };
 
@@ -90,75 +84,77 @@ void TFastLineSeries::FindVisibleIndices() {
     --FFirstVisible;
 }
 
-void TFastLineSeries::PrepareLinePen() {
+void TFastLineSeries::PrepareLinePen() const {
   TChartCanvas3D& canvas = Canvas();
   canvas.AssignPen(LinePen(), LinePen().Color());
   canvas.SetBrushStyle(bsClear);
   canvas.SetBackMode(bmTransparent);
 }
 
-void TFastLineSeries::PointPixel(int index, int& x, int& y) const {
-  x = FMapper.X(XValues()[index]);
-  y = FMapper.Y(YValues()[index]);
+TFastLineSeries::TPass TFastLineSeries::StartPass(int index, bool fastPen) const {
+  TPass pass;
+  pass.Mapper = PointMapper();
+  pass.FastPen = fastPen;
+  PointPixel(pass, index, pass.LastX, pass.LastY);
+  pass.RunMinY = pass.RunMaxY = pass.LastY;
+  Canvas().MoveTo(pass.LastX, pass.LastY);
+  return pass;
+}
+
+void TFastLineSeries::PointPixel(const TPass& pass, int index, int& x, int& y) const {
+  x = pass.Mapper.X(XValues()[index]);
+  y = pass.Mapper.Y(YValues()[index]);
 }
 
 // Starts one point early so the line enters from the left edge; the clip cuts what lies outside.
 void TFastLineSeries::PaintValues() {
-  TChartCanvas3D& canvas = Canvas();
-  FMapper = PointMapper();
   PrepareLinePen();
   const int start = FFirstVisible > 0 ? FFirstVisible - 1 : FFirstVisible;
-  PointPixel(start, FLastX, FLastY);
-  canvas.MoveTo(FLastX, FLastY);
-  if (!FDrawAllPoints) {
-    FRunMinY = FRunMaxY = FLastY;
-    FRunHasMinMax = false;
-  }
-  const TFastPenScope fastPen(canvas, FFastPenActive, FFastPen);
-  if (!DrawColumns(start))
+  TPass pass = StartPass(start, FFastPen);
+  const TFastPenScope fastPen(Canvas(), FFastPen);
+  if (!DrawColumns(pass, start))
     for (int i = start + 1; i <= FLastVisible; ++i)
-      PaintValue(i);
+      PaintValue(pass, i);
 }
 
-// Every point drawn, no stairs, no point that changes the line (a null with tnIgnore is drawn
-// like any other) and a plain pen: the column shortcut gives the same pixels.
-bool TFastLineSeries::DrawColumns(int start) {
-  if (!FDrawAllPoints || FStairs || (TreatNulls() != tnIgnore && !HasNoNullPoints()) ||
-      !TLineShortcut::PlainPen(LinePen()) ||
-      !TLineShortcut::Prepare(*this, start, FLastVisible, Chart().OwnerPlotSize(true)))
+bool TFastLineSeries::DrawColumns(TPass& pass, int start) const {
+  const TShortcutCase shortcutCase{FDrawAllPoints, FStairs, TreatNulls() != tnIgnore && !HasNoNullPoints(),
+                                   &LinePen(), true};
+  if (!TLineShortcut::Applies(*this, shortcutCase, start, FLastVisible, Chart().OwnerPlotSize(true)))
     return false;
-  const TSeriesColumnPoints points = TLineShortcut::Points(*this, FMapper);
-  if (FFastPenActive) {
+  const TSeriesColumnPoints points = TLineShortcut::Points(*this, pass.Mapper);
+  if (pass.FastPen) {
     TFastLineSink sink{Canvas()};
     TLineShortcut::Draw(points, sink, start, FLastVisible);
   } else {
     TCanvasLineSink sink{Canvas()};
     TLineShortcut::Draw(points, sink, start, FLastVisible);
   }
-  PointPixel(FLastVisible, FLastX, FLastY);
+  PointPixel(pass, FLastVisible, pass.LastX, pass.LastY);
   return true;
 }
 
-void TFastLineSeries::PaintValue(int index) {
+void TFastLineSeries::PaintValue(TPass& pass, int index) const {
   int x = 0, y = 0;
-  PointPixel(index, x, y);
-  if (!ShouldDrawPoint(index, x, y))
+  PointPixel(pass, index, x, y);
+  if (!ShouldDrawPoint(pass, index, x, y))
     return;
   if (!FDrawAllPoints && FDrawAllPointsStyle == daMinMax)
-    DrawMinMax(index, x, y);
+    DrawMinMax(pass, index, x, y);
   else
-    LineSegment(x, y);
+    LineSegment(pass, x, y);
 }
 
-bool TFastLineSeries::ShouldDrawPoint(int index, int& x, int& y) {
-  const bool moved = x != FLastX || (y != FLastY && (FDrawAllPoints || FDrawAllPointsStyle == daMinMax));
+bool TFastLineSeries::ShouldDrawPoint(TPass& pass, int index, int& x, int& y) const {
+  const bool moved =
+      x != pass.LastX || (y != pass.LastY && (FDrawAllPoints || FDrawAllPointsStyle == daMinMax));
   if (PointColor(index) == clNone) {
     switch (TreatNulls()) {
     case tnIgnore:
       return moved;
     case tnSkip:
-      x = FLastX;
-      y = FLastY;
+      x = pass.LastX;
+      y = pass.LastY;
       return false;
     case tnDontPaint:
       return false;
@@ -172,8 +168,8 @@ bool TFastLineSeries::ShouldDrawPoint(int index, int& x, int& y) {
     if (restart) {
       Canvas().MoveTo(x, y);
       // The line now stands here: the next point is measured from the restart.
-      FLastX = x;
-      FLastY = y;
+      pass.LastX = x;
+      pass.LastY = y;
       return false;
     }
   }
@@ -181,50 +177,50 @@ bool TFastLineSeries::ShouldDrawPoint(int index, int& x, int& y) {
 }
 
 // Points in the line's current column only widen its y run; a new column first draws the run.
-void TFastLineSeries::DrawMinMax(int index, int x, int y) {
-  if (x == FLastX) {
-    FRunMinY = std::min(FRunMinY, y);
-    FRunMaxY = std::max(FRunMaxY, y);
-    FRunHasMinMax = true;
+void TFastLineSeries::DrawMinMax(TPass& pass, int index, int x, int y) const {
+  if (x == pass.LastX) {
+    pass.RunMinY = std::min(pass.RunMinY, y);
+    pass.RunMaxY = std::max(pass.RunMaxY, y);
+    pass.RunHasMinMax = true;
     return;
   }
-  if (FRunHasMinMax) {
-    LineSegment(FLastX, FRunMaxY);
-    LineSegment(FLastX, FRunMinY);
-    LineSegment(x, y);
+  if (pass.RunHasMinMax) {
+    LineSegment(pass, pass.LastX, pass.RunMaxY);
+    LineSegment(pass, pass.LastX, pass.RunMinY);
+    LineSegment(pass, x, y);
   } else {
-    LineSegment(x, LowestInColumn(index, x, y));
+    LineSegment(pass, x, LowestInColumn(pass, index, x, y));
   }
-  FRunHasMinMax = false;
-  FRunMinY = FRunMaxY = y;
+  pass.RunHasMinMax = false;
+  pass.RunMinY = pass.RunMaxY = y;
 }
 
 // The largest y pixel of point `index` and the non-null points after it in its column, up to
 // the last visible point.
-int TFastLineSeries::LowestInColumn(int index, int x, int y) const {
+int TFastLineSeries::LowestInColumn(const TPass& pass, int index, int x, int y) const {
   int lowest = y;
   const TChartValueList& xValues = XValues();
   const TChartValueList& yValues = YValues();
-  for (int i = index + 1; i <= FLastVisible && FMapper.X(xValues[i]) == x; ++i)
+  for (int i = index + 1; i <= FLastVisible && pass.Mapper.X(xValues[i]) == x; ++i)
     if (PointColor(i) != clNone)
-      lowest = std::max(lowest, FMapper.Y(yValues[i]));
+      lowest = std::max(lowest, pass.Mapper.Y(yValues[i]));
   return lowest;
 }
 
-void TFastLineSeries::LineSegment(int x, int y) {
+void TFastLineSeries::LineSegment(TPass& pass, int x, int y) const {
   if (FStairs) {
     if (FInvertedStairs)
-      LineTo(FLastX, y);
+      LineTo(pass, pass.LastX, y);
     else
-      LineTo(x, FLastY);
+      LineTo(pass, x, pass.LastY);
   }
-  LineTo(x, y);
-  FLastX = x;
-  FLastY = y;
+  LineTo(pass, x, y);
+  pass.LastX = x;
+  pass.LastY = y;
 }
 
-void TFastLineSeries::LineTo(int x, int y) {
-  if (FFastPenActive)
+void TFastLineSeries::LineTo(const TPass& pass, int x, int y) const {
+  if (pass.FastPen)
     Canvas().FastLineTo(x, y);
   else
     Canvas().LineTo(x, y);
@@ -249,14 +245,9 @@ void TFastLineSeries::NotifyRunAdded(int first, int last) {
 void TFastLineSeries::DrawAddedPoint(int index) {
   if (!ParentChart() || !Active())
     return;
-  TChartCanvas3D& canvas = Canvas();
-  FMapper = PointMapper();
-  PointPixel(index > 0 ? index - 1 : 0, FLastX, FLastY);
-  canvas.AssignPen(LinePen(), LinePen().Color());
-  canvas.MoveTo(FLastX, FLastY);
-  FRunMinY = FRunMaxY = FLastY;
-  FRunHasMinMax = false;
-  PaintValue(index);
+  Canvas().AssignPen(LinePen(), LinePen().Color());
+  TPass pass = StartPass(index > 0 ? index - 1 : 0, false);
+  PaintValue(pass, index);
   Chart().ShowWindowImage();
 }
 

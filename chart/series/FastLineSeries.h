@@ -40,7 +40,6 @@ public:
 
   void FindVisibleIndices() override;
   void PaintValues() override;
-  void PaintValue(int index) override;
   // W - (W - 2) div 2 pixels at both ends, W the pen width.
   void HorizontalMargins(int& left, int& right) override;
   void VerticalMargins(int& top, int& bottom) override;
@@ -54,14 +53,30 @@ protected:
   virtual void DrawAddedPoint(int index);
 
 private:
-  void PrepareLinePen();
-  void PointPixel(int index, int& x, int& y) const;
-  bool ShouldDrawPoint(int index, int& x, int& y);
-  void DrawMinMax(int index, int x, int y);
-  int LowestInColumn(int index, int x, int y) const;
-  void LineSegment(int x, int y);
-  void LineTo(int x, int y);
-  bool DrawColumns(int start);
+  // Where one paint of the line stands: how points are placed, how lines are drawn, the last
+  // point drawn to, and the y run of its column (daMinMax).
+  struct TPass {
+    TPointMapper Mapper;
+    bool FastPen = false;
+    int LastX = 0;
+    int LastY = 0;
+    int RunMinY = 0;
+    int RunMaxY = 0;
+    bool RunHasMinMax = false;
+  };
+
+  void PrepareLinePen() const;
+  // A pass standing at point `index`, with the pen moved there.
+  TPass StartPass(int index, bool fastPen) const;
+  void PointPixel(const TPass& pass, int index, int& x, int& y) const;
+  // Draws the part of the line that ends at point `index`.
+  void PaintValue(TPass& pass, int index) const;
+  bool ShouldDrawPoint(TPass& pass, int index, int& x, int& y) const;
+  void DrawMinMax(TPass& pass, int index, int x, int y) const;
+  int LowestInColumn(const TPass& pass, int index, int x, int y) const;
+  void LineSegment(TPass& pass, int x, int y) const;
+  void LineTo(const TPass& pass, int x, int y) const;
+  bool DrawColumns(TPass& pass, int start) const;
 
   bool FAutoRepaint = true;
   bool FDrawAllPoints = true;
@@ -70,15 +85,6 @@ private:
   bool FIgnoreNulls = true;
   bool FInvertedStairs = false;
   bool FStairs = false;
-
-  // Paint state: where the line stands, and the y run of the current column (daMinMax).
-  int FLastX = 0;
-  int FLastY = 0;
-  int FRunMinY = 0;
-  int FRunMaxY = 0;
-  bool FRunHasMinMax = false;
-  bool FFastPenActive = false;
-  TPointMapper FMapper;
 };
 
 } // namespace chart

@@ -87,7 +87,6 @@ public:
 
   void FindVisibleIndices() override;
   void PaintValues() override;
-  void PaintValue(int index) override;
   void HorizontalMargins(int& left, int& right) override;
   void VerticalMargins(int& top, int& bottom) override;
   // The pointer's box around the point's pixel meets PlotRect.
@@ -119,26 +118,39 @@ protected:
   bool FDrawLine = false;
 
 private:
+  // What one drawing pass uses: where it places the points (shifted for a shadow), the pen of
+  // its segments, its colour (clNone: each point's own), and the point the line stands at.
+  struct TPass {
+    TPointMapper Mapper;
+    const TChartPen* Pen = nullptr;
+    TColor Color = clNone;
+    int OldX = 0;
+    int OldY = 0;
+    TColor OldColor = clNone;
+  };
+
   template <class Better>
   double YExtreme(Better better) const;
   bool MayHaveNullPoints() const;
   // Room on each side for the pointer (of the given half size), stairs and outline.
   int PixelMargin(int pointerSize) const;
-  void DrawValuesPass(int offsetX, int offsetY);
-  void DrawShadowPass(const TChartShadow& shadow, int sign);
-  void DrawOutLinePass();
-  bool DrawColumnsFrom(int first, int last);
-  int FirstPaintedIndex() const;
+  void DrawValuesPass(TPass pass);
+  bool DrawColumnsFrom(TPass& pass, int first, int last);
+  int FirstPaintedIndex(const TPass& pass) const;
   // The point's colour, or the pass colour for a point that is not null.
-  TColor PaintColor(int index) const;
-  void PointPixel(int index, int& x, int& y) const;
-  int FirstNonNullAtOrAfter(int index) const;
-  void EnterFromLeftEdge(int index, TColor color, int& x, int& y);
-  void LinkToPoint(int index, int previous, TColor color, int& x, int& y);
-  TColor SegmentColor(TColor color);
-  void LimitEndPoint(int index, int previous, int& x, int& y) const;
-  void DrawSegment(int x, int y);
-  int InterpolateY(int previous, int index, double x) const;
+  TColor PaintColor(const TPass& pass, int index) const;
+  void PointPixel(const TPass& pass, int index, int& x, int& y) const;
+  int FirstNonNullAtOrAfter(const TPass& pass, int index) const;
+  // Paints point `index` and the segment that ends there.
+  void PaintValue(TPass& pass, int index);
+  void EnterFromLeftEdge(TPass& pass, int index, TColor color, int& x, int& y);
+  void LinkToPoint(TPass& pass, int index, int previous, TColor color, int& x, int& y);
+  // The colour of a segment; the one place a paint changes the series: without ColorEachLine,
+  // a line pen of another colour (not black) becomes the series colour.
+  TColor SegmentColor(const TPass& pass, TColor color);
+  void LimitEndPoint(const TPass& pass, int index, int previous, int& x, int& y) const;
+  void DrawSegment(const TPass& pass, int x, int y) const;
+  int InterpolateY(const TPass& pass, int previous, int index, double x) const;
 
   TSeriesPointer FPointer;
   TChartBrush FBrush;
@@ -149,15 +161,6 @@ private:
   bool FStairs = false;
   bool FInvertedStairs = false;
   int FLineHeight = 0;
-
-  // Paint state: the previous point, and what the current pass draws with.
-  int FOldX = 0;
-  int FOldY = 0;
-  TColor FOldColor = clNone;
-  TPointMapper FMapper;
-  TColor FPassColor = clNone;
-  TChartPen FPassPen;
-  const TChartPen* FSegmentPen = nullptr;
 };
 
 class TLineSeries : public TCustomSeries {

@@ -25,7 +25,13 @@ bool TLineShortcut::PlainPen(const TChartPen& pen) {
          pen.Mode() == pmCopy;
 }
 
-bool TLineShortcut::Prepare(const TChartSeries& series, int first, int last, int plotWidth) {
+bool TLineShortcut::Applies(const TChartSeries& series, const TShortcutCase& shortcutCase, int first,
+                            int last, int plotWidth) {
+  return shortcutCase.EveryPointDrawn && !shortcutCase.Stairs && !shortcutCase.NullsChangeLine &&
+         PlainPen(*shortcutCase.Pen) && shortcutCase.EndsWithinLimit && ValuesFit(series, first, last, plotWidth);
+}
+
+bool TLineShortcut::ValuesFit(const TChartSeries& series, int first, int last, int plotWidth) {
   if (PlainDrawing || last - first < 2 || !series.GetHorizAxis() || !series.GetVertAxis())
     return false;
   const TChartValueList& xValues = series.XValues();

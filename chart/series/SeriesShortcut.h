@@ -51,18 +51,27 @@ struct TFormColumnPoints {
   }
 };
 
+// What, besides the values, decides whether the line of a stretch may be drawn by columns. The
+// two series differ here rightly: the fast one may reduce the points it draws and draws a null
+// under tnIgnore like any point; the general one keeps its end points within a coordinate limit.
+struct TShortcutCase {
+  bool EveryPointDrawn = true;
+  bool Stairs = false;
+  // A null point would break or move the line.
+  bool NullsChangeLine = false;
+  const TChartPen* Pen = nullptr;
+  bool EndsWithinLimit = true;
+};
+
 class TLineShortcut {
 public:
-  // A pen whose segments join into one line without changing any pixel: solid, one pixel wide,
-  // visible, copy mode.
-  static bool PlainPen(const TChartPen& pen);
-
   // Whether points first..last of the series (X ascending on a non-inverted axis) may be drawn
-  // column by column; refreshes the summaries when the values changed since the last paint.
-  // A sparse stretch, where a column holds few points, is left to per-point drawing unless the
-  // summary is already at hand.
-  static bool Prepare(const TChartSeries& series, int first, int last, int plotWidth);
-  // The points for Draw; valid after a successful Prepare until the values change.
+  // column by column with the same pixels as point by point: every point drawn, no stairs, no
+  // null that changes the line, a pen whose segments join into one line, ends within the limit,
+  // and the values fit. Refreshes the summaries when the values changed since the last paint.
+  static bool Applies(const TChartSeries& series, const TShortcutCase& shortcutCase, int first, int last,
+                      int plotWidth);
+  // The points for Draw; valid after Applies said yes until the values change.
   static TSeriesColumnPoints Points(const TChartSeries& series, const TPointMapper& mapper);
 
   // The pen stands at point `start`; draws through start + 1 .. last into sink.LineTo. The
@@ -81,6 +90,14 @@ public:
   // The smallest and largest Y value, from the summary (built when out of date). False when
   // there are no values or not all are finite: a pass over the values must decide then.
   static bool ValueRange(const TChartValueList& yValues, double& lowest, double& highest);
+
+private:
+  // A pen whose segments join into one line without changing any pixel: solid, one pixel wide,
+  // visible, copy mode.
+  static bool PlainPen(const TChartPen& pen);
+  // Whether the values allow it. A sparse stretch, where a column holds few points, is left to
+  // per-point drawing unless the summary is already at hand.
+  static bool ValuesFit(const TChartSeries& series, int first, int last, int plotWidth);
 };
 
 } // namespace chart
