@@ -90,7 +90,7 @@ void TCustomChartPanel::DrawChart(const TRect& rect) {
   // later Invalidate.
   const TScopedValue noRepaint(FRepaintAllowed, false);
   gdi::TGdiBitmap& window = FHost ? FHost->WindowImage() : FNoWindow;
-  PanelBounds = FCanvas->BeginDraw(window, rect, FView3D);
+  PanelBounds = FCanvas->BeginDraw(window, rect);
   ComputePlotRect();
   RecalcPlotSize();
   InternalDraw(PanelBounds);

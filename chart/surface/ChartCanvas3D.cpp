@@ -1,7 +1,6 @@
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -114,8 +113,7 @@ void TChartCanvas3D::SetWindowCanvas(gdi::TGdiBitmap& windowCanvas) {
   FWindowDC = std::move(dc);
 }
 
-TRect TChartCanvas3D::BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect, bool view3D) {
-  FIs3D = view3D;
+TRect TChartCanvas3D::BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect) {
   SetWindowCanvas(windowCanvas);
   // Paints never nest, so anything left on the stack comes from a paint that was cut short.
   ClipStack().clear();
@@ -213,7 +211,7 @@ void TChartCanvas3D::AssignBrush(const TChartBrush& brush, TColor color, TColor 
 
 void TChartCanvas3D::AssignFont(const TChartFont& font) {
   FFont.Name = font.Name();
-  FFont.Size = FFontZoom == 100 ? font.Size() : int(std::nearbyint(font.Size() * FFontZoom / 100.0));
+  FFont.Size = font.Size();
   FFont.Style = font.Style();
   FFont.Color = FMonochrome ? clBlack : font.Color();
   FFont.Charset = font.Charset();

@@ -72,10 +72,6 @@ public:
   // fires the change notification (the chart repaints).
   bool Monochrome() const { return FMonochrome; }
   void SetMonochrome(bool value);
-  // Percent; text sizes are scaled by it when it is not 100.
-  int FontZoom() const { return FFontZoom; }
-  void SetFontZoom(int value) { FFontZoom = value; }
-  bool Is3D() const { return FIs3D; }
 
   // The chart's window image: where the surface draws between paints (the zoom rectangle) and
   // where finished paints are copied. Must outlive the surface or be replaced first.
@@ -83,7 +79,7 @@ public:
   // Starts a paint of rect of the window canvas and returns PanelBounds: (0, 0, width, height)
   // of the off-screen bitmap when buffered (created on the first paint, resized only when the
   // size changes), else rect itself on the window canvas.
-  TRect BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect, bool view3D = false);
+  TRect BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect);
   // Ends a paint: copies the bitmap to the window canvas at rect's top-left corner (skipped
   // when the chart has no parent window), clears BufferDirty, and targets the window again.
   void PresentBuffer(gdi::TGdiBitmap& windowCanvas, const TRect& rect, bool hasParentWindow = true);
@@ -196,8 +192,6 @@ private:
   bool FBuffered = true;
   bool FBufferDirty = true;
   bool FMonochrome = false;
-  bool FIs3D = false;
-  int FFontZoom = 100;
 
   std::unique_ptr<gdi::TGdiBitmap> FBitmap;
   std::unique_ptr<gdi::TGdiDC> FBufferDC;

@@ -20,32 +20,19 @@ inline constexpr TColor DefaultSeriesColor = 0x20000000u;
 inline constexpr TColor clDefault = DefaultSeriesColor;
 
 inline constexpr TColor clBlack = 0x000000u;
-inline constexpr TColor clMaroon = 0x000080u;
 inline constexpr TColor clGreen = 0x008000u;
-inline constexpr TColor clOlive = 0x008080u;
-inline constexpr TColor clNavy = 0x800000u;
-inline constexpr TColor clPurple = 0x800080u;
-inline constexpr TColor clTeal = 0x808000u;
 inline constexpr TColor clGray = 0x808080u;
 inline constexpr TColor clSilver = 0xC0C0C0u;
 inline constexpr TColor clRed = 0x0000FFu;
-inline constexpr TColor clLime = 0x00FF00u;
 inline constexpr TColor clYellow = 0x00FFFFu;
 inline constexpr TColor clBlue = 0xFF0000u;
-inline constexpr TColor clFuchsia = 0xFF00FFu;
-inline constexpr TColor clAqua = 0xFFFF00u;
 inline constexpr TColor clWhite = 0xFFFFFFu;
 
-inline constexpr TColor clWindow = SystemColor(5);
 inline constexpr TColor clWindowText = SystemColor(8);
 inline constexpr TColor clBtnFace = SystemColor(15);
 inline constexpr TColor clBtnShadow = SystemColor(16);
-inline constexpr TColor clBtnText = SystemColor(18);
 inline constexpr TColor clBtnHighlight = SystemColor(20);
 
-inline constexpr int GetRValue(TColor color) { return int(color & 0xFFu); }
-inline constexpr int GetGValue(TColor color) { return int((color >> 8) & 0xFFu); }
-inline constexpr int GetBValue(TColor color) { return int((color >> 16) & 0xFFu); }
 inline constexpr TColor RGB(int red, int green, int blue) {
   return TColor(red & 0xFF) | (TColor(green & 0xFF) << 8) | (TColor(blue & 0xFF) << 16);
 }

@@ -22,8 +22,6 @@ inline constexpr TFontStyles fsStrikeOut = 8;
 
 inline constexpr int DEFAULT_CHARSET = 1;
 
-enum TFontQuality { fqDefault, fqDraft, fqProof, fqNonAntialiased, fqAntialiased, fqClearType };
-
 // A copy of text (or a shape) drawn offset behind it. Negative sizes offset up or left; either
 // way the text's extent grows by the absolute size while Visible.
 class TChartShadow : public TChartPersistent {
@@ -72,8 +70,6 @@ public:
   // Extra pixels between characters.
   int InterCharSize() const { return FInterCharSize; }
   void SetInterCharSize(int value) { SetProperty(FInterCharSize, value); }
-  TFontQuality Quality() const { return FQuality; }
-  void SetQuality(TFontQuality value) { SetProperty(FQuality, value); }
 
   TChartShadow& Shadow() { return FShadow; }
   const TChartShadow& Shadow() const { return FShadow; }
@@ -93,7 +89,6 @@ private:
   TColor FColor = clBlack;
   int FCharset = DEFAULT_CHARSET;
   int FInterCharSize = 0;
-  TFontQuality FQuality = fqDefault;
   TChartShadow FShadow;
   TChartEmboss FEmboss;
   TChartHiddenPen FOutLine;
