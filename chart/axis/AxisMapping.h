@@ -124,10 +124,4 @@ private:
   double FValueSign = 1;
 };
 
-// Round(size * percent / 100), kept inside the range a mapped pixel may take.
-inline int PercentOfPixels(int size, double percent) {
-  const double limit = TAxisMapping::MaxPixel;
-  return int(RoundHalfEven(std::clamp(size * 0.01 * percent, -limit, limit)));
-}
-
 } // namespace chart

@@ -7,6 +7,10 @@
 
 namespace chart {
 
+// Pixels outward from the line: the major ticks, and the minor ones between them.
+inline constexpr int AxisTickLength = 4;
+inline constexpr int AxisMinorTickLength = 2;
+
 // The axis line: two pixels wide by default.
 class TChartAxisPen : public TChartPen {
 public:
@@ -18,15 +22,7 @@ public:
   TDottedGrayPen() : TChartPen(clGray) { SetStyle(psDot); }
 };
 
-class TAxisGridPen : public TDottedGrayPen {
-public:
-  // Only every DrawEvery-th tick gets a grid line; values below 1 count as 1.
-  int DrawEvery() const { return FDrawEvery; }
-  void SetDrawEvery(int value) { SetProperty(FDrawEvery, value); }
-
-private:
-  int FDrawEvery = 1;
-};
+class TAxisGridPen : public TDottedGrayPen {};
 
 class TDarkGrayPen : public TChartPen {
 public:

@@ -126,31 +126,27 @@ TAxisSeriesMargins TCustomAxisPanel::SeriesMarginsOf(const TChartAxis& axis) con
   return margins;
 }
 
-void TCustomAxisPanel::PrepareAxes() {
-  for (TChartAxis* axis : Axes) {
-    axis->SetSeriesData(SeriesDataOf(*axis));
-    axis->UpdateIsShown(AxisVisible(), View3D());
-    axis->AdjustRange();
-  }
-  for (TChartAxis* axis : Axes)
-    axis->PlaceAxis();
-  ReserveAxesSpace();
+void TCustomAxisPanel::PlanAxes() {
+  std::vector<TAxisPlan> plans;
+  plans.reserve(std::size_t(Axes.Count()));
+  for (const TChartAxis* axis : Axes)
+    plans.push_back(axis->StartPlan(SeriesDataOf(*axis), AxisVisible()));
+  ReserveAxesSpace(plans);
   RecalcPlotSize();
-  for (TChartAxis* axis : Axes)
-    axis->PlaceAxis();
-}
-
-void TCustomAxisPanel::ReserveAxesSpace() {
-  // The first five axes of the list are the standard ones (that matters only to 3D walls).
-  constexpr int StandardAxisCount = 5;
-  TRect r = PlotRect;
   for (int i = 0; i < Axes.Count(); ++i) {
     TChartAxis& axis = Axes[i];
-    if (!axis.IsShown())
+    axis.SetPlan(axis.FinishPlan(std::move(plans[std::size_t(i)]), SeriesMarginsOf(axis)));
+  }
+}
+
+void TCustomAxisPanel::ReserveAxesSpace(std::vector<TAxisPlan>& plans) {
+  TRect r = PlotRect;
+  for (std::size_t i = 0; i < plans.size(); ++i) {
+    if (!plans[i].IsShown)
       continue;
-    TRect reserved = r;
-    axis.ReserveAxisSpace(reserved, i < StandardAxisCount);
-    reserved = reserved.Intersected(r);
+    const TAxisRoom room = Axes[int(i)].ReserveAxisSpace(plans[i], r);
+    plans[i].LabelsPos = room.LabelsPos;
+    const TRect reserved = room.Rest.Intersected(r);
     // An axis that would eat the whole rectangle leaves it as it was.
     if (!reserved.IsEmpty())
       r = reserved;
@@ -158,15 +154,10 @@ void TCustomAxisPanel::ReserveAxesSpace() {
   PlotRect = r;
 }
 
-void TCustomAxisPanel::ApplyAxesMargins() {
-  for (TChartAxis* axis : Axes)
-    axis->CalcAxisMargins(SeriesMarginsOf(*axis));
-}
-
 void TCustomAxisPanel::DrawAxes() {
   for (TChartAxis* axis : Axes)
     if (axis->IsShown())
-      axis->PaintAxis(true);
+      axis->PaintAxis();
 }
 
 void TCustomAxisPanel::DrawAllSeries() {

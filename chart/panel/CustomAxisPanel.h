@@ -2,6 +2,7 @@
 // data range of an axis, lets the axes take their room and places them, and paints the series.
 #pragma once
 
+#include "chart/axis/AxisPlan.h"
 #include "chart/axis/AxisSeriesData.h"
 #include "chart/panel/ChartPanelExtended.h"
 #include "chart/series/SeriesOwner.h"
@@ -77,11 +78,10 @@ protected:
   // Appends a series that has already been told its chart.
   void AppendSeries(std::unique_ptr<TChartSeries> series);
 
-  // Each axis decides whether it is shown, takes its range, and shown axes take their room
-  // out of PlotRect; then every axis is placed along the final rectangle.
-  void PrepareAxes();
-  // Widens every axis's range so the pixel margins its series ask for (or its offsets) stay free.
-  void ApplyAxesMargins();
+  // Each axis's plan of this paint, in stages: whether it is shown and its range; the room the
+  // shown axes take out of PlotRect; then, along the final rectangle, the range widened by the
+  // margins its series ask for (or its offsets), and the labels. Each axis gets its plan whole.
+  void PlanAxes();
   // Line, ticks, grid and labels of every shown axis.
   void DrawAxes();
   // Every active series with a visible index range, clipped to PlotRect when asked.
@@ -89,7 +89,7 @@ protected:
 
 private:
   bool AxisHasActiveSeries(const TChartAxis& axis) const;
-  void ReserveAxesSpace();
+  void ReserveAxesSpace(std::vector<TAxisPlan>& plans);
   void DrawOneSeries(TChartSeries& series);
 
   std::unique_ptr<TChartAxis> FBottomAxis;

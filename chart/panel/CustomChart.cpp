@@ -34,8 +34,7 @@ void TCustomChart::InternalDraw(const TRect& bounds) {
   DrawTitles();
   // A 2D chart has no depth to take off the rectangle; the size is still repaired.
   RecalcPlotSize();
-  PrepareAxes();
-  ApplyAxesMargins();
+  PlanAxes();
   DrawBackWall();
   PaintAxesAndSeries();
   Canvas().ResetState();

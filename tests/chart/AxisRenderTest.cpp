@@ -272,7 +272,7 @@ struct TLabel {
 
 std::vector<TLabel> Drawn(const TChartAxis& axis) {
   std::vector<TLabel> labels;
-  for (const TAxisItem& item : axis.Items())
+  for (const TAxisItem& item : axis.Plan().Labels.Items)
     labels.push_back({item.Text, item.Position});
   return labels;
 }
@@ -382,16 +382,17 @@ TEST_P(AxisRender, LabelsTicksGridAndBoxesFollowTheRules) {
     EXPECT_EQ(Coloured(plot.Left - 6, 873, TickColour, row(base + 3)), bottomTicks);
     EXPECT_EQ(Coloured(0, plot.Bottom + 1, TickColour, column(side - 3)), leftTicks);
     std::set<int> bottomAll = bottomTicks, leftAll = leftTicks;
-    for (int m : MinorTicks(bottom.TickPositions(), bottom.StartPixel(), bottom.EndPixel()))
+    for (int m : MinorTicks(bottom.Plan().Labels.TickPositions, bottom.StartPixel(), bottom.EndPixel()))
       bottomAll.insert(m);
-    for (int m : MinorTicks(left.TickPositions(), left.StartPixel(), left.EndPixel()))
+    for (int m : MinorTicks(left.Plan().Labels.TickPositions, left.StartPixel(), left.EndPixel()))
       leftAll.insert(m);
     EXPECT_EQ(Coloured(plot.Left - 6, 873, TickColour, row(base + 2)), bottomAll);
     EXPECT_EQ(Coloured(0, plot.Bottom + 1, TickColour, column(side - 2)), leftAll);
 
     // Grid lines through every tick strictly inside the axis, and nowhere else.
-    const std::set<int> columns = Inside(bottom.TickPositions(), bottom.StartPixel(), bottom.EndPixel());
-    const std::set<int> rows = Inside(left.TickPositions(), left.StartPixel(), left.EndPixel());
+    const std::set<int> columns =
+        Inside(bottom.Plan().Labels.TickPositions, bottom.StartPixel(), bottom.EndPixel());
+    const std::set<int> rows = Inside(left.Plan().Labels.TickPositions, left.StartPixel(), left.EndPixel());
     std::set<int> gridColumns, gridRows;
     for (int y = plot.Top + 1; y < plot.Bottom; ++y)
       if (!rows.contains(y))

@@ -1,5 +1,5 @@
 // A chart for axis tests: series of chosen points and margins, a plotting rectangle set by hand,
-// and the per-paint steps of one axis run one by one.
+// and the plan of one axis made as a paint makes it.
 #pragma once
 
 #include "chart/axis/ChartAxis.h"
@@ -9,6 +9,7 @@
 #include "platform/gdi/Bitmap.h"
 
 #include <memory>
+#include <utility>
 
 namespace axistest {
 
@@ -49,29 +50,14 @@ public:
     Chart.RecalcPlotSize();
   }
 
-  // Whether the axis is shown, as the chart's paint decides it.
-  void Show(chart::TChartAxis& axis) { axis.UpdateIsShown(Chart.AxisVisible(), Chart.View3D()); }
-
-  // Range, placement and margins, without taking room for labels.
-  void Prepare(chart::TChartAxis& axis) {
-    axis.SetSeriesData(Chart.SeriesDataOf(axis));
-    Show(axis);
-    axis.AdjustRange();
-    axis.PlaceAxis();
-    axis.CalcAxisMargins(Chart.SeriesMarginsOf(axis));
-  }
-
-  // The whole preparation of one axis: it takes its room out of the plotting rectangle first.
-  void Layout(chart::TChartAxis& axis) {
-    axis.SetSeriesData(Chart.SeriesDataOf(axis));
-    Show(axis);
-    axis.AdjustRange();
-    axis.PlaceAxis();
-    chart::TRect r = Chart.PlotRect;
-    axis.ReserveAxisSpace(r, true);
-    SetPlotRect(r.Left, r.Top, r.Right, r.Bottom);
-    axis.PlaceAxis();
-    axis.CalcAxisMargins(Chart.SeriesMarginsOf(axis));
+  // One axis's plan made and installed as the chart's paint makes it: the axis takes its room
+  // out of the plotting rectangle, then its range is widened and labelled along what is left.
+  void Plan(chart::TChartAxis& axis) {
+    chart::TAxisPlan plan = axis.StartPlan(Chart.SeriesDataOf(axis), Chart.AxisVisible());
+    const chart::TAxisRoom room = axis.ReserveAxisSpace(plan, Chart.PlotRect);
+    plan.LabelsPos = room.LabelsPos;
+    SetPlotRect(room.Rest.Left, room.Rest.Top, room.Rest.Right, room.Rest.Bottom);
+    axis.SetPlan(axis.FinishPlan(std::move(plan), Chart.SeriesMarginsOf(axis)));
   }
 
   // Starts drawing into a white width x height picture.

@@ -73,7 +73,7 @@ TEST(DegenerateRange, EveryPaintEndsAndFiniteValuesMapInsideTheAxis) {
       ExpectInsideAxis(*axis, range.Maximum, "maximum");
       ExpectInsideAxis(*axis, range.Minimum / 2 + range.Maximum / 2, "middle");
       if (std::isfinite(range.Minimum) && std::isfinite(range.Maximum)) {
-        EXPECT_FALSE(std::isnan(axis->PixelToValue(axis->CenterPixel())));
+        EXPECT_FALSE(std::isnan(axis->PixelToValue(axis->Mapping().CenterPixel)));
       }
     }
     chart.SetHost(nullptr);

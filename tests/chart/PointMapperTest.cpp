@@ -76,8 +76,8 @@ TEST(PointMapper, SeriesUsesItsOwnAxes) {
   t.SetPlotRect(40, 20, 840, 270);
   TChartAxis& top = t.Chart.TopAxis();
   TChartAxis& right = t.Chart.RightAxis();
-  t.Prepare(top);
-  t.Prepare(right);
+  t.Plan(top);
+  t.Plan(right);
   top.SetInverted(true);
   const TPointMapper mapper = series.PointMapper();
   for (double v : {0.0, 5.0, 33.3, 100.0}) {
