@@ -1,5 +1,6 @@
-// Zoom, undo and scroll of the axes; the mouse handlers that drive them are in ChartMouse.cpp.
-#include "chart/zoom/ZoomScrollChart.h"
+// Zoom, undo and scroll of the axes; the mouse handlers that drive them are in
+// ZoomScrollPartMouse.cpp.
+#include "chart/zoom/ZoomScrollPart.h"
 
 #include "chart/axis/ChartAxis.h"
 
@@ -7,29 +8,21 @@
 
 namespace chart {
 
-TZoomScrollChart::TZoomScrollChart() {
-  Watch(FZoom);
-  Watch(FPanning);
+TZoomScrollPart::TZoomScrollPart(TZoomScrollOwner& owner) : FOwner(owner) {
+  FZoom.SetOnChange([this] { FOwner.OwnerChanged(); });
+  FPanning.SetOnChange([this] { FOwner.OwnerChanged(); });
 }
 
-TZoomScrollChart::~TZoomScrollChart() = default;
-
-void TZoomScrollChart::SetCursor(TCursorKind value) {
+void TZoomScrollPart::SetCursor(TCursorKind value) {
   FCursor = value;
-  if (Host())
-    Host()->SetCursor(value);
+  FOwner.SetWindowCursor(value);
 }
 
-void TZoomScrollChart::Fire(const TChartNotifyEvent& event) {
-  if (event)
-    event(*this);
-}
-
-void TZoomScrollChart::SaveScalesOnce() {
+void TZoomScrollPart::SaveScalesOnce() {
   if (!FMustSaveScales)
     return;
   FSavedScales.clear();
-  for (TChartAxis* axis : Axes) {
+  for (TChartAxis* axis : FOwner.OwnerAxes()) {
     if (axis->IsDepthAxis())
       continue;
     FSavedScales.push_back(TAxisSavedScales{axis, axis->Automatic(), axis->AutomaticMinimum(),
@@ -38,7 +31,7 @@ void TZoomScrollChart::SaveScalesOnce() {
   FMustSaveScales = false;
 }
 
-void TZoomScrollChart::RestoreSavedScales() {
+void TZoomScrollPart::RestoreSavedScales() {
   for (const TAxisSavedScales& saved : FSavedScales) {
     TChartAxis& axis = *saved.Axis;
     axis.SetAutomatic(saved.Automatic);
@@ -58,19 +51,20 @@ void TZoomScrollChart::RestoreSavedScales() {
   FMustSaveScales = true;
 }
 
-TZoomSnapshot TZoomScrollChart::Snapshot() const {
+TZoomSnapshot TZoomScrollPart::Snapshot() const {
   const auto range = [](const TChartAxis& axis) { return TAxisRange{axis.Minimum(), axis.Maximum()}; };
-  return TZoomSnapshot{range(TopAxis()), range(BottomAxis()), range(LeftAxis()), range(RightAxis())};
+  return TZoomSnapshot{range(FOwner.TopAxis()), range(FOwner.BottomAxis()), range(FOwner.LeftAxis()),
+                       range(FOwner.RightAxis())};
 }
 
-void TZoomScrollChart::RestoreSnapshot(const TZoomSnapshot& snapshot) {
-  TopAxis().SetRange(snapshot.Top.Minimum, snapshot.Top.Maximum);
-  BottomAxis().SetRange(snapshot.Bottom.Minimum, snapshot.Bottom.Maximum);
-  LeftAxis().SetRange(snapshot.Left.Minimum, snapshot.Left.Maximum);
-  RightAxis().SetRange(snapshot.Right.Minimum, snapshot.Right.Maximum);
+void TZoomScrollPart::RestoreSnapshot(const TZoomSnapshot& snapshot) {
+  FOwner.TopAxis().SetRange(snapshot.Top.Minimum, snapshot.Top.Maximum);
+  FOwner.BottomAxis().SetRange(snapshot.Bottom.Minimum, snapshot.Bottom.Maximum);
+  FOwner.LeftAxis().SetRange(snapshot.Left.Minimum, snapshot.Left.Maximum);
+  FOwner.RightAxis().SetRange(snapshot.Right.Minimum, snapshot.Right.Maximum);
 }
 
-void TZoomScrollChart::ZoomToRectangle() {
+void TZoomScrollPart::ZoomToRectangle() {
   if (FZoom.EndX < FZoom.StartX)
     std::swap(FZoom.StartX, FZoom.EndX);
   if (FZoom.EndY < FZoom.StartY)
@@ -82,32 +76,33 @@ void TZoomScrollChart::ZoomToRectangle() {
   const auto upward = [&](const TChartAxis& axis) {
     return TAxisRange{axis.PixelToValue(FZoom.EndY), axis.PixelToValue(FZoom.StartY)};
   };
-  ZoomAxes(across(TopAxis()), across(BottomAxis()), upward(LeftAxis()), upward(RightAxis()));
+  ZoomAxes(across(FOwner.TopAxis()), across(FOwner.BottomAxis()), upward(FOwner.LeftAxis()),
+           upward(FOwner.RightAxis()));
   if (FZoom.History())
     FZoomHistory.push_back(Snapshot());
 }
 
-void TZoomScrollChart::ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, const TAxisRange& left,
-                                const TAxisRange& right) {
+void TZoomScrollPart::ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, const TAxisRange& left,
+                               const TAxisRange& right) {
   SaveScalesOnce();
   std::vector<std::pair<TChartAxis*, TAxisRange>> targets;
   if (FZoom.Direction() != tzdHorizontal) {
-    targets.emplace_back(&LeftAxis(), left);
-    targets.emplace_back(&RightAxis(), right);
+    targets.emplace_back(&FOwner.LeftAxis(), left);
+    targets.emplace_back(&FOwner.RightAxis(), right);
   }
   if (FZoom.Direction() != tzdVertical) {
-    targets.emplace_back(&TopAxis(), top);
-    targets.emplace_back(&BottomAxis(), bottom);
+    targets.emplace_back(&FOwner.TopAxis(), top);
+    targets.emplace_back(&FOwner.BottomAxis(), bottom);
   }
   if (FZoom.Animated())
     AnimateZoom(targets);
   for (const auto& [axis, range] : targets)
     axis->SetRange(range.Minimum, range.Maximum);
   FHasZoom = true;
-  Fire(OnZoom);
+  FOwner.Zoomed();
 }
 
-void TZoomScrollChart::AnimateZoom(const std::vector<std::pair<TChartAxis*, TAxisRange>>& targets) {
+void TZoomScrollPart::AnimateZoom(const std::vector<std::pair<TChartAxis*, TAxisRange>>& targets) {
   for (int step = 1; step < FZoom.AnimatedSteps(); ++step) {
     for (const auto& [axis, range] : targets) {
       if (axis->Minimum() == range.Minimum && axis->Maximum() == range.Maximum)
@@ -116,17 +111,11 @@ void TZoomScrollChart::AnimateZoom(const std::vector<std::pair<TChartAxis*, TAxi
       const double maximum = axis->Maximum() + (range.Maximum - axis->Maximum()) / 3;
       axis->SetRange(minimum, maximum);
     }
-    RepaintNow();
+    FOwner.RepaintNow();
   }
 }
 
-void TZoomScrollChart::RepaintNow() {
-  Invalidate();
-  PaintMessage();
-  ShowWindowImage();
-}
-
-void TZoomScrollChart::ResetZoom() {
+void TZoomScrollPart::ResetZoom() {
   bool stillZoomed = false;
   if (FZoom.History() && FZoomHistory.size() > 1) {
     FZoomHistory.pop_back();
@@ -139,11 +128,37 @@ void TZoomScrollChart::ResetZoom() {
   }
   // Stepping back to an older zoom leaves the chart zoomed.
   FHasZoom = stillZoomed;
-  Fire(OnUndoZoom);
-  Invalidate();
+  FOwner.ZoomUndone();
+  FOwner.OwnerChanged();
 }
 
-void TZoomScrollChart::ScrollAxis(TChartAxis& axis, int oldPixel, int newPixel) {
+void TZoomScrollPart::ScrollTo(int x, int y) {
+  if (FPanning.InsideBounds() && !FOwner.OwnerPlotRect().Contains(x, y)) {
+    FPanning.Dragging = false;
+    return;
+  }
+  if (x == FPanning.EndX && y == FPanning.EndY)
+    return;
+  SaveScalesOnce();
+  const bool horizontal = x != FPanning.EndX && (FAllowPanning == pmHorizontal || FAllowPanning == pmBoth);
+  const bool vertical = y != FPanning.EndY && (FAllowPanning == pmVertical || FAllowPanning == pmBoth);
+  for (TChartAxis* axis : FOwner.OwnerAxes()) {
+    if (axis->IsDepthAxis())
+      continue;
+    if (horizontal && axis->Horizontal())
+      ScrollAxis(*axis, FPanning.EndX, x);
+    if (vertical && !axis->Horizontal())
+      ScrollAxis(*axis, FPanning.EndY, y);
+  }
+  FPanning.EndX = x;
+  FPanning.EndY = y;
+  if (horizontal || vertical) {
+    FOwner.Scrolled();
+    FOwner.OwnerChanged();
+  }
+}
+
+void TZoomScrollPart::ScrollAxis(TChartAxis& axis, int oldPixel, int newPixel) {
   const double delta = axis.PixelToValue(oldPixel) - axis.PixelToValue(newPixel);
   // The working range lags behind Minimum and Maximum until the next paint, so once the axis
   // is fixed the stored ends are the base: equal to the working ones after a paint (a fixed end
@@ -152,18 +167,15 @@ void TZoomScrollChart::ScrollAxis(TChartAxis& axis, int oldPixel, int newPixel) 
   const bool baseOnMaximum = axis.MaximumOffset() != 0 || !axis.AutomaticMaximum();
   double minimum = (baseOnMinimum ? axis.Minimum() : axis.WorkMinimum()) + delta;
   double maximum = (baseOnMaximum ? axis.Maximum() : axis.WorkMaximum()) + delta;
-  bool allow = true;
-  if (OnAllowScroll)
-    OnAllowScroll(axis, minimum, maximum, allow);
-  if (allow)
+  if (FOwner.AllowScroll(axis, minimum, maximum))
     axis.SetRange(minimum, maximum);
 }
 
-void TZoomScrollChart::WheelScroll(bool up) {
+void TZoomScrollPart::WheelScroll(bool up) {
   if (FPanning.MouseWheel() == pmwNone || (FAllowPanning != pmVertical && FAllowPanning != pmBoth))
     return;
   const bool inverted = FPanning.MouseWheel() == pmwInverted;
-  for (TChartAxis* axis : Axes) {
+  for (TChartAxis* axis : FOwner.OwnerAxes()) {
     if (axis->Horizontal())
       continue;
     double delta = (axis->Maximum() - axis->Minimum()) * 3 * 0.01;
@@ -171,10 +183,7 @@ void TZoomScrollChart::WheelScroll(bool up) {
       delta = -delta;
     double minimum = axis->Minimum() + delta;
     double maximum = axis->Maximum() + delta;
-    bool allow = true;
-    if (OnAllowScroll)
-      OnAllowScroll(*axis, minimum, maximum, allow);
-    if (!allow)
+    if (!FOwner.AllowScroll(*axis, minimum, maximum))
       continue;
     if (minimum == axis->Minimum() + delta && maximum == axis->Maximum() + delta)
       axis->ShiftRange(delta, false);
@@ -183,7 +192,7 @@ void TZoomScrollChart::WheelScroll(bool up) {
   }
 }
 
-void TZoomScrollChart::MouseWheel(int delta, TShiftState, int, int) {
+void TZoomScrollPart::MouseWheel(int delta) {
   // Fine-grained wheels and touchpads report fractions of a notch; they add up to whole steps.
   FWheelDelta += delta;
   constexpr int Notch = 120;
