@@ -32,9 +32,7 @@ public:
   // What a paint does to the axes: the automatic ends take the data's, and the axes are placed.
   void Paint() {
     for (TChartAxis* axis : Axes) {
-      axis->SetSeriesData({true, true, 0, axis->Horizontal() ? 160.0 : 100.0});
-      axis->AdjustRange();
-      axis->PlaceAxis();
+      axis->SetPlan(axis->StartPlan({true, true, 0, axis->Horizontal() ? 160.0 : 100.0}, true));
     }
   }
   std::vector<std::uint32_t> Pixels() const {
