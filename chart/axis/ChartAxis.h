@@ -96,13 +96,15 @@ public:
 
   // --- the plan of a paint, in the stages the chart runs ----------------------------------------
   TAxisSettings Settings() const;
-  // Whether the axis is shown, and its range from the series placed along the current PlotRect.
-  TAxisPlan StartPlan(const TAxisSeriesData& data, bool chartAxisVisible) const;
+  // Whether the axis is shown, and its range from the series placed along the plotting
+  // rectangle as it stands, `length` pixels along the axis.
+  TAxisPlan StartPlan(const TAxisSeriesData& data, bool chartAxisVisible, const TRect& plot, int length) const;
   // The room of the labels, line and ticks taken off r on the axis's side.
   TAxisRoom ReserveAxisSpace(const TAxisPlan& plan, const TRect& r) const;
-  // Placed again along the final PlotRect, widened by the series' margins or the offsets, and
-  // labelled.
-  TAxisPlan FinishPlan(TAxisPlan plan, const TAxisSeriesMargins& seriesMargins) const;
+  // Placed again along the final plotting rectangle, widened by the series' margins or the
+  // offsets, and labelled.
+  TAxisPlan FinishPlan(TAxisPlan plan, const TAxisSeriesMargins& seriesMargins, const TRect& plot,
+                       int length) const;
   // Replaces the last plan whole; an automatic end reads back its data's end from it.
   void SetPlan(TAxisPlan plan);
   // Line, ticks, grid, minor ticks and labels of the last plan.

@@ -48,15 +48,14 @@ TAxisSettings TChartAxis::Settings() const {
   return s;
 }
 
-TAxisPlan TChartAxis::StartPlan(const TAxisSeriesData& data, bool chartAxisVisible) const {
+TAxisPlan TChartAxis::StartPlan(const TAxisSeriesData& data, bool chartAxisVisible, const TRect& plot,
+                                int length) const {
   const TAxisSettings settings = Settings();
   TAxisPlan plan;
   plan.Data = data;
   plan.IsShown = PlanIsShown(settings, data, chartAxisVisible);
   plan.Range = AdjustRange(settings, data);
-  const TRect& plot = FChart.OwnerPlotRect();
-  plan.Mapping =
-      PlaceAxis(settings, plan.Range, FHorizontal ? plot.Left : plot.Top, FChart.OwnerPlotSize(FHorizontal));
+  plan.Mapping = PlaceAxis(settings, plan.Range, FHorizontal ? plot.Left : plot.Top, length);
   return plan;
 }
 
@@ -67,11 +66,10 @@ TAxisRoom TChartAxis::ReserveAxisSpace(const TAxisPlan& plan, const TRect& r) co
                                  r);
 }
 
-TAxisPlan TChartAxis::FinishPlan(TAxisPlan plan, const TAxisSeriesMargins& seriesMargins) const {
+TAxisPlan TChartAxis::FinishPlan(TAxisPlan plan, const TAxisSeriesMargins& seriesMargins, const TRect& plot,
+                                 int length) const {
   const TAxisSettings settings = Settings();
-  const TRect& plot = FChart.OwnerPlotRect();
-  const TAxisMapping placed =
-      PlaceAxis(settings, plan.Range, FHorizontal ? plot.Left : plot.Top, FChart.OwnerPlotSize(FHorizontal));
+  const TAxisMapping placed = PlaceAxis(settings, plan.Range, FHorizontal ? plot.Left : plot.Top, length);
   plan.Mapping = ApplyAxisMargins(settings, placed, seriesMargins);
   plan.AxisPos = AxisLinePos(settings, plot);
   if (plan.IsShown) {

@@ -130,12 +130,14 @@ void TCustomAxisPanel::PlanAxes() {
   std::vector<TAxisPlan> plans;
   plans.reserve(std::size_t(Axes.Count()));
   for (const TChartAxis* axis : Axes)
-    plans.push_back(axis->StartPlan(SeriesDataOf(*axis), AxisVisible()));
+    plans.push_back(
+        axis->StartPlan(SeriesDataOf(*axis), AxisVisible(), PlotRect, OwnerPlotSize(axis->Horizontal())));
   ReserveAxesSpace(plans);
   RecalcPlotSize();
   for (int i = 0; i < Axes.Count(); ++i) {
     TChartAxis& axis = Axes[i];
-    axis.SetPlan(axis.FinishPlan(std::move(plans[std::size_t(i)]), SeriesMarginsOf(axis)));
+    axis.SetPlan(axis.FinishPlan(std::move(plans[std::size_t(i)]), SeriesMarginsOf(axis), PlotRect,
+                                 OwnerPlotSize(axis.Horizontal())));
   }
 }
 

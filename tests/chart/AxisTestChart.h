@@ -53,11 +53,13 @@ public:
   // One axis's plan made and installed as the chart's paint makes it: the axis takes its room
   // out of the plotting rectangle, then its range is widened and labelled along what is left.
   void Plan(chart::TChartAxis& axis) {
-    chart::TAxisPlan plan = axis.StartPlan(Chart.SeriesDataOf(axis), Chart.AxisVisible());
+    chart::TAxisPlan plan = axis.StartPlan(Chart.SeriesDataOf(axis), Chart.AxisVisible(), Chart.PlotRect,
+                                           Chart.OwnerPlotSize(axis.Horizontal()));
     const chart::TAxisRoom room = axis.ReserveAxisSpace(plan, Chart.PlotRect);
     plan.LabelsPos = room.LabelsPos;
     SetPlotRect(room.Rest.Left, room.Rest.Top, room.Rest.Right, room.Rest.Bottom);
-    axis.SetPlan(axis.FinishPlan(std::move(plan), Chart.SeriesMarginsOf(axis)));
+    axis.SetPlan(axis.FinishPlan(std::move(plan), Chart.SeriesMarginsOf(axis), Chart.PlotRect,
+                                 Chart.OwnerPlotSize(axis.Horizontal())));
   }
 
   // Starts drawing into a white width x height picture.

@@ -32,7 +32,8 @@ public:
   // What a paint does to the axes: the automatic ends take the data's, and the axes are placed.
   void Paint() {
     for (TChartAxis* axis : Axes) {
-      axis->SetPlan(axis->StartPlan({true, true, 0, axis->Horizontal() ? 160.0 : 100.0}, true));
+      axis->SetPlan(axis->StartPlan({true, true, 0, axis->Horizontal() ? 160.0 : 100.0}, true, Plot,
+                                    OwnerPlotSize(axis->Horizontal())));
     }
   }
   std::vector<std::uint32_t> Pixels() const {
