@@ -35,9 +35,4 @@ std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Stor
   return count;
 }
 
-std::int32_t LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
-                          chart::TLineSeries& Series2) {
-  return TChannelLoader().Load(Data, Store, Series1, Series2);
-}
-
 } // namespace app

@@ -36,8 +36,4 @@ private:
   std::optional<chart::TStereoFrameSummary> FSummary;
 };
 
-// Loads a stream no reader reported on: its frames are summarised in one go.
-std::int32_t LoadChannels(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
-                          chart::TLineSeries& Series2);
-
 } // namespace app

@@ -98,7 +98,8 @@ public:
   TAxisSettings Settings() const;
   // Whether the axis is shown, and its range from the series placed along the plotting
   // rectangle as it stands, `length` pixels along the axis.
-  TAxisPlan StartPlan(const TAxisSeriesData& data, bool chartAxisVisible, const TRect& plot, int length) const;
+  TAxisPlan StartPlan(const TAxisSeriesData& data, bool chartAxisVisible, const TRect& plot,
+                      int length) const;
   // The room of the labels, line and ticks taken off r on the axis's side.
   TAxisRoom ReserveAxisSpace(const TAxisPlan& plan, const TRect& r) const;
   // Placed again along the final plotting rectangle, widened by the series' margins or the

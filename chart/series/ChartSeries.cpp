@@ -63,8 +63,7 @@ int TChartSeries::AddPoint(double x, double y, std::string_view label, TColor co
   const bool plainPoint =
       color == DefaultSeriesColor && label.empty() && FPointColors.empty() && FPointLabels.empty();
   const int index = plainPoint ? InsertPendingValues() : AddPointWithExtras(label, color);
-  if (FUpdateCount == 0)
-    NotifyPointAdded(index);
+  NotifyPointAdded(index);
   return index;
 }
 
@@ -96,8 +95,7 @@ void TChartSeries::AddPoints(std::span<const double> x, std::span<const double> 
   }
   XValues().SetPendingValue(x.back());
   YValues().SetPendingValue(y.back());
-  if (FUpdateCount == 0)
-    NotifyRunAdded(first, PointCount() - 1);
+  NotifyRunAdded(first, PointCount() - 1);
 }
 
 // Everything that can fail is allocated before the first list takes the point. The first colour
@@ -173,15 +171,8 @@ void TChartSeries::ViewPoints(TValueView y) {
   const int count = y.Count;
   XValues().SetSequence(1, 1, count);
   YValues().ViewValues(std::move(y));
-  if (count > 0 && FUpdateCount == 0)
+  if (count > 0)
     NotifyRunAdded(0, count - 1);
-}
-
-void TChartSeries::EndUpdate() {
-  if (FUpdateCount == 0)
-    return;
-  if (--FUpdateCount == 0 && Active())
-    RequestRepaint();
 }
 
 TColor TChartSeries::PointColor(int index) const {

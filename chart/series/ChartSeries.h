@@ -117,10 +117,6 @@ public:
   int FirstVisible() const { return FFirstVisible; }
   int LastVisible() const { return FLastVisible; }
 
-  // While updates are open, added points notify nobody; closing the last one repaints once.
-  void BeginUpdate() { ++FUpdateCount; }
-  void EndUpdate();
-
   void SetOnBeforeAdd(TSeriesOnBeforeAdd handler) { FOnBeforeAdd = std::move(handler); }
   void SetOnAfterAdd(TSeriesOnAfterAdd handler) { FOnAfterAdd = std::move(handler); }
   void SetOnClearValues(TSeriesOnClear handler) { FOnClearValues = std::move(handler); }
@@ -195,7 +191,6 @@ private:
   TChartValueLists FValueLists;
   std::vector<TColor> FPointColors;
   std::vector<std::string> FPointLabels;
-  int FUpdateCount = 0;
   TSeriesOnBeforeAdd FOnBeforeAdd;
   TSeriesOnAfterAdd FOnAfterAdd;
   TSeriesOnClear FOnClearValues;

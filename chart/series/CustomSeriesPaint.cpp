@@ -69,8 +69,8 @@ void TCustomSeries::PaintValues() {
   // The fast mapping rounds the extended product directly; the line tolerates the last bit.
   const TPointMapper mapper = PointMapper(FDrawLine);
   const auto shadowPass = [&](const TChartShadow& shadow, int sign) {
-    DrawValuesPass({mapper.Shifted(sign * shadow.HorizSize(), sign * shadow.VertSize()), &LinePen(),
-                    shadow.Color()});
+    DrawValuesPass(
+        {mapper.Shifted(sign * shadow.HorizSize(), sign * shadow.VertSize()), &LinePen(), shadow.Color()});
   };
   if (FShadow.Visible() && (FShadow.HorizSize() != 0 || FShadow.VertSize() != 0))
     shadowPass(FShadow, 1);

@@ -28,7 +28,8 @@ bool TLineShortcut::PlainPen(const TChartPen& pen) {
 bool TLineShortcut::Applies(const TChartSeries& series, const TShortcutCase& shortcutCase, int first,
                             int last, int plotWidth) {
   return shortcutCase.EveryPointDrawn && !shortcutCase.Stairs && !shortcutCase.NullsChangeLine &&
-         PlainPen(*shortcutCase.Pen) && shortcutCase.EndsWithinLimit && ValuesFit(series, first, last, plotWidth);
+         PlainPen(*shortcutCase.Pen) && shortcutCase.EndsWithinLimit &&
+         ValuesFit(series, first, last, plotWidth);
 }
 
 bool TLineShortcut::ValuesFit(const TChartSeries& series, int first, int last, int plotWidth) {

@@ -84,7 +84,6 @@ public:
   void SetROP2(TRop2 rop);
   TRop2 ROP2() const { return FRop; }
   void SetPolyFillMode(TPolyFillMode mode) { FFillMode = mode; }
-  TPolyFillMode PolyFillMode() const { return FFillMode; }
 
   // --- clipping (logical pixels; one rectangle) -------------------------------------------
   // No value: unclipped (the whole bitmap).

@@ -249,8 +249,8 @@ TEST(FormChartsPaint, TheLargestDataChunkLoadsAndShowsItsLastFrame) {
   TWindowChart upper(1);
   TWindowChart lower(2);
   TSampleStore store;
-  ASSERT_EQ(LoadChannels(data, store, static_cast<chart::TFastLineSeries&>(*upper.Series),
-                         static_cast<chart::TLineSeries&>(*lower.Series)),
+  ASSERT_EQ(TChannelLoader().Load(data, store, static_cast<chart::TFastLineSeries&>(*upper.Series),
+                                  static_cast<chart::TLineSeries&>(*lower.Series)),
             MaxFrames);
   EXPECT_EQ(store.LeftSamples[std::size_t(MaxFrames - 1)], 4321);
   EXPECT_EQ(store.RightSamples[std::size_t(MaxFrames - 1)], -4321);

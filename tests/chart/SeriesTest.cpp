@@ -80,12 +80,6 @@ TEST(SeriesAddPoint, EventsCanRefuseAndObserveEachPoint) {
   EXPECT_EQ(added, (std::vector<int>{0, 0}));
   EXPECT_EQ(series.PointCount(), 2);
   EXPECT_TRUE(series.PointColors().empty());
-
-  series.BeginUpdate();
-  AddPlain(series, 3, 1);
-  series.EndUpdate();
-  EXPECT_EQ(added.size(), 2u);
-  EXPECT_EQ(series.PointCount(), 3);
 }
 
 // A series filled with AddPoints holds what one filled point by point holds: in-order runs go in
