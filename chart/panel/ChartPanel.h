@@ -41,8 +41,6 @@ public:
   void PaintMessage();
   // Moved or resized: always a full repaint.
   void Resized();
-  // The paint covers every pixel, so the background is never erased; true means "handled".
-  bool EraseBackground() const { return true; }
 
   // Draws the whole chart into the window image at rect (its own buffer first when buffered).
   void DrawChart(const TRect& rect);

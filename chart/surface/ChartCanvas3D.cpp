@@ -266,10 +266,6 @@ void TChartCanvas3D::SetBackMode(TBackMode mode) {
   FTarget->SetBkMode(mode == bmOpaque ? gdi::TBkMode::Opaque : gdi::TBkMode::Transparent);
 }
 
-TBackMode TChartCanvas3D::BackMode() const {
-  return FTarget->BkMode() == gdi::TBkMode::Opaque ? bmOpaque : bmTransparent;
-}
-
 void TChartCanvas3D::SetBackColor(TColor color) { FTarget->SetBkColor(gdi::ColorToPixel(color)); }
 void TChartCanvas3D::SetTextAlignment(unsigned flags) { FTarget->SetTextAlign(flags); }
 unsigned TChartCanvas3D::GetTextAlignment() const { return FTarget->TextAlign(); }

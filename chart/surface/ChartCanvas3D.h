@@ -107,7 +107,6 @@ public:
   // Binds the font: its shadow and emboss widen TextWidth/TextHeight, its gradient becomes the
   // current gradient, its spacing the extra space between characters.
   void AssignFont(const TChartFont& font);
-  const TChartFont* BoundFont() const { return FBoundFont; }
   const TCanvasFont& Font() const { return FFont; }
 
   // Direct attribute changes the chart makes between assignments.
@@ -119,10 +118,8 @@ public:
   void SetBrushColor(TColor color);
   TColor BrushColor() const { return FBrushColor; }
   void SetBrushStyle(TBrushStyle style);
-  TBrushStyle BrushStyle() const { return FBrushStyle; }
 
   void SetBackMode(TBackMode mode);
-  TBackMode BackMode() const;
   void SetBackColor(TColor color);
   void SetTextAlignment(unsigned flags);
   unsigned GetTextAlignment() const;

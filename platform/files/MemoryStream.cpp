@@ -47,12 +47,6 @@ void TMemoryBlock::Populate(std::int64_t Offset, std::int64_t Count) {
 
 TMemoryStream::TMemoryStream(pages::TPageMemory& Memory) : FBlock(std::make_shared<TMemoryBlock>(Memory)) {}
 
-void TMemoryStream::SetPosition(std::int64_t Value) {
-  if (Value < 0)
-    throw std::out_of_range("TMemoryStream: negative position");
-  FPosition = Value;
-}
-
 void TMemoryStream::SetSize(std::int64_t NewSize) {
   if (NewSize < 0)
     throw std::length_error("TMemoryStream: negative size");

