@@ -24,8 +24,7 @@ bool AxisClicked(TChartAxis& axis, int x, int y) {
     return false;
   // The labels band lies outward from LabelsPos, on the side away from the plotting rectangle.
   const bool outwardIsLarger = axis.Horizontal() != axis.OtherSide();
-  const int labelsEdge =
-      axis.LabelsPos() + (outwardIsLarger ? 1 : -1) * (axis.Labels() ? axis.LabelsExtent() : 0);
+  const int labelsEdge = axis.LabelsPos() + (outwardIsLarger ? 1 : -1) * axis.LabelsExtent();
   return Between(across, axis.AxisPos(), labelsEdge);
 }
 

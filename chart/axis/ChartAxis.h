@@ -57,12 +57,8 @@ public:
   bool Inverted() const { return FInverted; }
   virtual void SetInverted(bool value);
   bool OtherSide() const { return FOtherSide; }
-  // The mapping is always linear.
-  bool Logarithmic() const { return false; }
 
   // --- labels, line, ticks and grid -----------------------------------------------------------
-  // Every axis shows its labels.
-  bool Labels() const { return true; }
   TChartFont& LabelsFont() { return FLabelsFont; }
   const TChartFont& LabelsFont() const { return FLabelsFont; }
   TChartAxisPen& Axis() { return FAxisPen; }

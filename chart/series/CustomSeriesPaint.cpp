@@ -2,11 +2,9 @@
 // its own pen set-up, entering from the left edge and kept within the coordinate limit.
 #include "chart/series/LineSeries.h"
 
-#include "chart/axis/ChartAxis.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace chart {
 
@@ -244,7 +242,8 @@ void TCustomSeries::DrawSegment(const TPass& pass, int x, int y) const {
   }
 }
 
-// The y pixel, on the segment from point `previous` to point `index`, at the X value `x`.
+// The y pixel, on the segment from point `previous` to point `index`, at the X value `x` (the
+// axes map linearly).
 int TCustomSeries::InterpolateY(const TPass& pass, int previous, int index, double x) const {
   const double a = XValues()[previous];
   const double d = XValues()[index] - a;
@@ -252,12 +251,7 @@ int TCustomSeries::InterpolateY(const TPass& pass, int previous, int index, doub
     return pass.Mapper.Y(YValues()[previous]);
   const double y0 = YValues()[previous];
   const double y1 = YValues()[index];
-  double y = 0;
-  if (!GetVertAxis()->Logarithmic())
-    y = y0 + (x - a) * (y1 - y0) / d;
-  else if (y0 > 0 && y1 > 0)
-    y = std::exp(std::log(y0) + (x - a) * (std::log(y1) - std::log(y0)) / d);
-  return pass.Mapper.Y(y);
+  return pass.Mapper.Y(y0 + (x - a) * (y1 - y0) / d);
 }
 
 } // namespace chart
