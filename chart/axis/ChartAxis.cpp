@@ -11,8 +11,9 @@ constexpr double SmallestRange = 1e-10;
 
 } // namespace
 
-TChartAxis::TChartAxis(TAxisOwner& chart, bool horizontal, bool otherSide)
-    : FChart(chart), FHorizontal(horizontal), FOtherSide(otherSide) {
+TChartAxis::TChartAxis(TAxisOwner& chart, bool horizontal, bool otherSide) : FChart(chart) {
+  FSettings.Horizontal = horizontal;
+  FSettings.OtherSide = otherSide;
   FPlan.Mapping.SetDirection(horizontal, false);
   for (TChartPersistent* part : std::initializer_list<TChartPersistent*>{
            &FLabelsFont, &FAxisPen, &FGrid, &FTicks, &FTicksInner, &FMinorTicks, &FTitle})
@@ -28,75 +29,75 @@ void TChartAxis::InvalidateChart() { FChart.OwnerChanged(); }
 // --- properties ------------------------------------------------------------------------------------
 
 void TChartAxis::SetAutomatic(bool value) {
-  SetProperty(FAutomatic, value);
+  SetProperty(FSettings.Automatic, value);
   if (!FChart.OwnerLoading()) {
-    SetProperty(FAutomaticMinimum, value);
-    SetProperty(FAutomaticMaximum, value);
+    SetProperty(FSettings.AutomaticMinimum, value);
+    SetProperty(FSettings.AutomaticMaximum, value);
   }
 }
 
 void TChartAxis::SetAutomaticMinimum(bool value) {
-  SetProperty(FAutomaticMinimum, value);
+  SetProperty(FSettings.AutomaticMinimum, value);
   if (!value)
-    SetProperty(FAutomatic, false);
-  else if (FAutomaticMaximum)
-    SetProperty(FAutomatic, true);
+    SetProperty(FSettings.Automatic, false);
+  else if (FSettings.AutomaticMaximum)
+    SetProperty(FSettings.Automatic, true);
 }
 
 void TChartAxis::SetAutomaticMaximum(bool value) {
-  SetProperty(FAutomaticMaximum, value);
+  SetProperty(FSettings.AutomaticMaximum, value);
   if (!value)
-    SetProperty(FAutomatic, false);
-  else if (FAutomaticMinimum)
-    SetProperty(FAutomatic, true);
+    SetProperty(FSettings.Automatic, false);
+  else if (FSettings.AutomaticMinimum)
+    SetProperty(FSettings.Automatic, true);
 }
 
 void TChartAxis::SetMinimum(double value) {
-  if (!FChart.OwnerLoading() && value > FMaximum)
+  if (!FChart.OwnerLoading() && value > FSettings.Maximum)
     throw AxisException("Axis Minimum Value must be <= Maximum");
   StoreMinimum(value);
 }
 
 void TChartAxis::SetMaximum(double value) {
-  if (!FChart.OwnerLoading() && value < FMinimum)
+  if (!FChart.OwnerLoading() && value < FSettings.Minimum)
     throw AxisException("Axis Maximum Value must be >= Minimum");
   StoreMaximum(value);
 }
 
-void TChartAxis::StoreMinimum(double value) { SetProperty(FMinimum, value); }
-void TChartAxis::StoreMaximum(double value) { SetProperty(FMaximum, value); }
+void TChartAxis::StoreMinimum(double value) { SetProperty(FSettings.Minimum, value); }
+void TChartAxis::StoreMaximum(double value) { SetProperty(FSettings.Maximum, value); }
 
 void TChartAxis::SetInverted(bool value) {
-  SetProperty(FInverted, value);
-  FPlan.Mapping.SetDirection(FHorizontal, FInverted);
+  SetProperty(FSettings.Inverted, value);
+  FPlan.Mapping.SetDirection(FSettings.Horizontal, FSettings.Inverted);
 }
 
 // --- zoom and scroll ---------------------------------------------------------------------------
 
 void TChartAxis::SetRange(double newMinimum, double newMaximum) {
-  FAutomatic = false;
-  FAutomaticMinimum = false;
-  FAutomaticMaximum = false;
+  FSettings.Automatic = false;
+  FSettings.AutomaticMinimum = false;
+  FSettings.AutomaticMaximum = false;
   if (newMinimum > newMaximum)
     std::swap(newMinimum, newMaximum);
   StoreMinimum(newMinimum);
   StoreMaximum(newMaximum);
-  if (FMaximum - FMinimum < SmallestRange)
-    StoreMaximum(FMinimum + SmallestRange);
+  if (FSettings.Maximum - FSettings.Minimum < SmallestRange)
+    StoreMaximum(FSettings.Minimum + SmallestRange);
 }
 
 void TChartAxis::ShiftRange(double delta, bool checkLimits) {
   if (checkLimits) {
-    const bool dataAbove = delta > 0 && FPlan.Data.Maximum > FMaximum;
-    const bool dataBelow = delta < 0 && FPlan.Data.Minimum < FMinimum;
+    const bool dataAbove = delta > 0 && FPlan.Data.Maximum > FSettings.Maximum;
+    const bool dataBelow = delta < 0 && FPlan.Data.Minimum < FSettings.Minimum;
     if (!dataAbove && !dataBelow)
       return;
   }
-  FAutomatic = false;
-  FAutomaticMinimum = false;
-  FAutomaticMaximum = false;
-  FMaximum += delta;
-  FMinimum += delta;
+  FSettings.Automatic = false;
+  FSettings.AutomaticMinimum = false;
+  FSettings.AutomaticMaximum = false;
+  FSettings.Maximum += delta;
+  FSettings.Minimum += delta;
   InvalidateChart();
 }
 

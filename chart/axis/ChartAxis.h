@@ -35,28 +35,28 @@ public:
   virtual bool IsDepthAxis() const { return false; }
 
   // --- range ----------------------------------------------------------------------------------
-  bool Automatic() const { return FAutomatic; }
+  bool Automatic() const { return FSettings.Automatic; }
   // Also sets AutomaticMinimum and AutomaticMaximum, except while the layout is being read.
   void SetAutomatic(bool value);
-  bool AutomaticMinimum() const { return FAutomaticMinimum; }
+  bool AutomaticMinimum() const { return FSettings.AutomaticMinimum; }
   void SetAutomaticMinimum(bool value);
-  bool AutomaticMaximum() const { return FAutomaticMaximum; }
+  bool AutomaticMaximum() const { return FSettings.AutomaticMaximum; }
   void SetAutomaticMaximum(bool value);
-  double Minimum() const { return FMinimum; }
+  double Minimum() const { return FSettings.Minimum; }
   // Throws AxisException when the value exceeds Maximum (not while the layout is being read).
   void SetMinimum(double value);
-  double Maximum() const { return FMaximum; }
+  double Maximum() const { return FSettings.Maximum; }
   // Throws AxisException when the value is below Minimum (not while the layout is being read).
   void SetMaximum(double value);
   // Pixels kept free between the data's ends and the axis's ends.
-  int MinimumOffset() const { return FMinimumOffset; }
-  void SetMinimumOffset(int value) { SetProperty(FMinimumOffset, value); }
-  int MaximumOffset() const { return FMaximumOffset; }
-  void SetMaximumOffset(int value) { SetProperty(FMaximumOffset, value); }
-  bool Horizontal() const { return FHorizontal; }
-  bool Inverted() const { return FInverted; }
+  int MinimumOffset() const { return FSettings.MinimumOffset; }
+  void SetMinimumOffset(int value) { SetProperty(FSettings.MinimumOffset, value); }
+  int MaximumOffset() const { return FSettings.MaximumOffset; }
+  void SetMaximumOffset(int value) { SetProperty(FSettings.MaximumOffset, value); }
+  bool Horizontal() const { return FSettings.Horizontal; }
+  bool Inverted() const { return FSettings.Inverted; }
   virtual void SetInverted(bool value);
-  bool OtherSide() const { return FOtherSide; }
+  bool OtherSide() const { return FSettings.OtherSide; }
 
   // --- labels, line, ticks and grid -----------------------------------------------------------
   TChartFont& LabelsFont() { return FLabelsFont; }
@@ -139,16 +139,9 @@ private:
   TAxisOwner& FChart;
   TAxisPlan FPlan;
 
-  bool FAutomatic = true;
-  bool FAutomaticMinimum = true;
-  bool FAutomaticMaximum = true;
-  double FMinimum = 0;
-  double FMaximum = 0;
-  int FMinimumOffset = 0;
-  int FMaximumOffset = 0;
-  bool FHorizontal;
-  bool FInverted = false;
-  bool FOtherSide;
+  // The range and placement settings; the depth flag and the line's room are filled in when a
+  // plan is made.
+  TAxisSettings FSettings;
 
   TChartFont FLabelsFont;
   TChartAxisPen FAxisPen;

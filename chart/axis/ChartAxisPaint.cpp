@@ -26,7 +26,7 @@ void TChartAxis::PaintAxis() {
 void TChartAxis::DrawAxisLine() {
   TChartCanvas3D& canvas = FChart.OwnerCanvas();
   canvas.AssignPen(FAxisPen);
-  if (FHorizontal)
+  if (FSettings.Horizontal)
     canvas.HorizLine(StartPixel(), EndPixel(), AxisPos());
   else
     canvas.VertLine(AxisPos(), StartPixel(), EndPixel());
@@ -36,10 +36,10 @@ void TChartAxis::DrawAxisLine() {
 // pixels further outward.
 void TChartAxis::DrawTick(int position, int offset, int length) {
   // Outward is toward larger coordinates below and right of the plotting rectangle.
-  const int sign = FHorizontal != FOtherSide ? 1 : -1;
+  const int sign = FSettings.Horizontal != FSettings.OtherSide ? 1 : -1;
   const int from = AxisPos() + sign * offset;
   const int to = from + sign * length;
-  if (FHorizontal)
+  if (FSettings.Horizontal)
     FChart.OwnerCanvas().VertLine(position, from, to);
   else
     FChart.OwnerCanvas().HorizLine(from, to, position);
@@ -61,7 +61,7 @@ void TChartAxis::DrawGrid(const std::vector<int>& positions) {
     // A line on an axis end would cover the frame of the back wall.
     if (t <= StartPixel() || t >= EndPixel())
       continue;
-    if (FHorizontal)
+    if (FSettings.Horizontal)
       canvas.VertLine(t, plot.Top + 1, plot.Bottom);
     else
       canvas.HorizLine(plot.Left + 1, plot.Right, t);
@@ -89,11 +89,11 @@ void TChartAxis::DrawLabel(const TAxisItem& item) {
   const int lineHeight = canvas.FontHeight();
   int x = LabelsPos();
   int y = item.Position - lineHeight / 2;
-  unsigned alignment = (FOtherSide ? TA_LEFT : TA_RIGHT) | TA_TOP;
-  if (FHorizontal) {
+  unsigned alignment = (FSettings.OtherSide ? TA_LEFT : TA_RIGHT) | TA_TOP;
+  if (FSettings.Horizontal) {
     x = item.Position;
     y = LabelsPos();
-    alignment = TA_CENTER | (FOtherSide ? TA_BOTTOM : TA_TOP);
+    alignment = TA_CENTER | (FSettings.OtherSide ? TA_BOTTOM : TA_TOP);
   }
   canvas.SetTextAlignment(alignment);
   ForEachLabelLine(item.Text, [&](std::string_view line) {

@@ -31,17 +31,7 @@ private:
 } // namespace
 
 TAxisSettings TChartAxis::Settings() const {
-  TAxisSettings s;
-  s.Automatic = FAutomatic;
-  s.AutomaticMinimum = FAutomaticMinimum;
-  s.AutomaticMaximum = FAutomaticMaximum;
-  s.Minimum = FMinimum;
-  s.Maximum = FMaximum;
-  s.MinimumOffset = FMinimumOffset;
-  s.MaximumOffset = FMaximumOffset;
-  s.Horizontal = FHorizontal;
-  s.Inverted = FInverted;
-  s.OtherSide = FOtherSide;
+  TAxisSettings s = FSettings;
   s.Depth = IsDepthAxis();
   // The minor ticks are shorter than the major ones, so they take no room of their own.
   s.LineSize = (FAxisPen.Visible() ? FAxisPen.Width() + 1 : 0) + AxisTickLength;
@@ -55,7 +45,7 @@ TAxisPlan TChartAxis::StartPlan(const TAxisSeriesData& data, bool chartAxisVisib
   plan.Data = data;
   plan.IsShown = PlanIsShown(settings, data, chartAxisVisible);
   plan.Range = AdjustRange(settings, data);
-  plan.Mapping = PlaceAxis(settings, plan.Range, FHorizontal ? plot.Left : plot.Top, length);
+  plan.Mapping = PlaceAxis(settings, plan.Range, FSettings.Horizontal ? plot.Left : plot.Top, length);
   return plan;
 }
 
@@ -69,7 +59,8 @@ TAxisRoom TChartAxis::ReserveAxisSpace(const TAxisPlan& plan, const TRect& r) co
 TAxisPlan TChartAxis::FinishPlan(TAxisPlan plan, const TAxisSeriesMargins& seriesMargins, const TRect& plot,
                                  int length) const {
   const TAxisSettings settings = Settings();
-  const TAxisMapping placed = PlaceAxis(settings, plan.Range, FHorizontal ? plot.Left : plot.Top, length);
+  const TAxisMapping placed =
+      PlaceAxis(settings, plan.Range, FSettings.Horizontal ? plot.Left : plot.Top, length);
   plan.Mapping = ApplyAxisMargins(settings, placed, seriesMargins);
   plan.AxisPos = AxisLinePos(settings, plot);
   if (plan.IsShown) {
@@ -81,8 +72,8 @@ TAxisPlan TChartAxis::FinishPlan(TAxisPlan plan, const TAxisSeriesMargins& serie
 
 void TChartAxis::SetPlan(TAxisPlan plan) {
   // Stored without checks or repaint: after a paint an automatic axis reads back its data's ends.
-  FMinimum = plan.Range.Minimum;
-  FMaximum = plan.Range.Maximum;
+  FSettings.Minimum = plan.Range.Minimum;
+  FSettings.Maximum = plan.Range.Maximum;
   FPlan = std::move(plan);
 }
 
