@@ -136,10 +136,10 @@ struct TFrames {
   }
   // The view of a channel's first `count` frames; throws std::bad_alloc while summarising.
   chart::TValueView View(std::size_t channel, int count) const {
-    auto summaries = chart::SummariseStereoFrames(Samples->data(), count);
-    const std::int16_t* first = Samples->empty() ? nullptr : Samples->data() + channel;
-    return {std::shared_ptr<const std::int16_t>(Samples, first), 2, count,
-            std::move(summaries[channel].Summary), summaries[channel].Stats};
+    const std::shared_ptr<const std::byte> bytes(
+        Samples, Samples->empty() ? nullptr : reinterpret_cast<const std::byte*>(Samples->data()));
+    auto summaries = chart::SummariseRecords({}, bytes.get(), count);
+    return chart::LaneView(bytes, {}, channel, count, std::move(summaries[channel]));
   }
 };
 

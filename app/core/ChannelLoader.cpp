@@ -9,8 +9,8 @@ namespace app {
 
 void TChannelLoader::DataRead(const std::byte* Bytes, std::int64_t Read, std::int64_t Size) {
   if (!FSummary)
-    FSummary.emplace(Size / 4);
-  FSummary->Arrived(reinterpret_cast<const std::int16_t*>(Bytes), Read / 4);
+    FSummary.emplace(chart::TRecordLayout{}, Size / 4);
+  FSummary->Arrived(Bytes, Read / 4);
 }
 
 std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Store,
@@ -22,16 +22,13 @@ std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Stor
   if (!FSummary)
     DataRead(Data.Memory(), Data.Size(), Data.Size());
   std::shared_ptr<const files::TMemoryBlock> block = Data.Share();
-  const auto* samples = reinterpret_cast<const std::int16_t*>(block->Data());
-  auto [left, right] = FSummary->Finish(samples, count);
+  auto summaries = FSummary->Finish(block->Data(), count);
+  const std::shared_ptr<const std::byte> bytes(block, block->Data());
 
-  // Nothing below allocates: the store and each view share the block's ownership, and the views
-  // start where the store's channels do.
+  // Nothing below allocates: the store and each view share the block's ownership.
   Store.Assign(block, count);
-  Series1.ViewPoints({std::shared_ptr<const std::int16_t>(block, Store.LeftSamples.First()), 2, count,
-                      std::move(left.Summary), left.Stats});
-  Series2.ViewPoints({std::shared_ptr<const std::int16_t>(block, Store.RightSamples.First()), 2, count,
-                      std::move(right.Summary), right.Stats});
+  Series1.ViewPoints(chart::LaneView(bytes, {}, 0, count, std::move(summaries[0])));
+  Series2.ViewPoints(chart::LaneView(bytes, {}, 1, count, std::move(summaries[1])));
   return count;
 }
 

@@ -33,7 +33,7 @@ public:
                     chart::TLineSeries& Series2);
 
 private:
-  std::optional<chart::TStereoFrameSummary> FSummary;
+  std::optional<chart::TRecordSummary> FSummary;
 };
 
 } // namespace app

@@ -147,7 +147,7 @@ void TChartValueList::ViewValues(TValueView view) noexcept {
     RemoveAllValues();
     return;
   }
-  FValueArray.View(std::move(view.First), view.Stride, std::size_t(view.Count));
+  FValueArray.View(std::move(view.First), view.Form, view.Stride, std::size_t(view.Count));
   FValueCount = view.Count;
   ValuesChanged();
   FSummary = std::move(view.Summary);
@@ -186,20 +186,41 @@ TListStats PassStats(const Values& values, int count) {
   return stats;
 }
 
+// Decoded floating-point sound leaves its non-finite samples out; with none left, all is 0.
+template <class E>
+requires E::SkipsNonFinite TListStats PassStats(const TArrayValues<E>& values, int count) {
+  TListStats stats;
+  bool any = false;
+  for (int i = 0; i < count; ++i) {
+    const double v = values[std::size_t(i)];
+    if (!std::isfinite(v))
+      continue;
+    if (!any || v < stats.Minimum)
+      stats.Minimum = v;
+    if (!any || v > stats.Maximum)
+      stats.Maximum = v;
+    any = true;
+    stats.Total += v;
+    stats.AbsTotal += std::fabs(v);
+  }
+  return stats;
+}
+
 // Sums of 16-bit integers stay far below 2^53, so every partial sum of the pass above is exact and
 // integer sums give the very same doubles.
 // Blocks of fixed length, summed in 32 bits, let the compiler use vector code.
-TListStats PassStats(const TArrayValues<std::int16_t>& values, int count) {
-  if (values.Stride != 1)
-    return PassStats<TArrayValues<std::int16_t>>(values, count);
+TListStats PassStats(const TArrayValues<TInt16Element>& values, int count) {
+  if (values.Stride != sizeof(std::int16_t))
+    return PassStats<TArrayValues<TInt16Element>>(values, count);
   constexpr int Block = 64;
-  int minimum = values.Data[0];
+  const auto* data = reinterpret_cast<const std::int16_t*>(values.Data);
+  int minimum = data[0];
   int maximum = minimum;
   std::int64_t total = 0;
   std::int64_t absTotal = 0;
   const int whole = count / Block * Block;
   for (int from = 0; from < whole; from += Block) {
-    const std::int16_t* block = values.Data + from;
+    const std::int16_t* block = data + from;
     int low = block[0], high = block[0], sum = 0, absSum = 0;
     for (int i = 0; i < Block; ++i) {
       const int v = block[i];
@@ -214,7 +235,7 @@ TListStats PassStats(const TArrayValues<std::int16_t>& values, int count) {
     absTotal += absSum;
   }
   for (int i = whole; i < count; ++i) {
-    const int v = values.Data[i];
+    const int v = data[i];
     minimum = std::min(minimum, v);
     maximum = std::max(maximum, v);
     total += v;

@@ -18,11 +18,13 @@ namespace chart {
 
 enum TChartListOrder { loNone, loAscending, loDescending };
 
-// 16-bit values in memory a list does not own: `Count` values read every `Stride` entries from
-// `First`, which keeps that memory alive, with the summary and statistics built from them.
+// Values in memory a list does not own: `Count` entries of element type `Form`, `Stride` bytes
+// apart from `First`, which keeps that memory alive, with the summary and statistics built from
+// them.
 struct TValueView {
-  std::shared_ptr<const std::int16_t> First;
-  std::size_t Stride = 1;
+  std::shared_ptr<const std::byte> First;
+  TValueForm Form = vfInt16;
+  std::size_t Stride = 2;
   int Count = 0;
   TValueSummary Summary;
   TListStats Stats;

@@ -17,20 +17,6 @@ std::size_t RoundUp(std::size_t bytes, std::size_t granule) {
   return (bytes + granule - 1) / granule * granule;
 }
 
-std::size_t ElementSize(TValueForm form) {
-  switch (form) {
-  case vfSequence:
-    return 0;
-  case vfInt16:
-    return sizeof(std::int16_t);
-  case vfInt32:
-    return sizeof(std::int32_t);
-  case vfDouble:
-    break;
-  }
-  return sizeof(double);
-}
-
 TValueForm NarrowestArrayForm(double value) {
   if (HoldsExactly<std::int16_t>(value))
     return vfInt16;
@@ -68,16 +54,16 @@ void WriteWidened(void* out, const Values& values, std::size_t count) {
 template <class Values>
 void WriteAs(TValueForm form, void* out, const Values& values, std::size_t count) {
   switch (form) {
+  case vfSequence:
+    break;
   case vfInt16:
     WriteWidened<std::int16_t>(out, values, count);
     break;
   case vfInt32:
     WriteWidened<std::int32_t>(out, values, count);
     break;
-  case vfDouble:
+  default:
     WriteWidened<double>(out, values, count);
-    break;
-  case vfSequence:
     break;
   }
 }
@@ -86,7 +72,9 @@ void WriteAs(TValueForm form, void* out, const Values& values, std::size_t count
 
 TValueForm TChartValues::WidenedFor(std::size_t count, double value) const {
   TValueForm held = FForm;
-  if (FForm == vfSequence) {
+  if (FForm != vfSequence) {
+    held = VisitElement(FForm, [](auto e) { return decltype(e)::OwnedForm; });
+  } else {
     // Integral ends and an integral step make every value between them integral as well.
     const bool integral = count == 0 || std::trunc(FSequence.Step) == FSequence.Step;
     held = vfInt16;
@@ -110,7 +98,7 @@ void TChartValues::Reshape(std::size_t length, TValueForm form, std::size_t coun
     return;
   }
   if (form != vfSequence)
-    EnsureBytes(length * ElementSize(form));
+    EnsureBytes(length * ElementBytes(form));
   if (form != FForm)
     Convert(form, count);
   FLength = length;
@@ -134,26 +122,35 @@ void TChartValues::EnsureBytes(std::size_t bytes) {
 
 void TChartValues::Convert(TValueForm form, std::size_t count) {
   Visit([&](const auto& values) { WriteAs(form, Entries(), values, count); });
+  SetForm(form);
+}
+
+void TChartValues::SetForm(TValueForm form) {
   FForm = form;
+  FStride = ElementBytes(form);
+  FRead = form == vfSequence
+              ? &ReadSequence
+              : VisitElement(form, [](auto e) -> TEntryReader { return &ReadEntry<decltype(e)>; });
 }
 
 // The copy is made before the view is let go, so a failure leaves the view as it was.
 void TChartValues::TakeOwnCopy(std::size_t length, TValueForm form, std::size_t count) {
-  const TArrayValues<std::int16_t> viewed{static_cast<const std::int16_t*>(FData), FStride};
-  EnsureBytes(length * ElementSize(form));
-  WriteAs(form, Entries(), viewed, count);
+  Visit([&](const auto& viewed) {
+    EnsureBytes(length * ElementBytes(form));
+    WriteAs(form, Entries(), viewed, count);
+  });
   FViewed.reset();
-  FStride = 1;
-  FForm = form;
+  SetForm(form);
   FLength = length;
 }
 
-void TChartValues::View(std::shared_ptr<const std::int16_t> first, std::size_t stride, std::size_t count) {
+void TChartValues::View(std::shared_ptr<const std::byte> first, TValueForm form, std::size_t stride,
+                        std::size_t count) {
   Release();
   FData = first.get();
   FViewed = std::move(first);
+  SetForm(form);
   FStride = stride;
-  FForm = vfInt16;
   FLength = count;
 }
 
@@ -191,7 +188,7 @@ std::size_t TChartValues::AppendRun(std::size_t count, std::span<const double> v
     return StoreWhileExact<std::int16_t>(static_cast<std::int16_t*>(Entries()) + count, values);
   case vfInt32:
     return StoreWhileExact<std::int32_t>(static_cast<std::int32_t*>(Entries()) + count, values);
-  case vfDouble:
+  default:
     break;
   }
   std::copy(values.begin(), values.end(), static_cast<double*>(Entries()) + count);
@@ -200,7 +197,7 @@ std::size_t TChartValues::AppendRun(std::size_t count, std::span<const double> v
 
 // A sequence has no entries to move: its element size is 0.
 void TChartValues::MoveEntries(std::size_t to, std::size_t from, std::size_t count) {
-  const std::size_t size = ElementSize(FForm);
+  const std::size_t size = ElementBytes(FForm);
   if (size != 0)
     std::memmove(static_cast<char*>(Entries()) + to * size, static_cast<char*>(Entries()) + from * size,
                  count * size);
@@ -232,9 +229,8 @@ void TChartValues::CutBack(std::size_t count, std::size_t length) {
 void TChartValues::Empty() {
   FViewed.reset();
   FData = FBase ? Entries() : nullptr;
-  FStride = 1;
   FLength = 0;
-  FForm = vfSequence;
+  SetForm(vfSequence);
   FSequence = {};
 }
 

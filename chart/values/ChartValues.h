@@ -1,8 +1,9 @@
 // The growable array behind a value list, kept in the narrowest form that holds its values
-// exactly, or a view of 16-bit values in memory it does not own (the loaded frames). Growing
-// moves pages without copying them.
+// exactly, or a view of entries of any element type, a byte stride apart, in memory it does not
+// own (the loaded sound). Growing moves pages without copying them.
 #pragma once
 
+#include "chart/values/ElementTypes.h"
 #include "platform/memory/PageMemory.h"
 
 #include <bit>
@@ -14,9 +15,6 @@
 
 namespace chart {
 
-// Narrowest first: a form can hold every value of the forms before it.
-enum TValueForm : std::uint8_t { vfSequence, vfInt16, vfInt32, vfDouble };
-
 // An arithmetic sequence: value i is First + Step * i, evaluated the same way everywhere, so
 // every stored value was checked bit for bit against this expression when it came in.
 struct TSequenceValues {
@@ -25,12 +23,14 @@ struct TSequenceValues {
   double operator[](std::size_t index) const { return First + Step * double(index); }
 };
 
-template <class T>
+// Entries of element type E, Stride bytes apart: E::Bytes for an array of its own, the frame's
+// bytes for one channel of loaded sound.
+template <class E>
 struct TArrayValues {
-  const T* Data;
-  // Entries from one value to the next: 1 for an array of its own, 2 for one channel of frames.
-  std::size_t Stride = 1;
-  T At(std::size_t index) const { return Data[index * Stride]; }
+  using Element = E;
+  const std::byte* Data;
+  std::size_t Stride = E::Bytes;
+  typename E::Value At(std::size_t index) const { return E::Read(Data + index * Stride); }
   double operator[](std::size_t index) const { return double(At(index)); }
 };
 
@@ -64,35 +64,15 @@ public:
   // Whether the values lie in memory the array does not own.
   bool IsView() const { return FViewed != nullptr; }
 
-  double operator[](std::size_t index) const {
-    switch (FForm) {
-    case vfSequence:
-      return FSequence[index];
-    case vfInt16:
-      return static_cast<const std::int16_t*>(FData)[index * FStride];
-    case vfInt32:
-      return static_cast<const std::int32_t*>(FData)[index];
-    case vfDouble:
-      break;
-    }
-    return static_cast<const double*>(FData)[index];
-  }
+  double operator[](std::size_t index) const { return FRead(*this, index); }
 
-  // Calls `visit` with the values as TSequenceValues or TArrayValues<T> of the current form, so
+  // Calls `visit` with the values as TSequenceValues or TArrayValues<E> of the current form, so
   // a loop over them is compiled once per form and chosen once.
   template <class Visitor>
   decltype(auto) Visit(Visitor&& visit) const {
-    switch (FForm) {
-    case vfSequence:
+    if (FForm == vfSequence)
       return visit(FSequence);
-    case vfInt16:
-      return visit(TArrayValues<std::int16_t>{static_cast<const std::int16_t*>(FData), FStride});
-    case vfInt32:
-      return visit(TArrayValues<std::int32_t>{static_cast<const std::int32_t*>(FData)});
-    case vfDouble:
-      break;
-    }
-    return visit(TArrayValues<double>{static_cast<const double*>(FData)});
+    return VisitElement(FForm, [&](auto element) { return visit(Typed<decltype(element)>()); });
   }
 
   // Whether `value` can join the first `count` entries without widening; an insertion before the
@@ -108,7 +88,7 @@ public:
       return HoldsExactly<std::int16_t>(value);
     case vfInt32:
       return HoldsExactly<std::int32_t>(value);
-    case vfDouble:
+    default:
       break;
     }
     return true;
@@ -121,9 +101,9 @@ public:
   // std::bad_alloc (nothing changes then) or std::length_error beyond MaxLength.
   void Reshape(std::size_t length, TValueForm form, std::size_t count);
 
-  // `count` values read every `stride` entries from `first`, which the array keeps alive and
-  // never writes. The memory the array had goes back to the system.
-  void View(std::shared_ptr<const std::int16_t> first, std::size_t stride, std::size_t count);
+  // `count` entries of element type `form`, `stride` bytes apart from `first`, which the array
+  // keeps alive and never writes. The memory the array had goes back to the system.
+  void View(std::shared_ptr<const std::byte> first, TValueForm form, std::size_t stride, std::size_t count);
   // The sequence first, first + step, ... of `count` values, set in one step.
   void SetSequence(double first, double step, std::size_t count);
 
@@ -141,7 +121,7 @@ public:
     case vfInt32:
       static_cast<std::int32_t*>(Entries())[count] = std::int32_t(value);
       return;
-    case vfDouble:
+    default:
       break;
     }
     static_cast<double*>(Entries())[count] = value;
@@ -168,6 +148,21 @@ public:
   void SetMemory(pages::TPageMemory& memory);
 
 private:
+  using TEntryReader = double (*)(const TChartValues&, std::size_t);
+  template <class E>
+  static double ReadEntry(const TChartValues& values, std::size_t index) {
+    return double(values.Typed<E>().At(index));
+  }
+  static double ReadSequence(const TChartValues& values, std::size_t index) {
+    return values.FSequence[index];
+  }
+  template <class E>
+  TArrayValues<E> Typed() const {
+    return {static_cast<const std::byte*>(FData), FStride};
+  }
+  // The form and the one reader of single entries that goes with it.
+  void SetForm(TValueForm form);
+
   // The array's own entries, the only ones ever written.
   void* Entries() const { return FBase + FStagger; }
   static bool SameBits(double a, double b) {
@@ -212,7 +207,9 @@ private:
   pages::TPageMemory* FMemory = &pages::SystemPageMemory();
   char* FBase = nullptr; // start of the mapping; own entries lie FStagger bytes into it
   const void* FData = nullptr;
-  std::size_t FStride = 1;
+  // Bytes from one entry to the next.
+  std::size_t FStride = 0;
+  TEntryReader FRead = &ReadSequence;
   std::shared_ptr<const void> FViewed;
   std::size_t FStagger = 0;
   std::size_t FMappedBytes = 0;

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "chart/values/ChartValues.h"
+#include "chart/values/LevelSummary.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <variant>
 #include <vector>
@@ -31,41 +33,17 @@ private:
   TSequenceValues FValues;
 };
 
-// The pyramid over an array of T; its levels hold T as well, so they are as compact as the array.
-template <class T>
-class TLevelSummary {
-public:
-  // Values per lowest block, and blocks per block one level up.
-  static constexpr int LeafSize = 64;
-  static constexpr int Fanout = 16;
-
-  TLevelSummary() = default;
-  // Values are read every `stride` entries from `values`.
-  TLevelSummary(const T* values, std::size_t stride, int count, bool withExtremes);
-  // The same, from lowest blocks already built by a pass of the caller's.
-  TLevelSummary(const T* values, std::size_t stride, int count, std::vector<T> leafMin,
-                std::vector<T> leafMax);
-  double Value(int index) const { return double(FValues[std::size_t(index) * FStride]); }
-  bool HasExtremes() const { return !FLevels.empty(); }
-  void MinMax(int first, int last, double& lowest, double& highest) const;
-
-private:
-  struct TLevel {
-    std::vector<T> Min;
-    std::vector<T> Max;
-  };
-
-  void BuildLeaves();
-  void BuildUpperLevels();
-  // Folds entries [from, to) of a level (or of the raw values when level is -1) into the result.
-  void FoldEntries(int level, std::int64_t from, std::int64_t to, T& lowest, T& highest) const;
-  // The same through the levels above where whole groups allow.
-  void FoldRange(int level, std::int64_t from, std::int64_t to, T& lowest, T& highest) const;
-
-  const T* FValues = nullptr;
-  std::size_t FStride = 1;
-  int FCount = 0;
-  std::vector<TLevel> FLevels;
+// Where the values a list skips lie, up to a limit; past it only that there are more.
+struct TSkippedValues {
+  static constexpr std::size_t MaxIndexes = 1 << 16;
+  std::int64_t Count = 0;
+  // Ascending; complete while Count <= MaxIndexes.
+  std::vector<int> Indexes;
+  bool Complete() const { return Count <= std::int64_t(MaxIndexes); }
+  void Add(int index) {
+    if (++Count <= std::int64_t(MaxIndexes))
+      Indexes.push_back(index);
+  }
 };
 
 class TValueSummary {
@@ -75,11 +53,12 @@ public:
   void Update(const TChartValues& values, int count, std::uint64_t stamp, bool withExtremes = true);
   void Update(const double* values, int count, std::uint64_t stamp, bool withExtremes = true);
   void Clear();
-  // A summary of `count` 16-bit values read every `stride` entries from `values`, from lowest
-  // blocks a pass of the caller's built; it describes them at stamp 0 until Restamp.
-  static TValueSummary OfLeaves(const std::int16_t* values, std::size_t stride, int count,
-                                std::vector<std::int16_t> leafMin, std::vector<std::int16_t> leafMax,
-                                bool ascending);
+  // A summary of `count` values, from lowest blocks (and the skipped values) a pass of the
+  // caller's built; it describes them at stamp 0 until Restamp.
+  template <class E>
+  static TValueSummary
+  OfLeaves(const TArrayValues<E>& values, int count, std::vector<typename E::Value> leafMin,
+           std::vector<typename E::Value> leafMax, bool ascending, TSkippedValues skipped);
   // The values took a new stamp without changing.
   void Restamp(std::uint64_t stamp) { FStamp = stamp; }
 
@@ -90,18 +69,21 @@ public:
   bool Describes(const TChartValues& values, int count, std::uint64_t stamp) const {
     return Describes(values.Identity(), count, stamp);
   }
-  // No NaN or infinity among the values: only then are range extremes meaningful as pixels.
+  // No NaN or infinity among the values the extremes count: only then are range extremes
+  // meaningful as pixels.
   bool AllFinite() const { return FAllFinite; }
   // True when every value is >= its predecessor.
   bool Ascending() const { return FAscending; }
   int Count() const { return FCount; }
   // Whether MinMax may be called.
   bool HasExtremes() const;
+  // The values left out of the extremes (non-finite values of a type that skips them).
+  const TSkippedValues& Skipped() const { return FSkipped; }
 
   // Smallest and largest value of the indices first..last (inclusive, first <= last, in range).
   void MinMax(int first, int last, double& lowest, double& highest) const;
 
-  // Calls `visit` with the summary of the current form (TSequenceSummary or TLevelSummary<T>),
+  // Calls `visit` with the summary of the current form (TSequenceSummary or TLevelSummary<E>),
   // whose Value(i) and MinMax read that form directly.
   template <class Visitor>
   decltype(auto) Visit(Visitor&& visit) const {
@@ -118,9 +100,24 @@ private:
   bool FBuilt = false;
   bool FAllFinite = true;
   bool FAscending = true;
-  std::variant<TSequenceSummary, TLevelSummary<std::int16_t>, TLevelSummary<std::int32_t>,
-               TLevelSummary<double>>
-      FForms;
+  TSkippedValues FSkipped;
+  template <class... E>
+  using TForms = std::variant<TSequenceSummary, TLevelSummary<E>...>;
+  decltype(elements::ApplyList<TForms>(TElements{})) FForms;
 };
+
+template <class E>
+TValueSummary
+TValueSummary::OfLeaves(const TArrayValues<E>& values, int count, std::vector<typename E::Value> leafMin,
+                        std::vector<typename E::Value> leafMax, bool ascending, TSkippedValues skipped) {
+  TValueSummary summary;
+  summary.FValues = values.Data;
+  summary.FCount = std::max(count, 0);
+  summary.FBuilt = true;
+  summary.FAscending = ascending;
+  summary.FSkipped = std::move(skipped);
+  summary.FForms = TLevelSummary<E>(values, summary.FCount, std::move(leafMin), std::move(leafMax));
+  return summary;
+}
 
 } // namespace chart

@@ -104,9 +104,9 @@ protected:
       (*frames)[2 * i + channel] = std::int16_t(std::clamp(series.YValues()[int(i)], -32768.0, 32767.0));
       (*frames)[2 * i + 1 - channel] = std::int16_t(Below(65536) - 32768);
     }
-    auto summaries = SummariseStereoFrames(frames->data(), count);
-    series.ViewPoints({std::shared_ptr<const std::int16_t>(frames, frames->data() + channel), 2, count,
-                       std::move(summaries[channel].Summary), summaries[channel].Stats});
+    const std::shared_ptr<const std::byte> bytes(frames, reinterpret_cast<const std::byte*>(frames->data()));
+    auto summaries = SummariseRecords({}, bytes.get(), count);
+    series.ViewPoints(LaneView(bytes, {}, channel, count, std::move(summaries[channel])));
   }
 
   // The viewed points drawn again from lists of their own.

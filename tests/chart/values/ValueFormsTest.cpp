@@ -436,6 +436,14 @@ TEST(ValueForms, AFailedWideningChangesNothing) {
 }
 
 // Frames as a load leaves them: channel 0 noise or a ramp, channel 1 its mirror.
+const std::byte* Bytes(const std::vector<std::int16_t>& frames) {
+  return reinterpret_cast<const std::byte*>(frames.data());
+}
+
+std::shared_ptr<const std::byte> Shared(const std::shared_ptr<const std::vector<std::int16_t>>& frames) {
+  return {frames, Bytes(*frames)};
+}
+
 std::vector<std::int16_t> Frames(int count, bool ramp) {
   std::vector<std::int16_t> frames;
   for (int i = 0; i < count; ++i) {
@@ -454,13 +462,12 @@ TEST(ValueForms, ViewedFramesReadAsAListOfTheirOwn) {
   for (const int count : {0, 1, 63, 64, 65, 1000, 64 * 16 * 17 + 5, 300'000}) {
     for (const bool ramp : {false, true}) {
       const auto frames = std::make_shared<const std::vector<std::int16_t>>(Frames(count, ramp));
-      auto summaries = SummariseStereoFrames(frames->data(), count);
+      auto summaries = SummariseRecords({}, Bytes(*frames), count);
       for (std::size_t channel = 0; channel < 2; ++channel) {
         SCOPED_TRACE(std::to_string(count) + (ramp ? " ramp" : " noise") + ", channel " +
                      std::to_string(channel));
         TChartValueList viewed("Y");
-        viewed.ViewValues({std::shared_ptr<const std::int16_t>(frames, frames->data() + channel), 2, count,
-                           std::move(summaries[channel].Summary), summaries[channel].Stats});
+        viewed.ViewValues(LaneView(Shared(frames), {}, channel, count, std::move(summaries[channel])));
         TChartValueList own("Y");
         TPlainList plain;
         for (int i = 0; i < count; ++i) {
@@ -509,11 +516,11 @@ TEST(ValueForms, FramesSummarisedAsTheyArriveMatchOneGo) {
   const std::vector<std::int16_t> frames = Frames(count, false);
   for (const int shortBy : {0, 1, 64, 3000}) {
     const int arrived = count - shortBy;
-    auto whole = SummariseStereoFrames(frames.data(), arrived);
-    TStereoFrameSummary blocks(count);
+    auto whole = SummariseRecords({}, Bytes(frames), arrived);
+    TRecordSummary blocks({}, count);
     for (const int upTo : {0, 100, 1000, 64 * 17 + 3, 64 * 17 + 3, 5000, arrived})
-      blocks.Arrived(frames.data(), std::min(upTo, arrived));
-    auto built = blocks.Finish(frames.data(), arrived);
+      blocks.Arrived(Bytes(frames), std::min(upTo, arrived));
+    auto built = blocks.Finish(Bytes(frames), arrived);
     for (std::size_t c = 0; c < 2; ++c) {
       SCOPED_TRACE("short by " + std::to_string(shortBy) + ", channel " + std::to_string(c));
       EXPECT_TRUE(SameBits(built[c].Stats.Total, whole[c].Stats.Total));
@@ -536,10 +543,9 @@ TEST(ValueForms, FramesSummarisedAsTheyArriveMatchOneGo) {
 TEST(ValueForms, OnlyAChangedValueEndsAView) {
   auto frames = std::make_shared<const std::vector<std::int16_t>>(Frames(5000, false));
   const std::weak_ptr<const std::vector<std::int16_t>> watch = frames;
-  auto summaries = SummariseStereoFrames(frames->data(), 5000);
+  auto summaries = SummariseRecords({}, Bytes(*frames), 5000);
   TChartValueList list("Y");
-  list.ViewValues({std::shared_ptr<const std::int16_t>(frames, frames->data() + 1), 2, 5000,
-                   std::move(summaries[1].Summary), summaries[1].Stats});
+  list.ViewValues(LaneView(Shared(frames), {}, 1, 5000, std::move(summaries[1])));
   frames.reset();
   list.SetOrder(loAscending);
   list.SetOrder(loNone);
@@ -553,12 +559,11 @@ TEST(ValueForms, OnlyAChangedValueEndsAView) {
 
   // Memory for the copy that cannot be had leaves the view as it was.
   frames = std::make_shared<const std::vector<std::int16_t>>(Frames(5000, false));
-  summaries = SummariseStereoFrames(frames->data(), 5000);
+  summaries = SummariseRecords({}, Bytes(*frames), 5000);
   pages::test::TFailingPageMemory memory;
   TChartValueList failing("Y");
   failing.SetValueMemory(memory);
-  failing.ViewValues({std::shared_ptr<const std::int16_t>(frames, frames->data()), 2, 5000,
-                      std::move(summaries[0].Summary), summaries[0].Stats});
+  failing.ViewValues(LaneView(Shared(frames), {}, 0, 5000, std::move(summaries[0])));
   const std::uint64_t stamp = failing.ChangeStamp();
   memory.FailCommits = true;
   EXPECT_THROW(failing.AddOrdered(1), std::bad_alloc);
