@@ -3,6 +3,7 @@
 // them, the frame count and the path last taken from the open dialog.
 #pragma once
 
+#include "chart/values/FrameSummary.h"
 #include "platform/files/MemoryStream.h"
 
 #include <bit>
@@ -34,8 +35,11 @@ public:
   // Frame i (counted from 0) of the channels, for i below SampleCount.
   TChannelSamples LeftSamples;
   TChannelSamples RightSamples;
-  // Frames of the last load.
+  // Frames of the last load, in the reading shown.
   std::int32_t SampleCount = 0;
+  // Every channel of a frame as the charts read them: two 16-bit lanes of 4-byte frames in the
+  // frame-pair reading, the format chunk's channels as recorded.
+  chart::TRecordLayout Layout;
   std::string WaveFileName;
   // The file whose frames the store holds, and whether a read since failed to replace them: the
   // dump is then named after that file, not after the one last taken from the dialog.
@@ -50,6 +54,8 @@ public:
   // Takes the first `count` frames of `frames` as the store's. Cannot fail.
   void Assign(std::shared_ptr<const files::TMemoryBlock> frames, std::int32_t count) noexcept;
   const std::shared_ptr<const files::TMemoryBlock>& Frames() const { return FFrames; }
+  // The first byte of the frames; null before the first load.
+  const std::byte* Bytes() const { return FFrames ? FFrames->Data() : nullptr; }
 
 private:
   std::shared_ptr<const files::TMemoryBlock> FFrames;
