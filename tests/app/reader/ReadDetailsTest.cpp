@@ -142,9 +142,12 @@ TEST(ReadDetails, FormatFieldsIncludeTheExtensibleSubFormat) {
   EXPECT_TRUE(format.Present);
   EXPECT_EQ(format.FormatTag, 0xFFFE);
   EXPECT_EQ(format.Channels, 6);
+  EXPECT_EQ(format.SamplesPerSec, 48000u);
   EXPECT_EQ(format.BlockAlign, 24);
   EXPECT_EQ(format.BitsPerSample, 32);
   EXPECT_EQ(format.ValidBits, 24);
+  EXPECT_EQ(format.BodySize, 44u);
+  EXPECT_EQ(format.ExtensionSize, 22);
   ASSERT_TRUE(format.HasSubFormat);
   EXPECT_EQ(std::string(format.SubFormat.begin(), format.SubFormat.end()), guid);
   EXPECT_EQ(details.DataBytes, 4) << "the bytes after the sub-format are still skipped";
@@ -152,7 +155,11 @@ TEST(ReadDetails, FormatFieldsIncludeTheExtensibleSubFormat) {
   ReadOutcome(RiffFile(Chunk("fmt ", body.substr(0, 39)) + std::string(1, '\0') + Chunk("data", "abcd")),
               details);
   EXPECT_FALSE(details.Format.HasSubFormat) << "a sub-format cut short is none";
+  EXPECT_EQ(details.Format.BodySize, 39u);
   EXPECT_EQ(details.DataBytes, 4);
+
+  ReadOutcome(RiffFile(Chunk("fmt ", body.substr(0, 16)) + Chunk("data", "abcd")), details);
+  EXPECT_EQ(details.Format.ExtensionSize, 0) << "no extension size in a 16-byte chunk";
 
   ReadOutcome(RiffFile(Chunk("data", "ab") + Fmt16), details);
   EXPECT_FALSE(details.Format.Present);
