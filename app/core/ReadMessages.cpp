@@ -97,6 +97,16 @@ std::string NotRiffWaveWords(const TReadDetails& Details) {
     return "it is an AIFF file" + notRead;
   case TFileKind::Aifc:
     return "it is an AIFF-C file" + notRead;
+  case TFileKind::Flac:
+    return "it is a FLAC file" + notRead;
+  case TFileKind::Ogg:
+    return "it is an Ogg file" + notRead;
+  case TFileKind::Mp3:
+    return "it is an MP3 file" + notRead;
+  case TFileKind::Mp4:
+    return "it is an MP4 or M4A file" + notRead;
+  case TFileKind::Caf:
+    return "it is a CAF file (Apple Core Audio Format)" + notRead;
   case TFileKind::OtherRiff:
     return "it is a RIFF file of the form type \"" + Latin1ToUtf8(Details.FormType) + "\", not \"WAVE\".";
   default:

@@ -15,7 +15,22 @@ enum class TReadStage : std::uint8_t { Open, Header, FirstWalk, Format, SecondWa
 enum class TOpenFailure : std::uint8_t { None, NoSuchFile, PermissionDenied, Folder, Other };
 
 // What the first bytes of a file that is no RIFF/WAVE file say it is.
-enum class TFileKind : std::uint8_t { Wave, NotRiff, Rf64, Bw64, Rifx, Wave64, Aiff, Aifc, OtherRiff };
+enum class TFileKind : std::uint8_t {
+  Wave,
+  NotRiff,
+  Rf64,
+  Bw64,
+  Rifx,
+  Wave64,
+  Aiff,
+  Aifc,
+  OtherRiff,
+  Flac,
+  Ogg,
+  Mp3,
+  Mp4,
+  Caf
+};
 
 // The format chunk's fields that say how the sound is stored.
 struct TFormatDetails {
