@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/reader/ReadWaveFile.h"
+#include "app/reader/SampleCoding.h"
 #include "fuzz/FuzzCheck.h"
 #include "platform/files/MemorySource.h"
 
@@ -81,6 +82,17 @@ void CheckDetails(std::size_t size, const reader::TWaveInfo& info, const reader:
         "streamed data is a read error");
 }
 
+// Whatever the format chunk says, a layout is decoded with whole frames of its channels' samples,
+// or it says why not.
+void CheckLayout(const reader::TFormatDetails& format) {
+  const reader::TRecordedLayout layout = reader::RecordedLayout(format);
+  Check(layout.Decoded == layout.Why.empty(), "a layout not decoded says why");
+  const unsigned sampleBytes = (layout.BitsPerSample + 7u) / 8u;
+  Check(!layout.Decoded || (layout.Channels > 0 && sampleBytes > 0 && sampleBytes <= 8 &&
+                            layout.BlockAlign == layout.Channels * sampleBytes),
+        "decoded frames hold whole samples");
+}
+
 void CheckResult(const std::uint8_t* data, std::size_t size, const reader::TWaveInfo& info,
                  const std::vector<std::string>& log) {
   using enum reader::TWaveStatus;
@@ -130,5 +142,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   reader::ReadWaveFile(source, info, log, details);
   CheckResult(data, size, info, log.Lines);
   CheckDetails(size, info, details);
+  CheckLayout(details.Format);
   return 0;
 }

@@ -1,31 +1,31 @@
 #include "app/core/ReadMessages.h"
 
-#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <filesystem>
+
+#include "app/reader/FormatTag.h"
+#include "app/reader/SampleCoding.h"
 
 namespace app {
 
 namespace {
 
+using reader::BitsWide;
+using reader::CodingTag;
+using reader::CodingWords;
+using reader::CountOf;
 using reader::TFileKind;
 using reader::TFormatDetails;
 using reader::TOpenFailure;
 using reader::TReadDetails;
 using reader::TReadStage;
 
-constexpr std::uint16_t TagPcm = 1;
-constexpr std::uint16_t TagFloat = 3;
-constexpr std::uint16_t TagALaw = 6;
-constexpr std::uint16_t TagMuLaw = 7;
-constexpr std::uint16_t TagExtensible = 0xFFFE;
 // The largest data chunk read, and the whole frames of it.
 constexpr std::int64_t MaxDataBytes = 0x7FFFFFFF;
-
-// A sub-format GUID whose first word is a format tag ends with these fourteen bytes.
-constexpr std::array<std::uint8_t, 14> SubFormatTail = {0x00, 0x00, 0x00, 0x00, 0x10, 0x00, 0x80,
-                                                        0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
+// The frame-pair reading's frames: 2 channels of 16-bit samples.
+constexpr std::int64_t PairBytes = 4;
+const std::string Dot = " \xC2\xB7 ";
 
 std::string ShortName(const std::string& FileName) {
   const std::string name = std::filesystem::path(FileName).filename().string();
@@ -47,39 +47,46 @@ std::string Latin1ToUtf8(const std::string& bytes) {
   return text;
 }
 
-// The tag that says how the samples are coded: an extensible chunk's sub-format stands for it,
-// and one that names no tag (or is missing) counts as no known coding.
-std::uint16_t CodingTag(const TFormatDetails& Format) {
-  if (Format.FormatTag != TagExtensible)
-    return Format.FormatTag;
-  const auto& sub = Format.SubFormat;
-  if (!Format.HasSubFormat || !std::equal(SubFormatTail.begin(), SubFormatTail.end(), sub.begin() + 2))
-    return TagExtensible;
-  return static_cast<std::uint16_t>(sub[0] | sub[1] << 8);
+// The extensible chunk's valid bits when fewer than its containers hold, else 0.
+std::uint16_t ValidBitsInContainer(const TFormatDetails& Format) {
+  return Format.FormatTag == reader::TagExtensible && Format.ValidBits < Format.BitsPerSample
+             ? Format.ValidBits
+             : 0;
 }
 
-std::string CodingWords(std::uint16_t Tag) {
-  switch (Tag) {
-  case TagPcm:
-    return "integer";
-  case TagFloat:
-    return "floating-point";
-  case TagALaw:
-    return "A-law";
-  case TagMuLaw:
-    return "\xC2\xB5-law";
+// What the samples are, as the format chunk says: "16-bit integer", "32-bit float", "A-law".
+std::string SampleWords(const TFormatDetails& Format) {
+  const std::uint16_t tag = CodingTag(Format);
+  const std::uint16_t bits = Format.BitsPerSample;
+  switch (tag) {
+  case reader::TagPcm: {
+    const std::uint16_t valid = ValidBitsInContainer(Format);
+    return valid > 0 ? BitsWide(valid) + "integer in " + BitsWide(bits) + "containers"
+                     : BitsWide(bits) + "integer";
+  }
+  case reader::TagFloat:
+    return BitsWide(bits) + "float";
+  case reader::TagALaw:
+  case reader::TagMuLaw:
+    // Both are 8-bit codings; a width is worth giving only when the chunk says another.
+    return (bits == 8 ? "" : BitsWide(bits)) + CodingWords(tag);
   default:
-    return "compressed";
+    return reader::CompressedCodingName(tag, bits);
   }
 }
 
-// A plain format tag of a coding not named is worth giving, to look it up by.
-std::string TagNote(std::uint16_t Tag) {
-  if (Tag == TagPcm || Tag == TagFloat || Tag == TagALaw || Tag == TagMuLaw || Tag == TagExtensible)
+// The length of the frames, and how many there are; without a rate only how many.
+std::string LengthWords(std::int64_t frames, std::uint32_t SamplesPerSec) {
+  const std::string count = CountOf(frames, "frame");
+  return SamplesPerSec == 0 ? count : TimeText(frames, SamplesPerSec) + " (" + count + ")";
+}
+
+// The bytes of a last partial frame, which the charts leave out.
+std::string IgnoredWords(std::int64_t bytes, const std::string& Unit) {
+  if (bytes == 0)
     return {};
-  std::array<char, 8> hex{};
-  std::snprintf(hex.data(), hex.size(), "0x%04X", unsigned{Tag});
-  return " (format tag " + std::string(hex.data()) + ")";
+  return "; " + CountOf(bytes, "byte") + " after the last whole " + Unit + (bytes == 1 ? " is" : " are") +
+         " ignored";
 }
 
 std::string NotRiffWaveWords(const TReadDetails& Details) {
@@ -97,6 +104,16 @@ std::string NotRiffWaveWords(const TReadDetails& Details) {
     return "it is an AIFF file" + notRead;
   case TFileKind::Aifc:
     return "it is an AIFF-C file" + notRead;
+  case TFileKind::Flac:
+    return "it is a FLAC file" + notRead;
+  case TFileKind::Ogg:
+    return "it is an Ogg file" + notRead;
+  case TFileKind::Mp3:
+    return "it is an MP3 file" + notRead;
+  case TFileKind::Mp4:
+    return "it is an MP4 or M4A file" + notRead;
+  case TFileKind::Caf:
+    return "it is a CAF file (Apple Core Audio Format)" + notRead;
   case TFileKind::OtherRiff:
     return "it is a RIFF file of the form type \"" + Latin1ToUtf8(Details.FormType) + "\", not \"WAVE\".";
   default:
@@ -152,32 +169,31 @@ std::string NothingLoadedWords(reader::TWaveStatus Status, const TReadDetails& D
   }
 }
 
+// A data chunk too short for one frame pair, whatever the format chunk says.
+std::string NoFrameWords(const TReadDetails& Details) {
+  const std::string chunk = Details.DataBytes == 0
+                                ? "is empty"
+                                : "holds only " + CountOf(Details.DataBytes, "byte") + ", less than a frame";
+  if (Details.BytesAfterData > 0)
+    return "The data chunk of this file " + chunk + ", though " + GroupThousands(Details.BytesAfterData) +
+           " bytes follow it; no frames are shown.";
+  return "This file holds no sound: its data chunk " + chunk + ".";
+}
+
 std::string PartlyLoadedWords(reader::TWaveStatus Status, const TReadDetails& Details) {
   if (Details.Streamed && Details.BytesAfterData > 0)
     return "This file was written as a stream and holds more than the " + GroupThousands(MaxDataBytes) +
-           " bytes of sound data this viewer reads; only its first " + GroupThousands(MaxDataBytes / 4) +
-           " frames are shown.";
+           " bytes of sound data this viewer reads; only its first " +
+           GroupThousands(MaxDataBytes / PairBytes) + " frames are shown.";
   if (Status == reader::TWaveStatus::wsReadError && Details.MissingBytes > 0)
     return "This file ends " + GroupThousands(Details.MissingBytes) +
            " bytes before its data chunk does; the frames it holds are shown.";
-  if (Status == reader::TWaveStatus::wsLoaded && Details.DataBytes == 0 && Details.BytesAfterData > 0)
-    return "The data chunk of this file is empty, though " + GroupThousands(Details.BytesAfterData) +
-           " bytes follow it; no frames are shown.";
+  if (Status == reader::TWaveStatus::wsLoaded && Details.DataBytes < PairBytes)
+    return NoFrameWords(Details);
   return {};
 }
 
 } // namespace
-
-std::string GroupThousands(std::int64_t value) {
-  const std::string digits = std::to_string(value < 0 ? -value : value);
-  std::string grouped = value < 0 ? "-" : "";
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (i > 0 && (digits.size() - i) % 3 == 0)
-      grouped += ',';
-    grouped += digits[i];
-  }
-  return grouped;
-}
 
 std::string NotEnoughMemoryMessage(std::int64_t bytes, const std::string& FileName) {
   return "Not enough memory to load the " + GroupThousands(bytes) + " bytes of sound data in " +
@@ -185,19 +201,74 @@ std::string NotEnoughMemoryMessage(std::int64_t bytes, const std::string& FileNa
 }
 
 std::string FormatNotice(const TFormatDetails& Format) {
-  const std::uint16_t coding = CodingTag(Format);
-  if (coding == TagPcm && Format.Channels == 2 && Format.BitsPerSample == 16 && Format.BlockAlign == 4)
+  if (reader::IsStereo16Pcm(Format))
     return {};
-  const bool container =
-      Format.FormatTag == TagExtensible && Format.ValidBits > 0 && Format.ValidBits < Format.BitsPerSample;
-  const std::uint16_t bits = container ? Format.ValidBits : Format.BitsPerSample;
+  const std::uint16_t valid = ValidBitsInContainer(Format);
+  const std::uint16_t bits = valid > 0 ? valid : Format.BitsPerSample;
   // Some compressed codings give no sample width at all.
   const std::string width = bits > 0 ? std::to_string(bits) + "-bit " : "";
-  std::string sound = std::to_string(Format.Channels) + "-channel " + width + CodingWords(coding) + " sound";
-  if (container)
+  std::string sound =
+      std::to_string(Format.Channels) + "-channel " + width + CodingWords(CodingTag(Format)) + " sound";
+  if (valid > 0)
     sound += " in " + std::to_string(Format.BitsPerSample) + "-bit containers";
-  sound += TagNote(Format.FormatTag);
+  sound += reader::TagNote(Format.FormatTag);
   return "This file holds " + sound + "; it is drawn as 2-channel 16-bit frames.";
+}
+
+std::string TimeText(std::int64_t frameIndexFromZero, std::uint32_t SamplesPerSec) {
+  if (SamplesPerSec == 0)
+    return {};
+  // Through the unsigned magnitude, so that no value overflows on the way.
+  const std::uint64_t frames = frameIndexFromZero < 0 ? 0 - static_cast<std::uint64_t>(frameIndexFromZero)
+                                                      : static_cast<std::uint64_t>(frameIndexFromZero);
+  const std::uint64_t seconds = frames / SamplesPerSec;
+  const std::uint64_t milliseconds = frames % SamplesPerSec * 1000 / SamplesPerSec;
+  std::array<char, 40> text{};
+  std::snprintf(text.data(), text.size(), "%s%llu:%02llu:%02llu.%03llu", frameIndexFromZero < 0 ? "-" : "",
+                static_cast<unsigned long long>(seconds / 3600),
+                static_cast<unsigned long long>(seconds / 60 % 60),
+                static_cast<unsigned long long>(seconds % 60), static_cast<unsigned long long>(milliseconds));
+  return text.data();
+}
+
+TInfoLine InfoLine(const std::string& FileName, const TFormatDetails& Format, std::int64_t DataBytes,
+                   bool AsRecorded) {
+  const bool decodable = reader::RecordedLayout(Format).Decoded;
+  const bool asRecorded = AsRecorded && decodable;
+  // The frame pairs are then the frames as recorded.
+  const bool stereo16 = reader::IsStereo16Pcm(Format);
+  std::string details = CountOf(Format.Channels, "channel") + Dot + SampleWords(Format) + Dot +
+                        GroupThousands(Format.SamplesPerSec) + " Hz";
+  if (decodable || stereo16)
+    details += Dot + LengthWords(DataBytes / Format.BlockAlign, Format.SamplesPerSec);
+  const bool pairs = !asRecorded && !stereo16;
+  if (pairs)
+    details +=
+        Dot + "drawn as 2-channel 16-bit frame pairs (" + GroupThousands(DataBytes / PairBytes) + " of them)";
+  const std::int64_t frameBytes = asRecorded ? Format.BlockAlign : PairBytes;
+  details += IgnoredWords(DataBytes % frameBytes, pairs ? "pair" : "frame");
+  return {ShortName(FileName), details};
+}
+
+std::string AsRecordedNotice(const TFormatDetails& Format) {
+  const reader::TRecordedLayout layout = reader::RecordedLayout(Format);
+  if (layout.Decoded)
+    return {};
+  return "This file cannot be shown as recorded: " + layout.Why + "; it is drawn as 2-channel 16-bit frames.";
+}
+
+std::string NonFiniteNotice(std::int64_t count) {
+  if (count <= 0)
+    return {};
+  if (count == 1)
+    return "1 sample of this file is not a number or infinite; it leaves a gap in the line.";
+  return GroupThousands(count) +
+         " samples of this file are not numbers or infinite; they leave gaps in the line.";
+}
+
+std::string TooManyFramesNotice(std::int64_t frames, std::int64_t shown) {
+  return "This file holds " + CountOf(frames, "frame") + "; only the first " + GroupThousands(shown) +
+         " are shown.";
 }
 
 std::string LoadNotice(reader::TWaveStatus Status, const TReadDetails& Details, const TLoadOutcome& Outcome) {

@@ -17,6 +17,12 @@ bool Holds(const std::uint8_t* Bytes, std::size_t Count, std::size_t At, const c
   return At + length <= Count && std::memcmp(Bytes + At, Text, length) == 0;
 }
 
+// An MPEG audio frame begins with 11 set sync bits; the two layer bits after the version's are
+// never both clear.
+bool MpegAudioFrame(const std::uint8_t* Bytes, std::size_t Count) {
+  return Count >= 2 && Bytes[0] == 0xFF && (Bytes[1] & 0xE0) == 0xE0 && (Bytes[1] & 0x06) != 0;
+}
+
 } // namespace
 
 TFileKind KindOfFirstBytes(const std::uint8_t* Bytes, std::size_t Count) {
@@ -32,6 +38,16 @@ TFileKind KindOfFirstBytes(const std::uint8_t* Bytes, std::size_t Count) {
     return TFileKind::Aiff;
   if (Holds(Bytes, Count, 0, "FORM") && Holds(Bytes, Count, 8, "AIFC"))
     return TFileKind::Aifc;
+  if (Holds(Bytes, Count, 0, "fLaC"))
+    return TFileKind::Flac;
+  if (Holds(Bytes, Count, 0, "OggS"))
+    return TFileKind::Ogg;
+  if (Holds(Bytes, Count, 0, "ID3") || MpegAudioFrame(Bytes, Count))
+    return TFileKind::Mp3;
+  if (Holds(Bytes, Count, 4, "ftyp"))
+    return TFileKind::Mp4;
+  if (Holds(Bytes, Count, 0, "caff"))
+    return TFileKind::Caf;
   return TFileKind::NotRiff;
 }
 

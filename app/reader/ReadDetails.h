@@ -15,15 +15,35 @@ enum class TReadStage : std::uint8_t { Open, Header, FirstWalk, Format, SecondWa
 enum class TOpenFailure : std::uint8_t { None, NoSuchFile, PermissionDenied, Folder, Other };
 
 // What the first bytes of a file that is no RIFF/WAVE file say it is.
-enum class TFileKind : std::uint8_t { Wave, NotRiff, Rf64, Bw64, Rifx, Wave64, Aiff, Aifc, OtherRiff };
+enum class TFileKind : std::uint8_t {
+  Wave,
+  NotRiff,
+  Rf64,
+  Bw64,
+  Rifx,
+  Wave64,
+  Aiff,
+  Aifc,
+  OtherRiff,
+  Flac,
+  Ogg,
+  Mp3,
+  Mp4,
+  Caf
+};
 
 // The format chunk's fields that say how the sound is stored.
 struct TFormatDetails {
   bool Present = false;
   std::uint16_t FormatTag = 0;
   std::uint16_t Channels = 0;
+  std::uint32_t SamplesPerSec = 0;
   std::uint16_t BlockAlign = 0;
   std::uint16_t BitsPerSample = 0;
+  // The chunk's size: the bytes of its body; fields beyond them read 0.
+  std::uint32_t BodySize = 0;
+  // cbSize, the bytes of extension the chunk announces.
+  std::uint16_t ExtensionSize = 0;
   // The first extension word: the valid bits per sample of an extensible chunk.
   std::uint16_t ValidBits = 0;
   // The extensible chunk's sub-format, from bytes 24 to 39 of the body, when it holds them.

@@ -159,7 +159,7 @@ private:
   TFormatArea ReadFormat(std::uint32_t size) {
     TFormatArea format;
     FFile.ReadExact(format.Bytes.data(), std::min(size, FormatAreaSize));
-    NoteFormat(format);
+    NoteFormat(format, size);
     FLog.AppendLine("wFormatTag " + std::to_string(format.FormatTag()));
     FLog.AppendLine("wChannels " + std::to_string(format.Channels()));
     FLog.AppendLine("wSamplesPerSec " + std::to_string(format.SamplesPerSec()));
@@ -173,13 +173,16 @@ private:
     return format;
   }
 
-  void NoteFormat(const TFormatArea& format) {
+  void NoteFormat(const TFormatArea& format, std::uint32_t size) {
     TFormatDetails& details = FDetails.Format;
     details.Present = true;
     details.FormatTag = static_cast<std::uint16_t>(format.FormatTag());
     details.Channels = format.Channels();
+    details.SamplesPerSec = format.SamplesPerSec();
     details.BlockAlign = format.BlockAlign();
     details.BitsPerSample = format.BitsPerSample();
+    details.BodySize = size;
+    details.ExtensionSize = format.ExtensionSize();
     details.ValidBits = format.ValidBits();
   }
 

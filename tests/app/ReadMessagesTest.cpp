@@ -43,6 +43,7 @@ TFormatDetails Format(std::uint16_t tag, std::uint16_t channels, std::uint16_t b
   format.Channels = channels;
   format.BitsPerSample = bits;
   format.BlockAlign = std::uint16_t(channels * ((bits + 7) / 8));
+  format.BodySize = 16;
   return format;
 }
 
@@ -50,6 +51,8 @@ TFormatDetails ExtensibleFormat(std::uint16_t subTag, std::uint16_t channels, st
                                 std::uint16_t validBits) {
   TFormatDetails format = Format(Extensible, channels, bits);
   format.ValidBits = validBits;
+  format.BodySize = 40;
+  format.ExtensionSize = 22;
   format.HasSubFormat = true;
   format.SubFormat = SubFormat(subTag);
   return format;
@@ -174,6 +177,15 @@ std::vector<TLoadCase> NothingLoadedCases() {
        NotWave(TFileKind::OtherRiff, "W\xC4VE"),
        {},
        from + "it is a RIFF file of the form type \"W\xC3\x84VE\", not \"WAVE\"." + kept},
+      {"Flac", wsNotWave, NotWave(TFileKind::Flac), {}, from + "it is a FLAC file" + notRead},
+      {"Ogg", wsNotWave, NotWave(TFileKind::Ogg), {}, from + "it is an Ogg file" + notRead},
+      {"Mp3", wsNotWave, NotWave(TFileKind::Mp3), {}, from + "it is an MP3 file" + notRead},
+      {"Mp4", wsNotWave, NotWave(TFileKind::Mp4), {}, from + "it is an MP4 or M4A file" + notRead},
+      {"Caf",
+       wsNotWave,
+       NotWave(TFileKind::Caf),
+       {},
+       from + "it is a CAF file (Apple Core Audio Format)" + notRead},
       {"NotRiff", wsNotWave, NotWave(TFileKind::NotRiff), {}, from + "it is not a RIFF/WAVE file." + kept},
       {"NoSuchFile",
        wsReadError,
@@ -260,10 +272,115 @@ TEST(LoadNotice, SaysWhyNotAllWasLoaded) {
        "viewer reads; only its first 536,870,911 frames are shown."},
       {"EmptyDataChunkWithBytesAfterIt", wsLoaded, Loaded(0, 0, false, 1234), loaded,
        "The data chunk of this file is empty, though 1,234 bytes follow it; no frames are shown."},
-      {"EmptyDataChunkAtTheEnd", wsLoaded, Loaded(0, 0, false, 0), loaded, ""},
+      {"EmptyDataChunkAtTheEnd", wsLoaded, Loaded(0, 0, false, 0), loaded,
+       "This file holds no sound: its data chunk is empty."},
+      {"DataChunkShorterThanAFrame", wsLoaded, Loaded(3, 0, false, 0), loaded,
+       "This file holds no sound: its data chunk holds only 3 bytes, less than a frame."},
+      {"OneByteWithBytesAfterIt", wsLoaded, Loaded(1, 0, false, 20), loaded,
+       "The data chunk of this file holds only 1 byte, less than a frame, though 20 bytes follow it; no "
+       "frames "
+       "are shown."},
+      {"OneFrame", wsLoaded, Loaded(4, 0, false, 0), loaded, ""},
   };
   for (const auto& c : cases)
     EXPECT_EQ(app::LoadNotice(c.Status, c.Details, c.Outcome), c.Notice) << c.Name;
+}
+
+TFormatDetails WithRate(TFormatDetails format, std::uint32_t rate) {
+  format.SamplesPerSec = rate;
+  return format;
+}
+
+struct TInfoCase {
+  std::string Name;
+  TFormatDetails Format;
+  std::int64_t DataBytes;
+  bool AsRecorded;
+  std::string Details;
+};
+
+TEST(InfoLine, SaysWhatTheSoundIsAndHowItIsDrawn) {
+  const std::string pairs = " \xC2\xB7 drawn as 2-channel 16-bit frame pairs";
+  const std::vector<TInfoCase> cases = {
+      {"Mono16", WithRate(Format(1, 1, 16), 22050), 98672, true,
+       "1 channel \xC2\xB7 16-bit integer \xC2\xB7 22,050 Hz \xC2\xB7 0:00:02.237 (49,336 frames)"},
+      {"SixChannelFloat", WithRate(Format(3, 6, 32), 48000), 1152000, true,
+       "6 channels \xC2\xB7 32-bit float \xC2\xB7 48,000 Hz \xC2\xB7 0:00:01.000 (48,000 frames)"},
+      {"ALaw", WithRate(Format(6, 2, 8), 8000), 16000, true,
+       "2 channels \xC2\xB7 A-law \xC2\xB7 8,000 Hz \xC2\xB7 0:00:01.000 (8,000 frames)"},
+      {"Extensible20In24", WithRate(ExtensibleFormat(1, 2, 24, 20), 96000), 576000, true,
+       "2 channels \xC2\xB7 20-bit integer in 24-bit containers \xC2\xB7 96,000 Hz \xC2\xB7 0:00:01.000 "
+       "(96,000 "
+       "frames)"},
+      {"Mono24AsFramePairs", WithRate(Format(1, 1, 24), 44100), 132300, false,
+       "1 channel \xC2\xB7 24-bit integer \xC2\xB7 44,100 Hz \xC2\xB7 0:00:01.000 (44,100 frames)" + pairs +
+           " (33,075 of them)"},
+      {"Mono24AsFramePairsWithAPartialPair", WithRate(Format(1, 1, 24), 44100), 132302, false,
+       "1 channel \xC2\xB7 24-bit integer \xC2\xB7 44,100 Hz \xC2\xB7 0:00:01.000 (44,100 frames)" + pairs +
+           " (33,075 of them); 2 bytes after the last whole pair are ignored"},
+      {"Mono24WithAPartialFrame", WithRate(Format(1, 1, 24), 44100), 132301, true,
+       "1 channel \xC2\xB7 24-bit integer \xC2\xB7 44,100 Hz \xC2\xB7 0:00:01.000 (44,100 frames); 1 byte "
+       "after the "
+       "last whole frame is ignored"},
+      {"Stereo16AsFramePairs", WithRate(Format(1, 2, 16), 44100), 176402, false,
+       "2 channels \xC2\xB7 16-bit integer \xC2\xB7 44,100 Hz \xC2\xB7 0:00:01.000 (44,100 frames); 2 bytes "
+       "after "
+       "the last whole frame are ignored"},
+      {"Stereo16ThreeHours", WithRate(Format(1, 2, 16), 48000), 2147483644, true,
+       "2 channels \xC2\xB7 16-bit integer \xC2\xB7 48,000 Hz \xC2\xB7 3:06:24.810 (536,870,911 frames)"},
+      {"RateZero", WithRate(Format(1, 2, 16), 0), 400, true,
+       "2 channels \xC2\xB7 16-bit integer \xC2\xB7 0 Hz \xC2\xB7 100 frames"},
+      {"ImaAdpcmWithTheBoxTicked", WithRate(Format(0x11, 1, 4), 22050), 1001, true,
+       "1 channel \xC2\xB7 4-bit IMA ADPCM \xC2\xB7 22,050 Hz" + pairs +
+           " (250 of them); 1 byte after the last whole pair is ignored"},
+      {"UndecodedALaw", WithRate(Format(6, 1, 16), 8000), 8, true,
+       "1 channel \xC2\xB7 16-bit A-law \xC2\xB7 8,000 Hz" + pairs + " (2 of them)"},
+  };
+  for (const auto& c : cases) {
+    const app::TInfoLine line = app::InfoLine("/music/speech.wav", c.Format, c.DataBytes, c.AsRecorded);
+    EXPECT_EQ(line.Name, "speech.wav") << c.Name;
+    EXPECT_EQ(line.Details, c.Details) << c.Name;
+  }
+}
+
+TEST(TimeText, TruncatesToTheMillisecond) {
+  struct TTimeCase {
+    std::int64_t Frame;
+    std::uint32_t Rate;
+    std::string Text;
+  };
+  const std::vector<TTimeCase> cases = {
+      {0, 44100, "0:00:00.000"},
+      {1, 44100, "0:00:00.000"},
+      {44099, 44100, "0:00:00.999"},
+      {44100, 44100, "0:00:01.000"},
+      {47, 48000, "0:00:00.000"},
+      {48, 48000, "0:00:00.001"},
+      {172799999, 48000, "0:59:59.999"},
+      {172800000, 48000, "1:00:00.000"},
+      {2147483647, 48000, "12:25:39.242"},
+      {-48000, 48000, "-0:00:01.000"},
+      {44100, 0, ""},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(app::TimeText(c.Frame, c.Rate), c.Text) << c.Frame << " at " << c.Rate;
+}
+
+TEST(AsRecordedNotices, SayWhatTheChartsCannotShow) {
+  EXPECT_EQ(app::AsRecordedNotice(Format(1, 1, 24)), "");
+  EXPECT_EQ(
+      app::AsRecordedNotice(Format(0x11, 1, 4)),
+      "This file cannot be shown as recorded: the format chunk says 4-bit IMA ADPCM, which this viewer does "
+      "not decode; it is drawn as 2-channel 16-bit frames.");
+  EXPECT_EQ(app::NonFiniteNotice(0), "");
+  EXPECT_EQ(app::NonFiniteNotice(1),
+            "1 sample of this file is not a number or infinite; it leaves a gap in the line.");
+  EXPECT_EQ(app::NonFiniteNotice(3),
+            "3 samples of this file are not numbers or infinite; they leave gaps in the line.");
+  EXPECT_EQ(app::NonFiniteNotice(1234),
+            "1,234 samples of this file are not numbers or infinite; they leave gaps in the line.");
+  EXPECT_EQ(app::TooManyFramesNotice(3000000000, 2147483000),
+            "This file holds 3,000,000,000 frames; only the first 2,147,483,000 are shown.");
 }
 
 } // namespace

@@ -112,6 +112,15 @@ std::vector<TDetailsCase> Cases() {
       {"Aiff", "FORM" + Be32(4) + "AIFFCOMM", notWave(Aiff)},
       {"Aifc", "FORM" + Be32(4) + "AIFC", notWave(Aifc)},
       {"FormOfAnotherType", "FORM" + Be32(4) + "8SVX", notWave(NotRiff)},
+      {"Flac", "fLaC" + Be32(34), notWave(Flac)},
+      {"Ogg", std::string("OggS\0\2", 6), notWave(Ogg)},
+      {"Mp3WithId3Tag", "ID3\4", notWave(Mp3)},
+      {"Mp3FrameLayer3", "\xFF\xFB\x90\x64", notWave(Mp3)},
+      {"Mp2FrameLayer2", "\xFF\xFD\x90\x64", notWave(Mp3)},
+      {"FrameSyncWithTheReservedLayer", "\xFF\xF9\x50\x80", notWave(NotRiff)},
+      {"SyncBitsCutShort", "\xFF\xDB\x90\x64", notWave(NotRiff)},
+      {"M4a", Be32(32) + "ftypM4A ", notWave(Mp4)},
+      {"Caf", "caff" + std::string("\0\1\0\0", 4), notWave(Caf)},
       {"LowerCaseRiffIsNoWave64", "riff" + Le32(4) + "WAVE", notWave(NotRiff)},
       {"TextFile", "hello, world\n", notWave(NotRiff)},
       {"RiffOfAnotherFormType",
@@ -142,9 +151,12 @@ TEST(ReadDetails, FormatFieldsIncludeTheExtensibleSubFormat) {
   EXPECT_TRUE(format.Present);
   EXPECT_EQ(format.FormatTag, 0xFFFE);
   EXPECT_EQ(format.Channels, 6);
+  EXPECT_EQ(format.SamplesPerSec, 48000u);
   EXPECT_EQ(format.BlockAlign, 24);
   EXPECT_EQ(format.BitsPerSample, 32);
   EXPECT_EQ(format.ValidBits, 24);
+  EXPECT_EQ(format.BodySize, 44u);
+  EXPECT_EQ(format.ExtensionSize, 22);
   ASSERT_TRUE(format.HasSubFormat);
   EXPECT_EQ(std::string(format.SubFormat.begin(), format.SubFormat.end()), guid);
   EXPECT_EQ(details.DataBytes, 4) << "the bytes after the sub-format are still skipped";
@@ -152,7 +164,11 @@ TEST(ReadDetails, FormatFieldsIncludeTheExtensibleSubFormat) {
   ReadOutcome(RiffFile(Chunk("fmt ", body.substr(0, 39)) + std::string(1, '\0') + Chunk("data", "abcd")),
               details);
   EXPECT_FALSE(details.Format.HasSubFormat) << "a sub-format cut short is none";
+  EXPECT_EQ(details.Format.BodySize, 39u);
   EXPECT_EQ(details.DataBytes, 4);
+
+  ReadOutcome(RiffFile(Chunk("fmt ", body.substr(0, 16)) + Chunk("data", "abcd")), details);
+  EXPECT_EQ(details.Format.ExtensionSize, 0) << "no extension size in a 16-byte chunk";
 
   ReadOutcome(RiffFile(Chunk("data", "ab") + Fmt16), details);
   EXPECT_FALSE(details.Format.Present);

@@ -27,12 +27,18 @@ inline std::string Chunk(std::string_view Id, std::string_view Body) {
   return ChunkHeader(Id, static_cast<std::uint32_t>(Body.size())) + std::string(Body);
 }
 
-// The 16 bytes of a format chunk's body without the extension size.
+// The 16 bytes of a format chunk's body without the extension size, every field as given.
+inline std::string FormatFields(std::uint16_t FormatTag, std::uint16_t Channels, std::uint32_t SamplesPerSec,
+                                std::uint16_t BlockAlign, std::uint16_t BitsPerSample) {
+  return Le16(FormatTag) + Le16(Channels) + Le32(SamplesPerSec) + Le32(SamplesPerSec * BlockAlign) +
+         Le16(BlockAlign) + Le16(BitsPerSample);
+}
+
+// The same, with the block align of whole bytes a sample.
 inline std::string FormatBody(std::uint16_t Channels, std::uint32_t SamplesPerSec,
                               std::uint16_t BitsPerSample, std::uint16_t FormatTag = 1) {
   const auto blockAlign = static_cast<std::uint16_t>(Channels * (BitsPerSample / 8));
-  return Le16(FormatTag) + Le16(Channels) + Le32(SamplesPerSec) + Le32(SamplesPerSec * blockAlign) +
-         Le16(blockAlign) + Le16(BitsPerSample);
+  return FormatFields(FormatTag, Channels, SamplesPerSec, blockAlign, BitsPerSample);
 }
 
 // "RIFF", the RIFF size (by default the true one), the form type and the chunks.
