@@ -3,15 +3,22 @@
 #include "app/core/AsciiExport.h"
 #include "app/core/ChannelLoader.h"
 #include "app/core/ReadMessages.h"
+#include "app/reader/SampleCoding.h"
+#include "chart/series/FastLineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "app/StringTable.h"
 #include "app/reader/ReadWaveFile.h"
 #include "ui/BusyCursor.h"
 #include "ui/ChartWidget.h"
 #include "ui/FileDrop.h"
 #include "ui/MessageBox.h"
+#include "ui/Settings.h"
 
+#include <QCheckBox>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QLabel>
+#include <QSpinBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QStyle>
@@ -68,6 +75,7 @@ TForm1::TForm1(TSampleStore& Store, QWidget* parent) : QWidget(parent), OpenDial
   // Created in tab order, so the focus chain needs no rearranging.
   Panel1 = NewPanel(this);
   CreateCommandPanel();
+  CreateReadingControls();
   Panel2 = NewPanel(this);
   CreateCharts();
   resize(1108, 535);
@@ -122,6 +130,46 @@ void TForm1::CreateCommandPanel() {
   NoticeLabel->hide();
 }
 
+void TForm1::CreateReadingControls() {
+  InfoLabel = new QLabel(Panel1);
+  InfoLabel->setGeometry(8, 6, 217, 56);
+  InfoLabel->setWordWrap(true);
+  InfoLabel->setTextFormat(Qt::PlainText);
+  InfoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  InfoLabel->setAccessibleName(QStringLiteral("Shown"));
+
+  AsRecordedBox = new QCheckBox(QStringLiteral("As recorded"), Panel1);
+  AsRecordedBox->setGeometry(14, 66, 200, 17);
+  AsRecordedBox->setChecked(ui::ReadChoice(ui::TChoice::chAsRecorded));
+  FChoice.AsRecorded = AsRecordedBox->isChecked();
+  connect(AsRecordedBox, &QCheckBox::toggled, this, &TForm1::AsRecordedToggled);
+
+  const auto newChooser = [this](const QString& caption, int top, int lowest) {
+    auto* label = new QLabel(caption, Panel1);
+    label->setGeometry(14, top, 70, 17);
+    auto* box = new QSpinBox(Panel1);
+    box->setGeometry(88, top, 56, 17);
+    box->setRange(lowest, lowest == 0 ? 2 : 1);
+    box->setSpecialValueText(lowest == 0 ? QStringLiteral("none") : QString());
+    box->setAccessibleName(caption);
+    box->setEnabled(false);
+    label->setBuddy(box);
+    connect(box, &QSpinBox::valueChanged, this, &TForm1::ChannelPicked);
+    return box;
+  };
+  UpperChannelBox = newChooser(QStringLiteral("Upper chart"), 88, 1);
+  LowerChannelBox = newChooser(QStringLiteral("Lower chart"), 110, 0);
+  UpperChannelBox->setValue(1);
+  LowerChannelBox->setValue(2);
+
+  NoticeLabel->setTextFormat(Qt::RichText);
+  connect(NoticeLabel, &QLabel::linkActivated, this, [this] { AsRecordedBox->setChecked(true); });
+  // New controls follow the log box in the tab chain.
+  setTabOrder(Memo1, AsRecordedBox);
+  setTabOrder(AsRecordedBox, UpperChannelBox);
+  setTabOrder(UpperChannelBox, LowerChannelBox);
+}
+
 void TForm1::resizeEvent(QResizeEvent*) { AlignControls(); }
 
 void TForm1::AlignControls() {
@@ -163,7 +211,7 @@ std::string TForm1::ReadAndLoad(bool Confirmed) {
   const ui::TBusyCursor busy;
   reader::TWaveInfo info;
   reader::TReadDetails details;
-  TChannelLoader loader;
+  TChannelLoader loader(details, FChoice);
   if (Confirmed)
     ReadWave(OpenDialog1.FileName, info, details, loader);
   FStore.WaveFileName = OpenDialog1.FileName;
@@ -195,13 +243,100 @@ bool TForm1::LoadFrames(TChannelLoader& Loader, files::TMemoryStream& Data) {
 void TForm1::ShowNotice(const reader::TWaveInfo& Info, const reader::TReadDetails& Details, bool Loaded,
                         bool OutOfMemory) {
   const TLoadOutcome outcome{OpenDialog1.FileName, Loaded, OutOfMemory, FStore.FramesFileName};
-  std::string notice = LoadNotice(Info.Status, Details, outcome);
-  const std::string format = Loaded && FStore.SampleCount > 0 ? FormatNotice(Details.Format) : std::string();
-  FLastRead.FormatNotice = !format.empty();
-  if (!format.empty())
-    notice += (notice.empty() ? "" : " ") + format;
-  NoticeLabel->setText(QString::fromStdString(notice));
-  NoticeLabel->setVisible(!notice.empty());
+  FLoadNotice = LoadNotice(Info.Status, Details, outcome);
+  if (Loaded)
+    ShowReadingInfo();
+  SetNotice(FLoadNotice, Loaded ? ReadingNotice() : std::string());
+}
+
+std::string TForm1::ReadingNotice() const {
+  if (FStore.SampleCount == 0)
+    return {};
+  const TReading& reading = FStore.Reading;
+  std::string notice;
+  const auto add = [&notice](const std::string& words) {
+    if (!words.empty())
+      notice += (notice.empty() ? "" : " ") + words;
+  };
+  if (reading.AsRecorded) {
+    std::int64_t nonFinite = 0;
+    for (const chart::TChartSeries* series : {static_cast<chart::TChartSeries*>(Series1),
+                                              static_cast<chart::TChartSeries*>(Series2)})
+      nonFinite += series->YValues().Summary(true).Skipped().Count;
+    add(NonFiniteNotice(nonFinite));
+  } else {
+    add(FChoice.AsRecorded ? AsRecordedNotice(FStore.Format) : FormatNotice(FStore.Format));
+  }
+  const std::int64_t frames = WholeFrames(reading, FStore.DataBytes);
+  if (frames > FStore.SampleCount)
+    add(TooManyFramesNotice(frames, FStore.SampleCount));
+  return notice;
+}
+
+void TForm1::SetNotice(const std::string& Load, const std::string& Reading) {
+  FNoticeText = Load;
+  if (!Reading.empty())
+    FNoticeText += (FNoticeText.empty() ? "" : " ") + Reading;
+  FLastRead.FormatNotice = FStore.SampleCount > 0 && !reader::IsStereo16Pcm(FStore.Format);
+  QString html = QString::fromStdString(FNoticeText).toHtmlEscaped();
+  const bool offersLink = !FChoice.AsRecorded && FLastRead.FormatNotice && RecordedLayout(FStore.Format).Decoded;
+  if (offersLink)
+    html += QStringLiteral(" <a href=\"as-recorded\">Show it as recorded</a>");
+  NoticeLabel->setText(html);
+  NoticeLabel->setVisible(!FNoticeText.empty());
+}
+
+void TForm1::ShowReadingInfo() {
+  const TInfoLine info =
+      InfoLine(FStore.FramesFileName, FStore.Format, FStore.DataBytes, FStore.Reading.AsRecorded);
+  const QString details = QString::fromStdString(info.Details);
+  // The name gets what the first line leaves; a long one loses its middle.
+  const QFontMetrics metrics(InfoLabel->font());
+  const QString name =
+      metrics.elidedText(QString::fromStdString(info.Name), Qt::ElideMiddle, InfoLabel->width() - 4);
+  InfoLabel->setText(name + QStringLiteral(" \u00B7 ") + details);
+  const int channels = int(FStore.Reading.Layout.LaneOffsets.size());
+  const bool many = FStore.Reading.AsRecorded && channels > 2;
+  for (QSpinBox* box : {UpperChannelBox, LowerChannelBox}) {
+    const QSignalBlocker quiet(box);
+    box->setMaximum(std::max(channels, 2));
+    box->setEnabled(many);
+  }
+  const QSignalBlocker quietUpper(UpperChannelBox);
+  const QSignalBlocker quietLower(LowerChannelBox);
+  UpperChannelBox->setValue(FStore.Reading.Upper);
+  LowerChannelBox->setValue(FStore.Reading.Lower);
+}
+
+void TForm1::AsRecordedToggled(bool Checked) {
+  FChoice.AsRecorded = Checked;
+  ui::WriteChoice(ui::TChoice::chAsRecorded, Checked);
+  Reshow();
+  if (FStore.Frames()) {
+    Chart1->Chart().ShowWhole();
+    Chart2->Chart().ShowWhole();
+  }
+}
+
+void TForm1::ChannelPicked() {
+  FChoice.Upper = UpperChannelBox->value();
+  FChoice.Lower = LowerChannelBox->value();
+  Reshow();
+}
+
+void TForm1::ChooseChannels(int Upper, int Lower) {
+  FChoice.Upper = Upper;
+  FChoice.Lower = Lower;
+  Reshow();
+}
+
+void TForm1::Reshow() {
+  if (!FStore.Frames())
+    return;
+  const ui::TBusyCursor busy;
+  ShowReading(FStore, FChoice, *Series1, *Series2);
+  ShowReadingInfo();
+  SetNotice(FLoadNotice, ReadingNotice());
 }
 
 void TForm1::SpeedButton1Click() {

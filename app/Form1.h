@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/OpenDialog.h"
+#include "app/core/Reading.h"
 #include "app/core/SampleStore.h"
 #include "app/reader/WaveInfo.h"
 #include "platform/memory/PageMemory.h"
@@ -17,8 +18,10 @@ namespace reader {
 struct TReadDetails;
 struct TWaveInfo;
 } // namespace reader
+class QCheckBox;
 class QFrame;
 class QLabel;
+class QSpinBox;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -64,6 +67,12 @@ public:
   // or not all of it, and when its sound is not what the charts draw. Hidden when it has nothing
   // to say.
   QLabel* NoticeLabel = nullptr;
+  // In the strip above "ReadWF": the file shown and what the charts show of it, the choice of
+  // reading, and the channel of each chart.
+  QLabel* InfoLabel = nullptr;
+  QCheckBox* AsRecordedBox = nullptr;
+  QSpinBox* UpperChannelBox = nullptr;
+  QSpinBox* LowerChannelBox = nullptr;
 
   void Button1Click();
   void SpeedButton1Click();
@@ -72,6 +81,10 @@ public:
   void OpenWaveFile(const std::string& FileName);
 
   TSampleStore& Store() const { return FStore; }
+  // The notice as plain text; empty when it is hidden.
+  const std::string& NoticeText() const { return FNoticeText; }
+  // The channels of the upper and lower chart, from 1 (0: none), for the next loads and now.
+  void ChooseChannels(int Upper, int Lower);
   const TReadReport& LastRead() const { return FLastRead; }
   // Where the next loads take the memory for the sound data from.
   void SetLoadMemory(pages::TPageMemory& Memory) { FLoadMemory = &Memory; }
@@ -94,9 +107,22 @@ private:
   bool LoadFrames(TChannelLoader& Loader, files::TMemoryStream& Data);
   void ShowNotice(const reader::TWaveInfo& Info, const reader::TReadDetails& Details, bool Loaded,
                   bool OutOfMemory);
+  void CreateReadingControls();
+  // What the notice says of the frames shown, in the reading shown.
+  std::string ReadingNotice() const;
+  void SetNotice(const std::string& Load, const std::string& Reading);
+  // The info line and the channel choosers follow the reading shown.
+  void ShowReadingInfo();
+  void AsRecordedToggled(bool Checked);
+  void ChannelPicked();
+  // Shows the loaded frames in the reading chosen now.
+  void Reshow();
 
   TSampleStore& FStore;
   TReadReport FLastRead;
+  TShowChoice FChoice;
+  std::string FLoadNotice;
+  std::string FNoticeText;
   pages::TPageMemory* FLoadMemory = &pages::SystemPageMemory();
 };
 

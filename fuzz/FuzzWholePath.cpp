@@ -190,8 +190,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   reader::TWaveInfo info;
   reader::TReadDetails details;
   TNoLog log;
+  // The reading and the channels come from the input's last byte, so that every element type,
+  // stride and summary is reached; the load then switches to the other reading.
+  const std::uint8_t choice = size > 0 ? data[size - 1] : 0;
+  const app::TShowChoice chosen{(choice & 1) != 0, 1 + (choice >> 1 & 7), choice >> 4 & 7};
   // As the window loads: the frames are summarised block by block as the reader brings them in.
-  app::TChannelLoader loader;
+  app::TChannelLoader loader(details, chosen);
   reader::ReadWaveFile(source, info, log, details, pages, &loader);
   if (!info.Data)
     return 0;
@@ -201,10 +205,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::int32_t loaded = loader.Load(*info.Data, store, *charts.Series1, *charts.Series2);
   Check(loaded == store.SampleCount, "frames loaded and the store's count differ");
   Check(charts.Series1->PointCount() == store.SampleCount &&
-            charts.Series2->PointCount() == store.SampleCount,
+            charts.Series2->PointCount() == (store.Reading.Lower > 0 ? store.SampleCount : 0),
         "series and store hold different frame counts");
   const TMousePath mouse(data, size);
   Exercise(charts.Chart1, mouse);
   Exercise(charts.Chart2, mouse);
+  app::ShowReading(store, {!chosen.AsRecorded, chosen.Lower, chosen.Upper}, *charts.Series1, *charts.Series2);
+  Check(charts.Series1->PointCount() == store.SampleCount, "a switched reading and the store differ");
+  Exercise(charts.Chart1, mouse);
   return 0;
 }

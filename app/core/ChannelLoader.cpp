@@ -1,35 +1,149 @@
 #include "app/core/ChannelLoader.h"
 
-#include "chart/series/FastLineSeries.h"
-#include "chart/series/LineSeries.h"
+#include "chart/series/ChartSeries.h"
 
-#include <stdexcept>
+#include <array>
+#include <map>
+#include <optional>
+#include <utility>
+#include <vector>
 
 namespace app {
 
-void TChannelLoader::DataRead(const std::byte* Bytes, std::int64_t Read, std::int64_t Size) {
-  if (!FSummary)
-    FSummary.emplace(chart::TRecordLayout{}, Size / 4);
-  FSummary->Arrived(Bytes, Read / 4);
+namespace {
+
+TLaneKey KeyOf(const TReading& Reading, int Channel) {
+  const chart::TRecordLayout& layout = Reading.Layout;
+  return {layout.Form, layout.RecordBytes, layout.LaneOffsets[std::size_t(Channel - 1)]};
 }
 
-std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Store,
-                                  chart::TFastLineSeries& Series1, chart::TLineSeries& Series2) {
-  const std::int64_t frames = Data.Size() / 4;
-  if (frames > MaxFrames)
-    throw std::length_error("The sound data holds more frames than the viewer can show");
-  const auto count = std::int32_t(frames);
+// The lanes the charts show, each once: the upper chart's, then the lower chart's unless it
+// shows none or the same.
+chart::TRecordLayout ShownLanes(const TReading& Reading) {
+  chart::TRecordLayout lanes{Reading.Layout.Form, Reading.Layout.RecordBytes, {}};
+  for (const int channel : {Reading.Upper, Reading.Lower})
+    if (channel > 0 && (lanes.LaneOffsets.empty() || channel != Reading.Upper))
+      lanes.LaneOffsets.push_back(KeyOf(Reading, channel).Offset);
+  return lanes;
+}
+
+using TChartSummaries = std::array<std::optional<chart::TChannelSummary>, 2>;
+
+// The summaries of the channels the charts show, moved out of `Spare` (copied for the upper chart
+// when both show the one channel); none where Spare lacks one. Throws std::bad_alloc with Spare
+// as it was.
+TChartSummaries TakeSummaries(std::map<TLaneKey, chart::TChannelSummary>& Spare, const TReading& Reading) {
+  TChartSummaries taken;
+  const std::array<int, 2> channels = {Reading.Upper, Reading.Lower};
+  if (channels[0] > 0 && channels[0] == channels[1]) {
+    const auto found = Spare.find(KeyOf(Reading, channels[0]));
+    if (found != Spare.end())
+      taken[0] = found->second;
+  }
+  for (std::size_t k = 0; k < 2; ++k) {
+    if (channels[k] <= 0 || taken[k])
+      continue;
+    const auto found = Spare.find(KeyOf(Reading, channels[k]));
+    if (found == Spare.end())
+      continue;
+    taken[k] = std::move(found->second);
+    Spare.erase(found);
+  }
+  return taken;
+}
+
+// Each chart views its channel with its summary; a chart without either shows nothing.
+void ViewChannels(const TSampleStore& Store, std::int32_t Count, TChartSummaries Summaries,
+                  chart::TChartSeries& Series1, chart::TChartSeries& Series2) noexcept {
+  const std::shared_ptr<const std::byte> bytes(Store.Frames(), Store.Bytes());
+  const TReading& reading = Store.Reading;
+  const std::array<int, 2> channels = {reading.Upper, reading.Lower};
+  const std::array<chart::TChartSeries*, 2> series = {&Series1, &Series2};
+  for (std::size_t k = 0; k < 2; ++k) {
+    if (channels[k] > 0 && Summaries[k])
+      series[k]->ViewPoints(chart::LaneView(bytes, reading.Layout, std::size_t(channels[k] - 1), Count,
+                                            std::move(*Summaries[k])));
+    else
+      series[k]->ClearPoints();
+  }
+}
+
+// Keeps what a chart's viewed channel was summarised to, for showing it again.
+void KeepShown(TSampleStore& Store, chart::TChartSeries& Series, int Channel) {
+  chart::TChannelSummary summary;
+  if (Channel > 0 && Series.YValues().TakeBackView(summary.Summary, summary.Stats))
+    Store.SpareSummaries.insert_or_assign(KeyOf(Store.Reading, Channel), std::move(summary));
+}
+
+} // namespace
+
+TChannelLoader::TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice)
+    : FDetails(Details), FChoice(Choice) {}
+
+void TChannelLoader::Begin(std::int64_t Size) {
+  FReading = ChooseReading(FDetails.Format, FChoice);
+  FSummary.emplace(ShownLanes(FReading), ShownFrames(FReading, Size));
+}
+
+void TChannelLoader::DataRead(const std::byte* Bytes, std::int64_t Read, std::int64_t Size) {
+  if (!FSummary)
+    Begin(Size);
+  FSummary->Arrived(Bytes, WholeFrames(FReading, Read));
+}
+
+std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Store, chart::TChartSeries& Series1,
+                                  chart::TChartSeries& Series2) {
   if (!FSummary)
     DataRead(Data.Memory(), Data.Size(), Data.Size());
+  const std::int32_t count = ShownFrames(FReading, Data.Size());
   std::shared_ptr<const files::TMemoryBlock> block = Data.Share();
-  auto summaries = FSummary->Finish(block->Data(), count);
-  const std::shared_ptr<const std::byte> bytes(block, block->Data());
+  std::vector<chart::TChannelSummary> summaries = FSummary->Finish(block->Data(), count);
+  const chart::TRecordLayout lanes = ShownLanes(FReading);
+  std::map<TLaneKey, chart::TChannelSummary> shown;
+  for (std::size_t k = 0; k < lanes.LaneOffsets.size(); ++k)
+    shown.emplace(TLaneKey{lanes.Form, lanes.RecordBytes, lanes.LaneOffsets[k]}, std::move(summaries[k]));
+
+  TChartSummaries taken = TakeSummaries(shown, FReading);
 
   // Nothing below allocates: the store and each view share the block's ownership.
   Store.Assign(block, count);
-  Series1.ViewPoints(chart::LaneView(bytes, {}, 0, count, std::move(summaries[0])));
-  Series2.ViewPoints(chart::LaneView(bytes, {}, 1, count, std::move(summaries[1])));
+  Store.Reading = std::move(FReading);
+  Store.Format = FDetails.Format;
+  Store.DataBytes = Data.Size();
+  ViewChannels(Store, count, std::move(taken), Series1, Series2);
   return count;
+}
+
+void ShowReading(TSampleStore& Store, const TShowChoice& Choice, chart::TChartSeries& Series1,
+                 chart::TChartSeries& Series2) {
+  TReading reading = ChooseReading(Store.Format, Choice);
+  if (!Store.Frames()) {
+    Store.Reading = std::move(reading);
+    return;
+  }
+  const std::int32_t count = ShownFrames(reading, Store.DataBytes);
+  KeepShown(Store, Series1, Store.Reading.Upper);
+  KeepShown(Store, Series2, Store.Reading.Lower);
+  TChartSummaries taken;
+  try {
+    chart::TRecordLayout missing{reading.Layout.Form, reading.Layout.RecordBytes, {}};
+    for (const std::size_t offset : ShownLanes(reading).LaneOffsets)
+      if (!Store.SpareSummaries.contains({missing.Form, missing.RecordBytes, offset}))
+        missing.LaneOffsets.push_back(offset);
+    if (!missing.LaneOffsets.empty()) {
+      std::vector<chart::TChannelSummary> built = chart::SummariseRecords(missing, Store.Bytes(), count);
+      for (std::size_t k = 0; k < built.size(); ++k)
+        Store.SpareSummaries.insert_or_assign({missing.Form, missing.RecordBytes, missing.LaneOffsets[k]},
+                                              std::move(built[k]));
+    }
+    taken = TakeSummaries(Store.SpareSummaries, reading);
+  } catch (...) {
+    ViewChannels(Store, Store.SampleCount, TakeSummaries(Store.SpareSummaries, Store.Reading), Series1, Series2);
+    throw;
+  }
+  Store.Reading = std::move(reading);
+  Store.SampleCount = count;
+  ViewChannels(Store, count, std::move(taken), Series1, Series2);
 }
 
 } // namespace app

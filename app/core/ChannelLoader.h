@@ -1,10 +1,12 @@
-// Hands a loaded data chunk, cut into interleaved 16-bit stereo frames, to the sample store and
-// to the two chart series, without copying it: the chunk's bytes become the store, and each
-// series views one channel of them.
+// Hands a loaded data chunk to the sample store and to the two chart series without copying it:
+// the chunk's bytes become the store, and each series views the channel it shows, in the reading
+// the user chose. Switching the reading or a chart's channel later re-reads the store.
 #pragma once
 
+#include "app/core/Reading.h"
 #include "app/core/SampleStore.h"
 #include "app/reader/DataProgress.h"
+#include "app/reader/ReadDetails.h"
 #include "chart/values/FrameSummary.h"
 #include "platform/files/MemoryStream.h"
 
@@ -12,28 +14,40 @@
 #include <optional>
 
 namespace chart {
-class TFastLineSeries;
-class TLineSeries;
+class TChartSeries;
 } // namespace chart
 
 namespace app {
 
-// Summarises the frames as the reader brings the data chunk in (as its progress), then hands
-// them over.
+// Summarises the shown channels as the reader brings the data chunk in (as its progress), then
+// hands them over.
 class TChannelLoader final : public reader::TDataProgress {
 public:
+  // The reader fills Details in; its format chunk is known before the data chunk's first block.
+  TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice);
+
   // Throws std::bad_alloc when the summaries cannot be had.
   void DataRead(const std::byte* Bytes, std::int64_t Read, std::int64_t Size) override;
 
-  // Returns the frames loaded; trailing 1 to 3 bytes are ignored and the stream's size is fixed
-  // from now on. What the charts need of the frames is built before anything is handed over:
-  // when memory runs out (std::bad_alloc), or the stream holds more than MaxFrames frames
-  // (std::length_error), the store and both series keep the file they had.
-  std::int32_t Load(files::TMemoryStream& Data, TSampleStore& Store, chart::TFastLineSeries& Series1,
-                    chart::TLineSeries& Series2);
+  // Returns the frames loaded; bytes after the last whole frame are ignored and the stream's size
+  // is fixed from now on. What the charts need is built before anything is handed over: when
+  // memory runs out (std::bad_alloc) the store and both series keep the file they had.
+  std::int32_t Load(files::TMemoryStream& Data, TSampleStore& Store, chart::TChartSeries& Series1,
+                    chart::TChartSeries& Series2);
 
 private:
+  void Begin(std::int64_t Size);
+
+  const reader::TReadDetails& FDetails;
+  TShowChoice FChoice;
+  TReading FReading;
   std::optional<chart::TRecordSummary> FSummary;
 };
+
+// Shows the store's frames in the reading `Choice` gives: all axes become automatic, the summaries
+// the charts lack are built in one pass over the frames, those no chart shows are kept. Throws
+// std::bad_alloc with the charts as they were.
+void ShowReading(TSampleStore& Store, const TShowChoice& Choice, chart::TChartSeries& Series1,
+                 chart::TChartSeries& Series2);
 
 } // namespace app

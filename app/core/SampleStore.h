@@ -3,11 +3,15 @@
 // them, the frame count and the path last taken from the open dialog.
 #pragma once
 
+#include "app/core/Reading.h"
+#include "app/reader/ReadDetails.h"
 #include "chart/values/FrameSummary.h"
 #include "platform/files/MemoryStream.h"
 
 #include <bit>
+#include <compare>
 #include <cstdint>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -30,6 +34,14 @@ private:
   const std::int16_t* FFirst = nullptr;
 };
 
+// One channel of one reading of the frames.
+struct TLaneKey {
+  chart::TValueForm Form;
+  std::size_t RecordBytes;
+  std::size_t Offset;
+  auto operator<=>(const TLaneKey&) const = default;
+};
+
 class TSampleStore {
 public:
   // Frame i (counted from 0) of the channels, for i below SampleCount.
@@ -37,9 +49,11 @@ public:
   TChannelSamples RightSamples;
   // Frames of the last load, in the reading shown.
   std::int32_t SampleCount = 0;
-  // Every channel of a frame as the charts read them: two 16-bit lanes of 4-byte frames in the
-  // frame-pair reading, the format chunk's channels as recorded.
-  chart::TRecordLayout Layout;
+  // How the charts and the export read the frames, and which channels the charts show.
+  TReading Reading;
+  // The format chunk of the file the frames came from, and the data chunk's bytes held.
+  reader::TFormatDetails Format;
+  std::int64_t DataBytes = 0;
   std::string WaveFileName;
   // The file whose frames the store holds, and whether a read since failed to replace them: the
   // dump is then named after that file, not after the one last taken from the dialog.
@@ -51,7 +65,11 @@ public:
     return LaterReadFailed && !FramesFileName.empty() ? FramesFileName : WaveFileName;
   }
 
-  // Takes the first `count` frames of `frames` as the store's. Cannot fail.
+  // Summaries of channels no chart shows now, kept for showing them again.
+  std::map<TLaneKey, chart::TChannelSummary> SpareSummaries;
+
+  // Takes the first `count` frames of `frames` as the store's, forgetting the summaries of the
+  // frames before. Cannot fail.
   void Assign(std::shared_ptr<const files::TMemoryBlock> frames, std::int32_t count) noexcept;
   const std::shared_ptr<const files::TMemoryBlock>& Frames() const { return FFrames; }
   // The first byte of the frames; null before the first load.

@@ -160,6 +160,16 @@ void TChartValueList::ViewValues(TValueView view) noexcept {
   FExtremesStale = false;
 }
 
+bool TChartValueList::TakeBackView(TValueSummary& summary, TListStats& stats) noexcept {
+  // Every change of viewed values first copies them: a view's values are the ones it was given.
+  if (!FValueArray.IsView() || !HasSummary() || FStatsStale)
+    return false;
+  summary = std::move(FSummary);
+  stats = {FListMinimum, FListMaximum, FListTotal, FListAbsTotal};
+  RemoveAllValues();
+  return true;
+}
+
 void TChartValueList::SetSequence(double first, double step, int count) noexcept {
   FValueArray.SetSequence(first, step, std::size_t(count));
   FValueCount = count;

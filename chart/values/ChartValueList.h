@@ -73,6 +73,9 @@ public:
   void ViewValues(TValueView view) noexcept;
   // The values first, first + step, ... of `count` points, set in one step.
   void SetSequence(double first, double step, int count) noexcept;
+  // While the list still views the values it was given, unchanged, hands back their summary and
+  // statistics (to be kept for viewing them again) and empties the list; otherwise false.
+  bool TakeBackView(TValueSummary& summary, TListStats& stats) noexcept;
 
   // The min/max summary of the values, built now when they changed since; without
   // `withExtremes` it only tells the order and finiteness.

@@ -249,7 +249,8 @@ TEST(FormChartsPaint, TheLargestDataChunkLoadsAndShowsItsLastFrame) {
   TWindowChart upper(1);
   TWindowChart lower(2);
   TSampleStore store;
-  ASSERT_EQ(TChannelLoader().Load(data, store, static_cast<chart::TFastLineSeries&>(*upper.Series),
+  const reader::TReadDetails details;
+  ASSERT_EQ(TChannelLoader(details, {}).Load(data, store, static_cast<chart::TFastLineSeries&>(*upper.Series),
                                   static_cast<chart::TLineSeries&>(*lower.Series)),
             MaxFrames);
   EXPECT_EQ(store.LeftSamples[std::size_t(MaxFrames - 1)], 4321);
