@@ -1,5 +1,5 @@
 // The chart control the window hosts: the whole chart, the zoom and scroll part it holds with the
-// chart's mouse events around it, and the colour palette its series take their colours from.
+// chart's mouse and key events around it, and the colour palette its series take their colours from.
 #pragma once
 
 #include "chart/ChartMouseEvents.h"
@@ -48,6 +48,10 @@ public:
     FZoomScroll.ZoomAxes(top, bottom, left, right);
   }
   void ResetZoom() { FZoomScroll.ResetZoom(); }
+  // Every axis automatic again, with nothing left to undo: how a new recording is shown.
+  void ShowWhole() { FZoomScroll.ShowWhole(); }
+  // Takes over another axis's range settings as a scroll step of this chart would.
+  void FollowAxis(TChartAxis& axis, const TChartAxis& model) { FZoomScroll.FollowAxis(axis, model); }
 
   // --- mouse events ----------------------------------------------------------------------------
   TChartMouseEvent OnMouseDown;
@@ -70,6 +74,8 @@ public:
   void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
   // delta in eighths of a degree; every 120 of them (one wheel notch) is one scroll step.
   void MouseWheel(int delta, TShiftState shift, int x, int y);
+  // A key pressed while the chart has the keyboard focus.
+  void KeyDown(TChartKey key) { FZoomScroll.KeyDown(key); }
 
   // Legend and series never answer here: the legend is not drawn and series take no clicks.
   TChartClickedPart ClickedPart(int x, int y);

@@ -1,6 +1,7 @@
 #include "ui/ChartWidget.h"
 
 #include <QImage>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QWheelEvent>
@@ -48,6 +49,31 @@ Qt::CursorShape ToCursorShape(chart::TCursorKind cursor) {
   return Qt::ArrowCursor;
 }
 
+std::optional<chart::TChartKey> ToChartKey(int key, Qt::KeyboardModifiers modifiers) {
+  // Shift is left alone: "+" is Shift+"=" on many keyboards.
+  if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+    return std::nullopt;
+  switch (key) {
+  case Qt::Key_Left:
+    return chart::TChartKey::ckLeft;
+  case Qt::Key_Right:
+    return chart::TChartKey::ckRight;
+  case Qt::Key_Up:
+    return chart::TChartKey::ckUp;
+  case Qt::Key_Down:
+    return chart::TChartKey::ckDown;
+  case Qt::Key_Plus:
+  case Qt::Key_Equal:
+    return chart::TChartKey::ckZoomIn;
+  case Qt::Key_Minus:
+    return chart::TChartKey::ckZoomOut;
+  case Qt::Key_Home:
+    return chart::TChartKey::ckHome;
+  default:
+    return std::nullopt;
+  }
+}
+
 int DeviceScale(qreal devicePixelRatio) {
   // A ratio a rounding error above an integer is that integer.
   const double scale = std::ceil(devicePixelRatio - 1e-6);
@@ -60,7 +86,8 @@ TChartWidget::TChartWidget(std::unique_ptr<chart::TChart> chart, QWidget* parent
   setAttribute(Qt::WA_OpaquePaintEvent);
   setAttribute(Qt::WA_NoSystemBackground);
   setMouseTracking(true);
-  setFocusPolicy(Qt::NoFocus);
+  // A click or Tab gives the chart the keyboard focus, for its keys.
+  setFocusPolicy(Qt::StrongFocus);
   FitWindowImage();
   FChart->SetHost(this);
 }
@@ -153,5 +180,14 @@ void TChartWidget::wheelEvent(QWheelEvent* event) {
                      at.y());
   event->accept();
 }
+
+void TChartWidget::keyPressEvent(QKeyEvent* event) {
+  if (const auto key = ToChartKey(event->key(), event->modifiers()))
+    FChart->KeyDown(*key);
+  else
+    QWidget::keyPressEvent(event);
+}
+
+void TChartWidget::leaveEvent(QEvent*) { emit MouseLeft(); }
 
 } // namespace ui

@@ -1,5 +1,5 @@
 // The window of one chart control: keeps the retained window image, turns Qt's paint, resize,
-// mouse and wheel events into the chart's messages, and gives the chart capture and cursor.
+// mouse, wheel and key events into the chart's messages, and gives the chart capture and cursor.
 #pragma once
 
 #include "chart/Chart.h"
@@ -18,6 +18,8 @@ namespace ui {
 std::optional<chart::TMouseButton> ToMouseButton(Qt::MouseButton button);
 chart::TShiftState ToShiftState(Qt::KeyboardModifiers modifiers, Qt::MouseButtons buttons);
 Qt::CursorShape ToCursorShape(chart::TCursorKind cursor);
+// The chart's key for a Qt key press; none for other keys and for keys held with Ctrl, Alt or Meta.
+std::optional<chart::TChartKey> ToChartKey(int key, Qt::KeyboardModifiers modifiers);
 // The whole device scale a chart renders at for a screen's pixel ratio: the next integer, so a
 // fractional ratio is scaled down by Qt rather than up.
 int DeviceScale(qreal devicePixelRatio);
@@ -44,6 +46,10 @@ public:
   int ClientHeight() const override { return height(); }
   bool HasParentWindow() const override { return parentWidget() != nullptr; }
 
+signals:
+  // The mouse left the widget (the chart has no message for it).
+  void MouseLeft();
+
 protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
@@ -52,6 +58,8 @@ protected:
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void wheelEvent(QWheelEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void leaveEvent(QEvent* event) override;
 
 private:
   std::unique_ptr<chart::TChart> FChart;

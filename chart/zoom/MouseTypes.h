@@ -1,4 +1,5 @@
-// Mouse buttons and shift state as the chart's mouse handlers receive them from the host.
+// Mouse buttons, shift state and the keys that move the view, as the chart's handlers receive
+// them from the host.
 #pragma once
 
 namespace chart {
@@ -14,5 +15,9 @@ struct TShiftState {
   bool Middle = false;
   bool operator==(const TShiftState&) const = default;
 };
+
+// Keys a focused chart answers: scroll the frames a tenth of the view (Left, Right), scroll as one
+// wheel step (Up, Down), zoom the frames in or out by two, show the whole recording (Home).
+enum class TChartKey { ckLeft, ckRight, ckUp, ckDown, ckZoomIn, ckZoomOut, ckHome };
 
 } // namespace chart

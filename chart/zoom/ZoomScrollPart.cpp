@@ -31,22 +31,24 @@ void TZoomScrollPart::SaveScalesOnce() {
   FMustSaveScales = false;
 }
 
-void TZoomScrollPart::RestoreSavedScales() {
-  for (const TAxisSavedScales& saved : FSavedScales) {
-    TChartAxis& axis = *saved.Axis;
-    axis.SetAutomatic(saved.Automatic);
-    axis.SetAutomaticMinimum(saved.AutomaticMinimum);
-    axis.SetAutomaticMaximum(saved.AutomaticMaximum);
-    // The setters refuse a minimum above the current maximum (and the reverse), so the end that
-    // cannot collide with the other goes first.
-    if (saved.Minimum <= axis.Maximum()) {
-      axis.SetMinimum(saved.Minimum);
-      axis.SetMaximum(saved.Maximum);
-    } else {
-      axis.SetMaximum(saved.Maximum);
-      axis.SetMinimum(saved.Minimum);
-    }
+void TZoomScrollPart::ApplyScales(TChartAxis& axis, const TAxisSavedScales& scales) {
+  axis.SetAutomatic(scales.Automatic);
+  axis.SetAutomaticMinimum(scales.AutomaticMinimum);
+  axis.SetAutomaticMaximum(scales.AutomaticMaximum);
+  // The setters refuse a minimum above the current maximum (and the reverse), so the end that
+  // cannot collide with the other goes first.
+  if (scales.Minimum <= axis.Maximum()) {
+    axis.SetMinimum(scales.Minimum);
+    axis.SetMaximum(scales.Maximum);
+  } else {
+    axis.SetMaximum(scales.Maximum);
+    axis.SetMinimum(scales.Minimum);
   }
+}
+
+void TZoomScrollPart::RestoreSavedScales() {
+  for (const TAxisSavedScales& saved : FSavedScales)
+    ApplyScales(*saved.Axis, saved);
   FSavedScales.clear();
   FMustSaveScales = true;
 }
@@ -78,13 +80,16 @@ void TZoomScrollPart::ZoomToRectangle() {
   };
   ZoomAxes(across(FOwner.TopAxis()), across(FOwner.BottomAxis()), upward(FOwner.LeftAxis()),
            upward(FOwner.RightAxis()));
+  RecordZoomHistory();
+}
+
+void TZoomScrollPart::RecordZoomHistory() {
   if (FZoom.History())
     FZoomHistory.push_back(Snapshot());
 }
 
 void TZoomScrollPart::ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, const TAxisRange& left,
                                const TAxisRange& right) {
-  SaveScalesOnce();
   std::vector<std::pair<TChartAxis*, TAxisRange>> targets;
   if (FZoom.Direction() != tzdHorizontal) {
     targets.emplace_back(&FOwner.LeftAxis(), left);
@@ -94,6 +99,11 @@ void TZoomScrollPart::ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, 
     targets.emplace_back(&FOwner.TopAxis(), top);
     targets.emplace_back(&FOwner.BottomAxis(), bottom);
   }
+  ApplyZoom(targets);
+}
+
+void TZoomScrollPart::ApplyZoom(const std::vector<std::pair<TChartAxis*, TAxisRange>>& targets) {
+  SaveScalesOnce();
   if (FZoom.Animated())
     AnimateZoom(targets);
   for (const auto& [axis, range] : targets)
@@ -159,14 +169,23 @@ void TZoomScrollPart::ScrollTo(int x, int y) {
 }
 
 void TZoomScrollPart::ScrollAxis(TChartAxis& axis, int oldPixel, int newPixel) {
-  const double delta = axis.PixelToValue(oldPixel) - axis.PixelToValue(newPixel);
+  ShiftAxis(axis, axis.PixelToValue(oldPixel) - axis.PixelToValue(newPixel));
+}
+
+TAxisRange TZoomScrollPart::ShownRange(const TChartAxis& axis) {
   // The working range lags behind Minimum and Maximum until the next paint, so once the axis
   // is fixed the stored ends are the base: equal to the working ones after a paint (a fixed end
   // gets no series margin), and still right when several moves arrive between two paints.
   const bool baseOnMinimum = axis.MinimumOffset() != 0 || !axis.AutomaticMinimum();
   const bool baseOnMaximum = axis.MaximumOffset() != 0 || !axis.AutomaticMaximum();
-  double minimum = (baseOnMinimum ? axis.Minimum() : axis.WorkMinimum()) + delta;
-  double maximum = (baseOnMaximum ? axis.Maximum() : axis.WorkMaximum()) + delta;
+  return {baseOnMinimum ? axis.Minimum() : axis.WorkMinimum(),
+          baseOnMaximum ? axis.Maximum() : axis.WorkMaximum()};
+}
+
+void TZoomScrollPart::ShiftAxis(TChartAxis& axis, double delta) {
+  const TAxisRange shown = ShownRange(axis);
+  double minimum = shown.Minimum + delta;
+  double maximum = shown.Maximum + delta;
   if (FOwner.AllowScroll(axis, minimum, maximum))
     axis.SetRange(minimum, maximum);
 }

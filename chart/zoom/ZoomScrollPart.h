@@ -1,6 +1,7 @@
-// Zoom and scroll with the mouse, the part of a chart that holds its state: the rectangle zoom
-// with the left button, the scroll drag with the right button, the wheel scroll, and the undo of
-// zoom and scroll. It reaches its chart only through TZoomScrollOwner.
+// Zoom and scroll with the mouse and keys, the part of a chart that holds its state: the rectangle
+// zoom with the left button, the scroll drag with the right button, the wheel scroll, the keys of
+// a focused chart, and the undo of zoom and scroll. It reaches its chart only through
+// TZoomScrollOwner.
 #pragma once
 
 #include "chart/surface/ChartHost.h"
@@ -71,10 +72,22 @@ public:
   // its erasing pass for a new rectangle.
   void BufferRepainted();
 
+  // --- keys of the focused chart ------------------------------------------------------------------
+  // Goes the mouse's ways: Left and Right as a scroll step of the bottom axis, Up and Down as a
+  // wheel step, zoom in and out as a zoom of the bottom axis, Home as ShowWhole. Ignored during a
+  // drag, as a second mouse press is.
+  void KeyDown(TChartKey key);
+
   // --- operations --------------------------------------------------------------------------------
   void ZoomAxes(const TAxisRange& top, const TAxisRange& bottom, const TAxisRange& left,
                 const TAxisRange& right);
   void ResetZoom();
+  // Every axis automatic and nothing left to undo: no saved scales, no history, no zoom, no part
+  // of a wheel notch. Tells of it as an undo does, since it ends in the view an undo gives.
+  void ShowWhole();
+  // Gives `axis` the range settings of `model` (automatic flags, minimum, maximum) as a scroll
+  // step would: the scales are recorded first, so an undo here brings back this chart's own view.
+  void FollowAxis(TChartAxis& axis, const TChartAxis& model);
 
 private:
   template <class T, class U>
@@ -96,14 +109,27 @@ private:
   bool ZoomDragCounts() const;
   bool ZoomDragZooms() const;
   void ZoomToRectangle();
+  // Sets the axes to their new ranges as one zoom, recorded for the undo.
+  void ApplyZoom(const std::vector<std::pair<TChartAxis*, TAxisRange>>& targets);
+  void RecordZoomHistory();
   void AnimateZoom(const std::vector<std::pair<TChartAxis*, TAxisRange>>& targets);
   void SaveScalesOnce();
+  static void ApplyScales(TChartAxis& axis, const TAxisSavedScales& scales);
   void RestoreSavedScales();
   TZoomSnapshot Snapshot() const;
   void RestoreSnapshot(const TZoomSnapshot& snapshot);
   void ScrollTo(int x, int y);
   void ScrollAxis(TChartAxis& axis, int oldPixel, int newPixel);
+  // The range a scroll or key step starts from: the stored ends where they are fixed or offset,
+  // else the last paint's.
+  static TAxisRange ShownRange(const TChartAxis& axis);
+  // Moves the range the axis shows by delta, unless the chart vetoes the step.
+  void ShiftAxis(TChartAxis& axis, double delta);
   void WheelScroll(bool up);
+  // A tenth of the bottom axis's view towards later (forward) or earlier frames.
+  void ScrollFrames(bool forward);
+  // Halves or doubles the bottom axis's view around its middle; out, never past the data.
+  void ZoomFrames(bool in);
 
   TZoomScrollOwner& FOwner;
   TChartZoom FZoom;

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <memory>
 #include <utility>
 #include <vector>
@@ -462,6 +463,34 @@ TEST_F(ZoomTest, WheelMovesEveryAxisThatIsNotHorizontalDepthAxesToo) {
     EXPECT_DOUBLE_EQ(axis.Minimum(), minimum + step) << i;
     EXPECT_DOUBLE_EQ(axis.Maximum(), maximum + step) << i;
     EXPECT_EQ(axis.Automatic(), axis.Horizontal()) << i;
+  }
+}
+
+TEST_F(ZoomTest, ShowWholeUndoesZoomScrollAndWheelAndForgetsThem) {
+  Chart.Zoom().SetHistory(true);
+  const std::function<void()> steps[] = {
+      [&] { Drag(Left, At(0.2, 0.2), At(0.6, 0.7)); },
+      [&] { Drag(Right, At(0.5, 0.5), At(0.3, 0.4)); },
+      [&] { Chart.MouseWheel(120, {}, 10, 10); },
+  };
+  int undos = 0;
+  Chart.OnUndoZoom = [&](TCustomChart&) { ++undos; };
+  for (const auto& step : steps) {
+    step();
+    // Half a notch waits for the other half.
+    Chart.MouseWheel(60, {}, 10, 10);
+    Paint();
+    const int undosBefore = undos;
+    Chart.ShowWhole();
+    EXPECT_EQ(undos, undosBefore + 1);
+    ExpectAutomatic();
+    EXPECT_FALSE(Chart.HasZoom());
+    EXPECT_TRUE(Chart.MustSaveScales());
+    EXPECT_TRUE(Chart.SavedScales().empty());
+    EXPECT_TRUE(Chart.ZoomHistory().empty());
+    Chart.MouseWheel(60, {}, 10, 10);
+    ExpectAutomatic();
+    Paint();
   }
 }
 

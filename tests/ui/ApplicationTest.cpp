@@ -70,6 +70,29 @@ TEST(Settings, DefaultPaletteIsReadWhenItIsAnInteger) {
   EXPECT_EQ(ui::ReadDefaultPalette(), std::nullopt);
 }
 
+TEST(Settings, ChoicesAreKeptUnderTheirKeysExceptWhileStoredChoicesAreOff) {
+  QTemporaryDir folder;
+  ASSERT_TRUE(folder.isValid());
+  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder.path());
+  using ui::TChoice;
+  EXPECT_FALSE(ui::ReadChoice(TChoice::chBothCharts));
+  ui::WriteChoice(TChoice::chBothCharts, true);
+  EXPECT_TRUE(ui::ReadChoice(TChoice::chBothCharts));
+  EXPECT_FALSE(ui::ReadChoice(TChoice::chAsRecorded));
+  {
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, "waveview", "waveview");
+    EXPECT_EQ(settings.value("BothCharts"), true);
+    settings.setValue("AsRecorded", true);
+  }
+  EXPECT_TRUE(ui::ReadChoice(TChoice::chAsRecorded));
+
+  ui::SetStoredChoices(false);
+  EXPECT_FALSE(ui::ReadChoice(TChoice::chAsRecorded));
+  ui::WriteChoice(TChoice::chBothCharts, false);
+  ui::SetStoredChoices(true);
+  EXPECT_TRUE(ui::ReadChoice(TChoice::chBothCharts));
+}
+
 } // namespace
 
 TEST(Settings, AxisLabelSeparatorsFollowTheLocale) {

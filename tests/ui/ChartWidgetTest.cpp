@@ -108,6 +108,27 @@ TEST(ChartWidget, MouseStateMapping) {
 
   EXPECT_EQ(ui::ToCursorShape(chart::TCursorKind::crCross), Qt::CrossCursor);
   EXPECT_EQ(ui::ToCursorShape(chart::TCursorKind::crSizeAll), Qt::SizeAllCursor);
+
+  using chart::TChartKey;
+  const struct {
+    int Key;
+    Qt::KeyboardModifiers Modifiers;
+    std::optional<TChartKey> Expected;
+  } keys[] = {
+      {Qt::Key_Left, Qt::NoModifier, TChartKey::ckLeft},
+      {Qt::Key_Right, Qt::NoModifier, TChartKey::ckRight},
+      {Qt::Key_Up, Qt::KeypadModifier, TChartKey::ckUp},
+      {Qt::Key_Down, Qt::NoModifier, TChartKey::ckDown},
+      {Qt::Key_Plus, Qt::ShiftModifier, TChartKey::ckZoomIn},
+      {Qt::Key_Equal, Qt::NoModifier, TChartKey::ckZoomIn},
+      {Qt::Key_Minus, Qt::KeypadModifier, TChartKey::ckZoomOut},
+      {Qt::Key_Home, Qt::NoModifier, TChartKey::ckHome},
+      {Qt::Key_Left, Qt::ControlModifier, std::nullopt},
+      {Qt::Key_Minus, Qt::AltModifier, std::nullopt},
+      {Qt::Key_O, Qt::NoModifier, std::nullopt},
+  };
+  for (const auto& key : keys)
+    EXPECT_EQ(ui::ToChartKey(key.Key, key.Modifiers), key.Expected) << key.Key;
 }
 
 } // namespace

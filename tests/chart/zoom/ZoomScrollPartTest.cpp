@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -173,6 +174,85 @@ TEST_F(ZoomScrollPart, APressTheChartTakesOrOneDuringADragStartsNothing) {
   Part.MouseUp(Left, 76, 46);
   EXPECT_EQ(Chart.Pixels(), clean);
   EXPECT_EQ(Chart.Changes, 0);
+  EXPECT_TRUE(Chart.Bottom.Automatic());
+}
+
+std::string Repeated(const std::string& text, int count) {
+  std::string repeated;
+  for (int i = 0; i < count; ++i)
+    repeated += text;
+  return repeated;
+}
+
+// Keys, one character each: < > Left and Right, ^ v Up and Down, + - zoom, h Home.
+TChartKey KeyOf(char key) {
+  switch (key) {
+  case '<':
+    return TChartKey::ckLeft;
+  case '>':
+    return TChartKey::ckRight;
+  case '^':
+    return TChartKey::ckUp;
+  case 'v':
+    return TChartKey::ckDown;
+  case '+':
+    return TChartKey::ckZoomIn;
+  case '-':
+    return TChartKey::ckZoomOut;
+  default:
+    return TChartKey::ckHome;
+  }
+}
+
+TEST_F(ZoomScrollPart, KeysScrollZoomAndShowTheWholeBottomAxisAsTheMouseWould) {
+  const struct {
+    std::string Keys;
+    double Minimum, Maximum; // of the bottom axis; NaN: automatic
+    double LeftMinimum;      // of the left axis; NaN: automatic
+    std::string Events;
+    bool UndoShowsAll;
+  } cases[] = {
+      {">", 16, 176, NAN, "scroll ", true},
+      {"<", -16, 144, NAN, "scroll ", true},
+      {"+", 40, 120, NAN, "zoom ", true},
+      {"++-", 40, 120, NAN, "zoom zoom zoom ", true},
+      // Zooming out stops at the data: all of it, or as much as fits from the nearer end.
+      {"+>-", 0, 160, NAN, "zoom scroll zoom ", true},
+      {"++" + std::string(15, '>') + "-", 80, 160, NAN, "zoom zoom " + Repeated("scroll ", 15) + "zoom ",
+       true},
+      {"-", NAN, NAN, NAN, "", true},
+      // Up and Down are wheel steps: vertical, and not recorded for an undo.
+      {"^", NAN, NAN, 3, "", false},
+      {"vv", NAN, NAN, -6, "", false},
+      {"+^h", NAN, NAN, NAN, "zoom undo ", true},
+  };
+  for (const auto& c : cases) {
+    Part.ShowWhole();
+    Chart.Paint();
+    Chart.Events.clear();
+    for (const char key : c.Keys)
+      Part.KeyDown(KeyOf(key));
+    SCOPED_TRACE(c.Keys);
+    if (std::isnan(c.Minimum))
+      EXPECT_TRUE(Chart.Bottom.Automatic());
+    else
+      ExpectRange(Chart.Bottom, c.Minimum, c.Maximum);
+    if (std::isnan(c.LeftMinimum))
+      EXPECT_TRUE(Chart.LeftSide.Automatic());
+    else
+      EXPECT_DOUBLE_EQ(Chart.LeftSide.Minimum(), c.LeftMinimum);
+    EXPECT_TRUE(Chart.Top.Automatic()) << "keys move the frames only";
+    EXPECT_EQ(Chart.Events, c.Events);
+    Part.ResetZoom();
+    EXPECT_EQ(Chart.Bottom.Automatic() && Chart.LeftSide.Automatic(), c.UndoShowsAll);
+  }
+
+  // A key during a drag does nothing, as a second press does.
+  Part.ShowWhole();
+  Chart.Paint();
+  Part.MouseDown(Right, {}, 100, 60);
+  Part.KeyDown(TChartKey::ckZoomIn);
+  Part.MouseUp(Right, 100, 60);
   EXPECT_TRUE(Chart.Bottom.Automatic());
 }
 
