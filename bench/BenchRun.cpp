@@ -114,11 +114,16 @@ private:
     FResult.Frames = FForm.Store().SampleCount;
     FResult.FormatNotice = FForm.LastRead().FormatNotice;
     if (!FForm.NoticeLabel->isHidden())
-      FResult.Notice = FForm.NoticeLabel->text().toStdString();
+      FResult.Notice = FForm.NoticeText();
+    const app::TReading& reading = FForm.Store().Reading;
+    FResult.AsRecorded = reading.AsRecorded;
+    FResult.Channels = {reading.Upper, reading.Lower};
+    FResult.Info = FForm.InfoLabel->text().toStdString();
   }
 
   static std::string FormOf(const chart::TChartValueList& list) {
-    static const char* const names[] = {"sequence", "int16", "int32", "double"};
+    static const char* const names[] = {"sequence", "int16", "int32", "double", "uint8",
+                                        "int24",    "alaw",  "mulaw", "float32", "float64"};
     return std::string(names[list.Form()]) + (list.ValueArray().IsView() ? " view" : "");
   }
 
@@ -212,6 +217,9 @@ std::string ResultJson(const TBenchResult& result) {
   json += "}, \"value_forms\": " + JsonPerChart(result.ValueForms, JsonString);
   json += std::string(", \"format_notice\": ") + (result.FormatNotice ? "true" : "false");
   json += ", \"notice\": " + (result.Notice ? JsonString(*result.Notice) : std::string("null"));
+  json += std::string(", \"as_recorded\": ") + (result.AsRecorded ? "true" : "false");
+  json += ", \"channels\": [" + number(result.Channels[0]) + ", " + number(result.Channels[1]) + "]";
+  json += ", \"info\": " + JsonString(result.Info);
   return json + ", \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
 }
 

@@ -29,6 +29,10 @@ struct TBenchResult {
   // notice label's text after the load, if it shows one.
   bool FormatNotice = false;
   std::optional<std::string> Notice;
+  // Whether the charts show decoded samples, the channel each shows (0: none), the info line.
+  bool AsRecorded = false;
+  std::array<int, 2> Channels{};
+  std::string Info;
 };
 
 TBenchResult RunBenchmark(const TBenchOptions& options);

@@ -59,7 +59,7 @@ int LoadUnderLimit(const std::string& path, const std::string& data, std::int32_
     reader::ReadWaveFile(path, info, log, details);
     if (!info.Data)
       return 2;
-    const std::int32_t loaded = app::TChannelLoader().Load(*info.Data, store, series1, series2);
+    const std::int32_t loaded = app::TChannelLoader(details, {}).Load(*info.Data, store, series1, series2);
     const bool all = loaded == frames && series1.PointCount() == frames &&
                      series2.YValues().ValueCount() == frames && series2.XValues().Last() == frames &&
                      SamplesMatch(data, store, series1);

@@ -50,7 +50,7 @@ TEST_F(FormFixture, NoticeSitsInTheFreeStripAndStartsHidden) {
   EXPECT_TRUE(Form.NoticeLabel->wordWrap());
   EXPECT_EQ(Form.NoticeLabel->focusPolicy(), Qt::NoFocus);
   EXPECT_FALSE(Form.NoticeLabel->isVisible());
-  EXPECT_TRUE(Form.NoticeLabel->text().isEmpty());
+  EXPECT_TRUE(QString::fromStdString(Form.NoticeText()).isEmpty());
 }
 
 TEST_F(FormFixture, NoticeTellsTheFormatMovesNothingAndStaysOutOfTheLog) {
@@ -60,7 +60,7 @@ TEST_F(FormFixture, NoticeTellsTheFormatMovesNothingAndStaysOutOfTheLog) {
   testsupport::WriteFile(PathOf("mono.wav"), MonoWave(SampleBytes({1, 2, 3, 4})));
   PressReadWF(PathOf("mono.wav"));
   EXPECT_TRUE(Form.NoticeLabel->isVisible());
-  EXPECT_EQ(Form.NoticeLabel->text(),
+  EXPECT_EQ(QString::fromStdString(Form.NoticeText()),
             "This file holds 1-channel 16-bit integer sound; it is drawn as 2-channel 16-bit frames.");
   EXPECT_TRUE(Form.LastRead().FormatNotice);
   EXPECT_EQ(Store.SampleCount, 2);
@@ -72,7 +72,7 @@ TEST_F(FormFixture, NoticeTellsTheFormatMovesNothingAndStaysOutOfTheLog) {
   const QString log = Form.Memo1->toPlainText();
   Load(SampleBytes({1, 2}), "stereo.wav");
   EXPECT_FALSE(Form.NoticeLabel->isVisible());
-  EXPECT_TRUE(Form.NoticeLabel->text().isEmpty());
+  EXPECT_TRUE(QString::fromStdString(Form.NoticeText()).isEmpty());
   EXPECT_FALSE(Form.LastRead().FormatNotice);
   EXPECT_EQ(Form.Memo1->toPlainText(), log + '\n' + ReaderLog(PathOf("stereo.wav")));
 }
@@ -81,7 +81,7 @@ TEST_F(FormFixture, NoticeSaysWhyNothingLoadedAndWhichFileIsStillShown) {
   Form.show();
   testsupport::WriteFile(PathOf("text.wav"), "hello, world\n");
   PressReadWF(PathOf("text.wav"));
-  EXPECT_EQ(Form.NoticeLabel->text(),
+  EXPECT_EQ(QString::fromStdString(Form.NoticeText()),
             "Nothing was loaded from text.wav: it is not a RIFF/WAVE file. No file is shown.");
   EXPECT_TRUE(Form.Memo1->toPlainText().isEmpty())
       << "the reader logs nothing for it, and nor does the window";
@@ -90,18 +90,18 @@ TEST_F(FormFixture, NoticeSaysWhyNothingLoadedAndWhichFileIsStillShown) {
   testsupport::WriteFile(PathOf("b.wav"), "RF64" + wavebytes::Le32(0xFFFFFFFF) + "WAVEds64");
   PressReadWF(PathOf("b.wav"));
   EXPECT_TRUE(Form.NoticeLabel->isVisible());
-  EXPECT_EQ(Form.NoticeLabel->text(),
+  EXPECT_EQ(QString::fromStdString(Form.NoticeText()),
             "Nothing was loaded from b.wav: it is an RF64 file (WAVE for more than 4 "
             "GB), which this viewer does not read. a.wav is still shown.");
   EXPECT_FALSE(Form.LastRead().FormatNotice);
   PressReadWF(PathOf("missing.wav"));
-  EXPECT_EQ(Form.NoticeLabel->text(),
+  EXPECT_EQ(QString::fromStdString(Form.NoticeText()),
             "Nothing was loaded from missing.wav: there is no such file. a.wav is still shown.");
 
   // A cancelled dialog loads nothing and so changes no notice.
   Form.OpenDialog1.SetChooser([](std::string&) { return false; });
   QTest::mouseClick(Form.Button1, Qt::LeftButton);
-  EXPECT_EQ(Form.NoticeLabel->text(),
+  EXPECT_EQ(QString::fromStdString(Form.NoticeText()),
             "Nothing was loaded from missing.wav: there is no such file. a.wav is still shown.");
 }
 
@@ -112,7 +112,7 @@ TEST_F(FormFixture, ThePartsOfACutFileAreShownWithWhatIsMissing) {
   PressReadWF(PathOf("cut.wav"));
   EXPECT_EQ(Store.SampleCount, 2);
   EXPECT_EQ(
-      Form.NoticeLabel->text().toStdString(),
+      Form.NoticeText(),
       "This file ends 6 bytes before its data chunk does; the frames it holds are shown. This file holds "
       "1-channel 16-bit integer sound; it is drawn as 2-channel 16-bit frames.");
 }
