@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ChartLink.h"
 #include "app/core/AsciiExport.h"
 #include "app/core/ChannelLoader.h"
 #include "app/core/ReadMessages.h"
@@ -68,8 +69,10 @@ TForm1::TForm1(TSampleStore& Store, QWidget* parent) : QWidget(parent), OpenDial
   // Created in tab order, so the focus chain needs no rearranging.
   Panel1 = NewPanel(this);
   CreateCommandPanel();
+  CreateViewControls();
   Panel2 = NewPanel(this);
   CreateCharts();
+  ConnectViewControls();
   resize(1108, 535);
   move(259, 107);
   AlignControls();
@@ -189,6 +192,7 @@ bool TForm1::LoadFrames(TChannelLoader& Loader, files::TMemoryStream& Data) {
     return false;
   }
   FStore.FramesFileName = OpenDialog1.FileName;
+  ShowWholeRecording();
   return true;
 }
 

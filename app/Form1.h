@@ -11,12 +11,14 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace reader {
 struct TReadDetails;
 struct TWaveInfo;
 } // namespace reader
+class QCheckBox;
 class QFrame;
 class QLabel;
 class QPlainTextEdit;
@@ -34,6 +36,8 @@ class TChartWidget;
 namespace app {
 
 class TChannelLoader;
+class TChartLink;
+struct TReadoutSource;
 
 // What the reader said about the last file, and how long it took; only the benchmark reads it.
 struct TReadReport {
@@ -64,6 +68,12 @@ public:
   // or not all of it, and when its sound is not what the charts draw. Hidden when it has nothing
   // to say.
   QLabel* NoticeLabel = nullptr;
+  // Between Memo1's strip and "ReadWF": zooms and scrolls the frames of both charts together;
+  // kept for the next run.
+  QCheckBox* BothChartsBox = nullptr;
+  // Between " SaveASCII File" and BitBtn1: the frames, time and values under the mouse while it
+  // is on a chart's plotting rectangle; empty otherwise.
+  QLabel* ReadoutLabel = nullptr;
 
   void Button1Click();
   void SpeedButton1Click();
@@ -81,6 +91,15 @@ protected:
 
 private:
   void CreateCommandPanel();
+  // The controls for finding one's way in a recording, created where they come in tab order
+  // (after Memo1), and then joined to the charts: keys, the link, the readout.
+  void CreateViewControls();
+  void ConnectViewControls();
+  // What chart 1 or 2 shows, for the readout.
+  TReadoutSource ReadoutSource(int Chart) const;
+  void ShowReadout(int Chart, int X, int Y);
+  // A new recording is shown whole, whatever the last one was zoomed to.
+  void ShowWholeRecording();
   // The two charts with their series and property values.
   void CreateCharts();
   void AlignControls();
@@ -97,6 +116,11 @@ private:
 
   TSampleStore& FStore;
   TReadReport FLastRead;
+  std::unique_ptr<TChartLink> FChartLink;
+  // The chart the mouse is on (0: none) and where, for a readout that follows a repaint.
+  int FReadoutChart = 0;
+  int FReadoutX = 0;
+  int FReadoutY = 0;
   pages::TPageMemory* FLoadMemory = &pages::SystemPageMemory();
 };
 
