@@ -6,6 +6,8 @@
 #include "ui/Application.h"
 #include "ui/WhenExposed.h"
 
+#include <QCheckBox>
+
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -19,6 +21,9 @@ int main(int argc, char** argv) {
   app::TSampleStore store;
   app::TForm1 form(store);
   app::Form1 = &form;
+  // For this run only: the stored choice stays as it is.
+  if (command.BothCharts)
+    form.BothChartsBox->setChecked(true);
   form.show();
   if (!command.FileName.empty())
     ui::CallWhenExposed(form, [&form, file = command.FileName] { form.OpenWaveFile(file); });
