@@ -7,8 +7,10 @@
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
 #include "ui/ChartWidget.h"
+#include "ui/Settings.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -82,6 +84,8 @@ public:
       Repeat("export", [&] { return TimeMs([&] { Press(FForm.SpeedButton1); }); });
     if (FOptions.Zoom)
       Zoom(*FOptions.Zoom);
+    if (FOptions.Hover)
+      Hover(*FOptions.Hover);
     if (!FOptions.Png.empty())
       FForm.grab().save(QString::fromStdString(FOptions.Png));
     // After everything a user may do short of changing the points: a view must still be one.
@@ -173,6 +177,12 @@ private:
     });
   }
 
+  void Hover(const TChartPoint& hover) {
+    ui::TChartWidget* widget = hover.Chart == 1 ? FForm.Chart1 : FForm.Chart2;
+    SendMouse(widget, QEvent::MouseMove, QPoint(hover.X, hover.Y), Qt::NoButton);
+    FResult.Readout = FForm.ReadoutLabel->text().toStdString();
+  }
+
   const TBenchOptions& FOptions;
   app::TForm1& FForm;
   TBenchResult FResult;
@@ -182,9 +192,12 @@ private:
 
 TBenchResult RunBenchmark(const TBenchOptions& options) {
   app::ApplyUserSettings();
+  // A run starts from the defaults and leaves the user's choices alone.
+  ui::SetStoredChoices(false);
   app::TSampleStore store;
   app::TForm1 form(store);
   app::Form1 = &form;
+  form.BothChartsBox->setChecked(options.BothCharts);
   if (options.Width > 0)
     form.resize(options.Width, options.Height);
   form.OpenDialog1.SetChooser([&](std::string& fileName) {
@@ -212,6 +225,7 @@ std::string ResultJson(const TBenchResult& result) {
   json += "}, \"value_forms\": " + JsonPerChart(result.ValueForms, JsonString);
   json += std::string(", \"format_notice\": ") + (result.FormatNotice ? "true" : "false");
   json += ", \"notice\": " + (result.Notice ? JsonString(*result.Notice) : std::string("null"));
+  json += ", \"readout\": " + (result.Readout ? JsonString(*result.Readout) : std::string("null"));
   return json + ", \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
 }
 

@@ -29,6 +29,8 @@ struct TBenchResult {
   // notice label's text after the load, if it shows one.
   bool FormatNotice = false;
   std::optional<std::string> Notice;
+  // The readout's text with the mouse at --hover.
+  std::optional<std::string> Readout;
 };
 
 TBenchResult RunBenchmark(const TBenchOptions& options);
