@@ -2,8 +2,11 @@
 // answered before any window or display is needed; Qt's own options are left for Qt.
 #pragma once
 
+#include <array>
 #include <iosfwd>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace app {
@@ -16,7 +19,16 @@ struct TCommandLine {
   std::string FileName;
   // What was wrong with the arguments, for caUsageError.
   std::string Error;
+  // For this run only, whatever the stored choices say: the charts show the samples as the
+  // format chunk describes them; both charts zoom and scroll together.
+  bool AsRecorded = false;
+  bool BothCharts = false;
+  // The channels the upper and lower chart show (the lower one 0 for none); empty when not given.
+  std::optional<std::array<int, 2>> Channels;
 };
+
+// "A,B": two channel numbers from 1 (B may be 0 for none) up to 65535, a format chunk's limit.
+std::optional<std::array<int, 2>> ParseChannels(std::string_view Text);
 
 // Arguments as the program got them, the program's name first.
 TCommandLine ParseCommandLine(const std::vector<std::string>& Arguments);

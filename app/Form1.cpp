@@ -1,5 +1,6 @@
 #include "app/Form1.h"
 
+#include "app/ChartLink.h"
 #include "app/core/AsciiExport.h"
 #include "app/core/ChannelLoader.h"
 #include "app/core/ReadMessages.h"
@@ -76,8 +77,10 @@ TForm1::TForm1(TSampleStore& Store, QWidget* parent) : QWidget(parent), OpenDial
   Panel1 = NewPanel(this);
   CreateCommandPanel();
   CreateReadingControls();
+  CreateViewControls();
   Panel2 = NewPanel(this);
   CreateCharts();
+  ConnectViewControls();
   resize(1108, 535);
   move(259, 107);
   AlignControls();
@@ -143,6 +146,9 @@ void TForm1::CreateReadingControls() {
   AsRecordedBox->setChecked(ui::ReadChoice(ui::TChoice::chAsRecorded));
   FChoice.AsRecorded = AsRecordedBox->isChecked();
   connect(AsRecordedBox, &QCheckBox::toggled, this, &TForm1::AsRecordedToggled);
+  // Only the user's own choices are kept: one made on the command line lasts one run.
+  connect(AsRecordedBox, &QCheckBox::clicked, this,
+          [](bool checked) { ui::WriteChoice(ui::TChoice::chAsRecorded, checked); });
 
   const auto newChooser = [this](const QString& caption, int top, int lowest) {
     auto* label = new QLabel(caption, Panel1);
@@ -163,7 +169,10 @@ void TForm1::CreateReadingControls() {
   LowerChannelBox->setValue(2);
 
   NoticeLabel->setTextFormat(Qt::RichText);
-  connect(NoticeLabel, &QLabel::linkActivated, this, [this] { AsRecordedBox->setChecked(true); });
+  connect(NoticeLabel, &QLabel::linkActivated, this, [this] {
+    AsRecordedBox->setChecked(true);
+    ui::WriteChoice(ui::TChoice::chAsRecorded, true);
+  });
   // New controls follow the log box in the tab chain.
   setTabOrder(Memo1, AsRecordedBox);
   setTabOrder(AsRecordedBox, UpperChannelBox);
@@ -237,6 +246,7 @@ bool TForm1::LoadFrames(TChannelLoader& Loader, files::TMemoryStream& Data) {
     return false;
   }
   FStore.FramesFileName = OpenDialog1.FileName;
+  ShowWholeRecording();
   return true;
 }
 
@@ -310,12 +320,9 @@ void TForm1::ShowReadingInfo() {
 
 void TForm1::AsRecordedToggled(bool Checked) {
   FChoice.AsRecorded = Checked;
-  ui::WriteChoice(ui::TChoice::chAsRecorded, Checked);
   Reshow();
-  if (FStore.Frames()) {
-    Chart1->Chart().ShowWhole();
-    Chart2->Chart().ShowWhole();
-  }
+  if (FStore.Frames())
+    ShowWholeRecording();
 }
 
 void TForm1::ChannelPicked() {

@@ -12,6 +12,7 @@
 
 #include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 namespace reader {
@@ -37,6 +38,8 @@ class TChartWidget;
 namespace app {
 
 class TChannelLoader;
+class TChartLink;
+struct TReadoutSource;
 
 // What the reader said about the last file, and how long it took; only the benchmark reads it.
 struct TReadReport {
@@ -73,6 +76,12 @@ public:
   QCheckBox* AsRecordedBox = nullptr;
   QSpinBox* UpperChannelBox = nullptr;
   QSpinBox* LowerChannelBox = nullptr;
+  // Between Memo1's strip and "ReadWF": zooms and scrolls the frames of both charts together;
+  // kept for the next run.
+  QCheckBox* BothChartsBox = nullptr;
+  // Between " SaveASCII File" and BitBtn1: the frames, time and values under the mouse while it
+  // is on a chart's plotting rectangle; empty otherwise.
+  QLabel* ReadoutLabel = nullptr;
 
   void Button1Click();
   void SpeedButton1Click();
@@ -94,6 +103,15 @@ protected:
 
 private:
   void CreateCommandPanel();
+  // The controls for finding one's way in a recording, created where they come in tab order
+  // (after Memo1), and then joined to the charts: keys, the link, the readout.
+  void CreateViewControls();
+  void ConnectViewControls();
+  // What chart 1 or 2 shows, for the readout.
+  TReadoutSource ReadoutSource(int Chart) const;
+  void ShowReadout(int Chart, int X, int Y);
+  // A new recording is shown whole, whatever the last one was zoomed to.
+  void ShowWholeRecording();
   // The two charts with their series and property values.
   void CreateCharts();
   void AlignControls();
@@ -123,6 +141,11 @@ private:
   TShowChoice FChoice;
   std::string FLoadNotice;
   std::string FNoticeText;
+  std::unique_ptr<TChartLink> FChartLink;
+  // The chart the mouse is on (0: none) and where, for a readout that follows a repaint.
+  int FReadoutChart = 0;
+  int FReadoutX = 0;
+  int FReadoutY = 0;
   pages::TPageMemory* FLoadMemory = &pages::SystemPageMemory();
 };
 

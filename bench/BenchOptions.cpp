@@ -1,5 +1,7 @@
 #include "bench/BenchOptions.h"
 
+#include "app/CommandLine.h"
+
 #include <charconv>
 #include <string_view>
 
@@ -33,6 +35,14 @@ std::optional<TBenchOptions> ParseOptions(const std::vector<std::string>& args) 
     const bool hasValue = i + 1 < args.size();
     if (arg == "--export") {
       options.Export = true;
+    } else if (arg == "--both-charts") {
+      options.BothCharts = true;
+    } else if (arg == "--as-recorded") {
+      options.AsRecorded = true;
+    } else if (arg == "--channels" && hasValue) {
+      options.Channels = app::ParseChannels(args[++i]);
+      if (!options.Channels)
+        return std::nullopt;
     } else if (arg == "--png" && hasValue) {
       options.Png = args[++i];
     } else if (arg == "--repeat" && hasValue) {
@@ -47,6 +57,12 @@ std::optional<TBenchOptions> ParseOptions(const std::vector<std::string>& args) 
           zoom.Chart < 1 || zoom.Chart > 2)
         return std::nullopt;
       options.Zoom = zoom;
+    } else if (arg == "--hover" && hasValue) {
+      TChartPoint hover;
+      if (!ParseInts(args[++i], ":,", {&hover.Chart, &hover.X, &hover.Y}, 0) || hover.Chart < 1 ||
+          hover.Chart > 2)
+        return std::nullopt;
+      options.Hover = hover;
     } else if (arg.starts_with("-") || !options.File.empty()) {
       return std::nullopt;
     } else {

@@ -7,8 +7,10 @@
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
 #include "ui/ChartWidget.h"
+#include "ui/Settings.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -82,6 +84,8 @@ public:
       Repeat("export", [&] { return TimeMs([&] { Press(FForm.SpeedButton1); }); });
     if (FOptions.Zoom)
       Zoom(*FOptions.Zoom);
+    if (FOptions.Hover)
+      Hover(*FOptions.Hover);
     if (!FOptions.Png.empty())
       FForm.grab().save(QString::fromStdString(FOptions.Png));
     // After everything a user may do short of changing the points: a view must still be one.
@@ -178,6 +182,12 @@ private:
     });
   }
 
+  void Hover(const TChartPoint& hover) {
+    ui::TChartWidget* widget = hover.Chart == 1 ? FForm.Chart1 : FForm.Chart2;
+    SendMouse(widget, QEvent::MouseMove, QPoint(hover.X, hover.Y), Qt::NoButton);
+    FResult.Readout = FForm.ReadoutLabel->text().toStdString();
+  }
+
   const TBenchOptions& FOptions;
   app::TForm1& FForm;
   TBenchResult FResult;
@@ -187,9 +197,15 @@ private:
 
 TBenchResult RunBenchmark(const TBenchOptions& options) {
   app::ApplyUserSettings();
+  // A run starts from the defaults and leaves the user's choices alone.
+  ui::SetStoredChoices(false);
   app::TSampleStore store;
   app::TForm1 form(store);
   app::Form1 = &form;
+  form.BothChartsBox->setChecked(options.BothCharts);
+  form.AsRecordedBox->setChecked(options.AsRecorded);
+  if (options.Channels)
+    form.ChooseChannels((*options.Channels)[0], (*options.Channels)[1]);
   if (options.Width > 0)
     form.resize(options.Width, options.Height);
   form.OpenDialog1.SetChooser([&](std::string& fileName) {
@@ -220,6 +236,7 @@ std::string ResultJson(const TBenchResult& result) {
   json += std::string(", \"as_recorded\": ") + (result.AsRecorded ? "true" : "false");
   json += ", \"channels\": [" + number(result.Channels[0]) + ", " + number(result.Channels[1]) + "]";
   json += ", \"info\": " + JsonString(result.Info);
+  json += ", \"readout\": " + (result.Readout ? JsonString(*result.Readout) : std::string("null"));
   return json + ", \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
 }
 

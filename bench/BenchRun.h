@@ -33,6 +33,8 @@ struct TBenchResult {
   bool AsRecorded = false;
   std::array<int, 2> Channels{};
   std::string Info;
+  // The readout's text with the mouse at --hover.
+  std::optional<std::string> Readout;
 };
 
 TBenchResult RunBenchmark(const TBenchOptions& options);

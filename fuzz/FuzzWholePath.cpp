@@ -1,6 +1,7 @@
 // libFuzzer entry point for the whole path of a file, without Qt: the bytes as a WAVE file
 // through the reader, the loader into the store, both charts laid out as in the window and
-// painted at two small sizes into a fake window, then a zoom and a scroll with the mouse on each.
+// painted at two small sizes into a fake window, then a zoom and a scroll with the mouse, a key
+// and a readout lookup on each.
 // A small input stands for a long file: the RIFF header's size, when the input falls short of it,
 // is made up by repeating the input's last bytes, up to half a million frames.
 #include <algorithm>
@@ -13,6 +14,7 @@
 
 #include "app/core/ChannelLoader.h"
 #include "app/core/FormChartsLayout.h"
+#include "app/core/Readout.h"
 #include "app/core/SampleStore.h"
 #include "app/reader/ReadWaveFile.h"
 #include "chart/Chart.h"
@@ -153,9 +155,9 @@ chart::testing::TFakeChartHost& Host(const TSize& size) {
   return host;
 }
 
-// Paints the chart, zooms and scrolls it with the mouse and paints again; then, when the input
-// says so, paints it once at the tiny size.
-void Exercise(chart::TChart& chart, const TMousePath& mouse) {
+// Paints the chart, zooms and scrolls it with the mouse and a key, paints again and looks up the
+// readout at a point; then, when the input says so, paints it once at the tiny size.
+void Exercise(chart::TChart& chart, const chart::TChartSeries& series, const TMousePath& mouse) {
   const TSize& size = Small;
   chart.SetHost(&Host(size));
   Paint(chart);
@@ -164,7 +166,11 @@ void Exercise(chart::TChart& chart, const TMousePath& mouse) {
   Drag(chart, chart::TMouseButton::mbRight, mouse.X(4, size), mouse.Y(5, size), mouse.X(6, size),
        mouse.Y(7, size));
   chart.MouseWheel(mouse.Bytes[0] & 1 ? 120 : -120, {}, mouse.X(1, size), mouse.Y(2, size));
+  constexpr int KeyCount = int(chart::TChartKey::ckHome) + 1;
+  chart.KeyDown(static_cast<chart::TChartKey>(mouse.Bytes[3] % KeyCount));
   Paint(chart);
+  app::ReadoutText({&series, 1, 44100, true}, {chart.PlotRect, series.PointMapper()}, mouse.X(4, size),
+                   mouse.Y(5, size));
   if (mouse.Bytes[7] % 8 == 0) {
     chart.SetHost(&Host(Tiny));
     Paint(chart);
@@ -208,10 +214,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             charts.Series2->PointCount() == (store.Reading.Lower > 0 ? store.SampleCount : 0),
         "series and store hold different frame counts");
   const TMousePath mouse(data, size);
-  Exercise(charts.Chart1, mouse);
-  Exercise(charts.Chart2, mouse);
+  Exercise(charts.Chart1, *charts.Series1, mouse);
+  Exercise(charts.Chart2, *charts.Series2, mouse);
   app::ShowReading(store, {!chosen.AsRecorded, chosen.Lower, chosen.Upper}, *charts.Series1, *charts.Series2);
   Check(charts.Series1->PointCount() == store.SampleCount, "a switched reading and the store differ");
-  Exercise(charts.Chart1, mouse);
+  Exercise(charts.Chart1, *charts.Series1, mouse);
   return 0;
 }

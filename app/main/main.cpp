@@ -6,6 +6,8 @@
 #include "ui/Application.h"
 #include "ui/WhenExposed.h"
 
+#include <QCheckBox>
+
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -19,6 +21,13 @@ int main(int argc, char** argv) {
   app::TSampleStore store;
   app::TForm1 form(store);
   app::Form1 = &form;
+  // For this run only: the stored choice stays as it is.
+  if (command.BothCharts)
+    form.BothChartsBox->setChecked(true);
+  if (command.AsRecorded)
+    form.AsRecordedBox->setChecked(true);
+  if (command.Channels)
+    form.ChooseChannels((*command.Channels)[0], (*command.Channels)[1]);
   form.show();
   if (!command.FileName.empty())
     ui::CallWhenExposed(form, [&form, file = command.FileName] { form.OpenWaveFile(file); });

@@ -21,6 +21,9 @@ TAxisRange WithinData(const TAxisRange& range, const TAxisSeriesData& data) {
   return range;
 }
 
+// A chart without frames apart (none, or one) has no view of them to move.
+bool HasFramesApart(const TChartAxis& axis) { return axis.Plan().Data.Maximum > axis.Plan().Data.Minimum; }
+
 } // namespace
 
 void TZoomScrollPart::KeyDown(TChartKey key) {
@@ -46,9 +49,9 @@ void TZoomScrollPart::KeyDown(TChartKey key) {
 }
 
 void TZoomScrollPart::ScrollFrames(bool forward) {
-  if (FAllowPanning != pmHorizontal && FAllowPanning != pmBoth)
-    return;
   TChartAxis& axis = FOwner.BottomAxis();
+  if ((FAllowPanning != pmHorizontal && FAllowPanning != pmBoth) || !HasFramesApart(axis))
+    return;
   const TAxisRange shown = ShownRange(axis);
   const double step = (shown.Maximum - shown.Minimum) / 10;
   SaveScalesOnce();
@@ -58,9 +61,9 @@ void TZoomScrollPart::ScrollFrames(bool forward) {
 }
 
 void TZoomScrollPart::ZoomFrames(bool in) {
-  if (!FZoom.Allow() || FZoom.Direction() == tzdVertical)
-    return;
   TChartAxis& axis = FOwner.BottomAxis();
+  if (!FZoom.Allow() || FZoom.Direction() == tzdVertical || !HasFramesApart(axis))
+    return;
   const TAxisRange shown = ShownRange(axis);
   const TAxisSeriesData& data = axis.Plan().Data;
   if (!in && shown.Minimum <= data.Minimum && shown.Maximum >= data.Maximum)

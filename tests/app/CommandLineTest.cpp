@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
+#include <optional>
 #include <sstream>
 
 namespace {
@@ -58,6 +60,46 @@ TEST(CommandLine, ParsesTheProgramsOptionsFileAndQtsOwnOptions) {
   }
 }
 
+TEST(CommandLine, ChoicesForOneRunAndTheChannelsOfTheCharts) {
+  const std::string channelsError =
+      "--channels takes two channel numbers A,B: A from 1, B from 0 (none), up to 65535.";
+  const struct {
+    std::vector<std::string> Arguments;
+    bool AsRecorded, BothCharts;
+    std::optional<std::array<int, 2>> Channels;
+    std::string Error;
+  } cases[] = {
+      {{"--both-charts", "/rec/a.wav"}, false, true, std::nullopt, ""},
+      {{"--as-recorded"}, true, false, std::nullopt, ""},
+      {{"--channels", "3,1", "--as-recorded", "--both-charts"}, true, true, std::array{3, 1}, ""},
+      {{"--channels=2,0"}, false, false, std::array{2, 0}, ""},
+      {{"--channels", "65535,65535"}, false, false, std::array{65535, 65535}, ""},
+      {{"--channels", "0,1"}, false, false, std::nullopt, channelsError},
+      {{"--channels", "1"}, false, false, std::nullopt, channelsError},
+      {{"--channels", "1,2,3"}, false, false, std::nullopt, channelsError},
+      {{"--channels", "1, 2"}, false, false, std::nullopt, channelsError},
+      {{"--channels", "a,b"}, false, false, std::nullopt, channelsError},
+      {{"--channels", "1,-1"}, false, false, std::nullopt, channelsError},
+      {{"--channels", "65536,1"}, false, false, std::nullopt, channelsError},
+      {{"--channels", ""}, false, false, std::nullopt, channelsError},
+      {{"--channels"}, false, false, std::nullopt, "Missing value after '--channels'."},
+  };
+  for (const auto& c : cases) {
+    std::vector<std::string> arguments = {"waveview"};
+    arguments.insert(arguments.end(), c.Arguments.begin(), c.Arguments.end());
+    const TCommandLine parsed = app::ParseCommandLine(arguments);
+    const std::string shown = ::testing::PrintToString(c.Arguments);
+    EXPECT_EQ(parsed.Error, c.Error) << shown;
+    EXPECT_EQ(parsed.Action, c.Error.empty() ? TCommandLine::caOpenWindow : TCommandLine::caUsageError)
+        << shown;
+    if (!c.Error.empty())
+      continue;
+    EXPECT_EQ(parsed.AsRecorded, c.AsRecorded) << shown;
+    EXPECT_EQ(parsed.BothCharts, c.BothCharts) << shown;
+    EXPECT_EQ(parsed.Channels, c.Channels) << shown;
+  }
+}
+
 struct TAnswer {
   int Status;
   std::string Out;
@@ -74,7 +116,9 @@ TEST(CommandLine, HelpAndVersionGoToStandardOutputAndAUsageErrorToStandardError)
   const TAnswer help = Answer({"waveview", "--help"});
   EXPECT_EQ(help.Status, 0);
   EXPECT_EQ(help.Out.rfind("Usage: waveview [OPTIONS] [FILE]\n", 0), 0u) << help.Out;
-  EXPECT_NE(help.Out.find("--version"), std::string::npos);
+  for (const char* listed : {"--version", "--as-recorded", "--channels A,B", "--both-charts", "right button",
+                             "Ctrl+O", "Ctrl+S", "Left and Right", "Up and Down", "+ and -", "Home"})
+    EXPECT_NE(help.Out.find(listed), std::string::npos) << listed;
   EXPECT_EQ(help.Err, "");
 
   const TAnswer version = Answer({"waveview", "-v"});

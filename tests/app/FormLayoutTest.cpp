@@ -2,7 +2,9 @@
 #include "ui/ChartWidget.h"
 #include "tests/ui/QtTestApp.h"
 
+#include <QCheckBox>
 #include <QFrame>
+#include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
@@ -29,10 +31,17 @@ TEST_F(FormLayout, ControlsSitWhereTheLayoutPutsThem) {
   EXPECT_EQ(Form.Panel2->geometry(), QRect(233, 0, 875, 535));
   EXPECT_EQ(Form.Chart1->geometry(), QRect(1, 1, 873, 296));
   EXPECT_EQ(Form.Chart2->geometry(), QRect(1, 297, 873, 237));
+  EXPECT_EQ(Form.BothChartsBox->geometry(), QRect(14, 176, 205, 17));
+  EXPECT_EQ(Form.ReadoutLabel->geometry(), QRect(8, 428, 209, 72));
 
-  for (QWidget* onPanel1 : {static_cast<QWidget*>(Form.SpeedButton1), static_cast<QWidget*>(Form.BitBtn1),
-                            static_cast<QWidget*>(Form.Button1), static_cast<QWidget*>(Form.Memo1)})
-    EXPECT_EQ(onPanel1->parentWidget(), Form.Panel1);
+  const std::vector<QWidget*> onPanel1 = {Form.SpeedButton1, Form.BitBtn1,       Form.Button1,     Form.Memo1,
+                                          Form.NoticeLabel,  Form.BothChartsBox, Form.ReadoutLabel};
+  for (QWidget* control : onPanel1) {
+    EXPECT_EQ(control->parentWidget(), Form.Panel1);
+    for (QWidget* other : onPanel1)
+      EXPECT_TRUE(control == other || !control->geometry().intersects(other->geometry()))
+          << "the control at " << control->y() << " meets the one at " << other->y();
+  }
   EXPECT_EQ(Form.Chart1->parentWidget(), Form.Panel2);
   EXPECT_EQ(Form.Chart2->parentWidget(), Form.Panel2);
   EXPECT_EQ(Form.Chart1->Chart().SeriesCount(), 1);
@@ -64,6 +73,9 @@ TEST_F(FormLayout, CaptionsLookAndFont) {
   EXPECT_EQ(Form.BitBtn1->text(), "&Close");
   EXPECT_FALSE(Form.BitBtn1->icon().isNull());
   EXPECT_EQ(Form.Button1->text(), "ReadWF");
+  EXPECT_EQ(Form.BothChartsBox->text(), "Zoom both charts together");
+  EXPECT_FALSE(Form.BothChartsBox->isChecked());
+  EXPECT_TRUE(Form.ReadoutLabel->text().isEmpty());
   EXPECT_TRUE(Form.Memo1->toPlainText().isEmpty());
   EXPECT_FALSE(Form.Memo1->isReadOnly());
   EXPECT_EQ(Form.Memo1->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
@@ -86,26 +98,41 @@ TEST_F(FormLayout, LogBoxShowsThreeWholeLines) {
   EXPECT_EQ(Form.Memo1->verticalScrollBar()->maximum(), 1);
 }
 
-TEST_F(FormLayout, TabVisitsCloseReadAndLogOnly) {
+TEST_F(FormLayout, TabVisitsTheControlsThenTheCharts) {
   Form.show();
   QApplication::setActiveWindow(&Form);
   ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
   EXPECT_EQ(Form.SpeedButton1->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(Form.Chart1->focusPolicy(), Qt::NoFocus);
-  EXPECT_EQ(Form.Chart2->focusPolicy(), Qt::NoFocus);
+  EXPECT_EQ(Form.ReadoutLabel->focusPolicy(), Qt::NoFocus);
 
   EXPECT_EQ(QApplication::focusWidget(), Form.BitBtn1)
       << "the first control in tab order starts with the focus";
   Form.BitBtn1->setFocus();
   std::vector<QWidget*> visited;
-  for (int i = 0; i < 4; ++i) {
+  for (int i = 0; i < 7; ++i) {
     visited.push_back(QApplication::focusWidget());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
   }
-  const std::vector<QWidget*> expected = {Form.BitBtn1, Form.Button1, Form.Memo1, Form.BitBtn1};
+  const std::vector<QWidget*> expected = {Form.BitBtn1, Form.Button1, Form.Memo1,  Form.BothChartsBox,
+                                          Form.Chart1,  Form.Chart2,  Form.BitBtn1};
   EXPECT_EQ(visited, expected);
   // The log box passes Tab on instead of typing it.
   EXPECT_TRUE(Form.Memo1->toPlainText().isEmpty());
+}
+
+TEST_F(FormLayout, BothChartsIsKeptForTheNextRunOnlyWhenTheUserTicksIt) {
+  Form.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&Form));
+  // Set by the program, as for --both-charts: this run only.
+  Form.BothChartsBox->setChecked(true);
+  EXPECT_FALSE(app::TForm1(Store).BothChartsBox->isChecked());
+  Form.BothChartsBox->setChecked(false);
+
+  QTest::mouseClick(Form.BothChartsBox, Qt::LeftButton);
+  EXPECT_TRUE(Form.BothChartsBox->isChecked());
+  EXPECT_TRUE(app::TForm1(Store).BothChartsBox->isChecked());
+  QTest::mouseClick(Form.BothChartsBox, Qt::LeftButton);
+  EXPECT_FALSE(app::TForm1(Store).BothChartsBox->isChecked());
 }
 
 TEST_F(FormLayout, CloseButtonAndAltCCloseTheWindow) {

@@ -1,13 +1,17 @@
-// Zoom, undo, scroll and wheel on the main window's charts, driven by real Qt mouse events.
+// Zoom, undo, scroll and wheel on the main window's charts, driven by real Qt mouse and key
+// events; a new file shown whole; both charts zoomed together.
 #include "chart/axis/ChartAxis.h"
 #include "ui/ChartWidget.h"
 #include "tests/app/FormFixture.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QWheelEvent>
 #include <QWindow>
 
 #include <cmath>
+#include <functional>
+#include <utility>
 
 namespace {
 
@@ -51,6 +55,25 @@ protected:
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(Form.windowHandle(), &event);
     QCoreApplication::processEvents();
+  }
+
+  static void Keys(ui::TChartWidget* widget, const std::vector<Qt::Key>& keys) {
+    for (const Qt::Key key : keys)
+      QTest::keyClick(widget, key);
+    QCoreApplication::processEvents();
+  }
+
+  static void ExpectWhole(ui::TChartWidget* widget) {
+    chart::TChart& chart = ChartOf(widget);
+    for (const chart::TChartAxis* axis : chart.Axes)
+      EXPECT_TRUE(axis->Automatic() && axis->AutomaticMinimum() && axis->AutomaticMaximum());
+    EXPECT_FALSE(chart.HasZoom());
+    EXPECT_TRUE(chart.MustSaveScales());
+    EXPECT_TRUE(chart.ZoomHistory().empty());
+  }
+
+  static std::pair<double, double> Range(const chart::TChartAxis& axis) {
+    return {axis.Minimum(), axis.Maximum()};
   }
 };
 
@@ -182,6 +205,126 @@ TEST_F(MouseZoom, TheWheelReachesTheChartUnderTheMouse) {
   Wheel(Form.Chart1, At(Form.Chart1, 0.5, 0.5), -120);
   EXPECT_FALSE(upper.Automatic());
   EXPECT_LT(upper.Minimum(), upperMinimum);
+}
+
+TEST_F(MouseZoom, ANewFileIsShownWholeAndAFailedLoadKeepsTheView) {
+  ChartOf(Form.Chart1).Zoom().SetHistory(true);
+  const std::function<void()> steps[] = {
+      [&] { Drag(Form.Chart1, Qt::LeftButton, At(Form.Chart1, 0.2, 0.2), At(Form.Chart1, 0.6, 0.7)); },
+      [&] { Drag(Form.Chart2, Qt::RightButton, At(Form.Chart2, 0.5, 0.5), At(Form.Chart2, 0.3, 0.4)); },
+      [&] { Wheel(Form.Chart1, At(Form.Chart1, 0.5, 0.5), 120); },
+      [&] {
+        Keys(Form.Chart2, {Qt::Key_Plus, Qt::Key_Right});
+      },
+  };
+  int round = 0;
+  for (const auto& step : steps) {
+    step();
+    // Half a notch waiting on each chart.
+    Wheel(Form.Chart1, At(Form.Chart1, 0.5, 0.5), 60);
+    Wheel(Form.Chart2, At(Form.Chart2, 0.5, 0.5), 60);
+    // The same file again counts as a new one.
+    Load(SampleBytes({1, 2, 3, 4, 5, 6}), ++round % 2 ? "second.wav" : "in.wav");
+    SCOPED_TRACE(round);
+    ExpectWhole(Form.Chart1);
+    ExpectWhole(Form.Chart2);
+    Wheel(Form.Chart1, At(Form.Chart1, 0.5, 0.5), 60);
+    Wheel(Form.Chart2, At(Form.Chart2, 0.5, 0.5), 60);
+    ExpectWhole(Form.Chart1);
+    ExpectWhole(Form.Chart2);
+  }
+
+  Drag(Form.Chart1, Qt::LeftButton, At(Form.Chart1, 0.2, 0.2), At(Form.Chart1, 0.6, 0.7));
+  const auto zoomed = Range(ChartOf(Form.Chart1).BottomAxis());
+  PressReadWF(PathOf("missing.wav"));
+  EXPECT_TRUE(ChartOf(Form.Chart1).HasZoom());
+  EXPECT_EQ(Range(ChartOf(Form.Chart1).BottomAxis()), zoomed);
+}
+
+TEST_F(MouseZoom, KeysOnTheFocusedChartScrollZoomAndShowTheWhole) {
+  for (ui::TChartWidget* widget : {Form.Chart1, Form.Chart2}) {
+    QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, At(widget, 0.5, 0.5));
+    ASSERT_EQ(QApplication::focusWidget(), widget);
+    chart::TChartAxis& bottom = ChartOf(widget).BottomAxis();
+    chart::TChartAxis& left = ChartOf(widget).LeftAxis();
+    const auto [leftMinimum, leftMaximum] = Range(left);
+
+    const auto expectBottom = [&](double minimum, double maximum) {
+      EXPECT_DOUBLE_EQ(bottom.Minimum(), minimum);
+      EXPECT_DOUBLE_EQ(bottom.Maximum(), maximum);
+    };
+    Keys(widget, {Qt::Key_Plus});
+    expectBottom(500.75, 1500.25);
+    Keys(widget, {Qt::Key_Right});
+    expectBottom(600.7, 1600.2);
+    Keys(widget, {Qt::Key_Left, Qt::Key_Equal});
+    expectBottom(750.625, 1250.375);
+    // Out by two, twice: the second stops at the whole recording.
+    Keys(widget, {Qt::Key_Minus, Qt::Key_Minus});
+    expectBottom(1, 2000);
+    EXPECT_TRUE(left.Automatic()) << "keys for the frames leave the values alone";
+
+    Keys(widget, {Qt::Key_Up});
+    EXPECT_DOUBLE_EQ(left.Minimum(), leftMinimum + (leftMaximum - leftMinimum) * 0.03);
+    Keys(widget, {Qt::Key_Down, Qt::Key_Home});
+    ExpectWhole(widget);
+  }
+}
+
+TEST_F(MouseZoom, KeysAndMouseMixedAreUndoneTogether) {
+  ui::TChartWidget* widget = Form.Chart1;
+  chart::TChart& chart = ChartOf(widget);
+  Drag(widget, Qt::LeftButton, At(widget, 0.2, 0.2), At(widget, 0.7, 0.8));
+  QTest::mouseClick(widget, Qt::LeftButton, Qt::NoModifier, At(widget, 0.5, 0.5));
+  Keys(widget, {Qt::Key_Plus, Qt::Key_Right});
+  Drag(widget, Qt::RightButton, At(widget, 0.5, 0.5), At(widget, 0.4, 0.6));
+  Keys(widget, {Qt::Key_Minus});
+  EXPECT_TRUE(chart.HasZoom());
+  Drag(widget, Qt::LeftButton, At(widget, 0.7, 0.5), At(widget, 0.2, 0.3));
+  ExpectWhole(widget);
+  EXPECT_EQ(chart.BottomAxis().Maximum(), 2000);
+}
+
+TEST_F(MouseZoom, BothChartsTogetherShareTheFramesNotTheValues) {
+  chart::TChartAxis& upper = ChartOf(Form.Chart1).BottomAxis();
+  chart::TChartAxis& lower = ChartOf(Form.Chart2).BottomAxis();
+  ASSERT_FALSE(Form.BothChartsBox->isChecked());
+  Drag(Form.Chart1, Qt::LeftButton, At(Form.Chart1, 0.2, 0.2), At(Form.Chart1, 0.6, 0.7));
+  EXPECT_TRUE(lower.Automatic()) << "unticked, each chart on its own";
+  Drag(Form.Chart1, Qt::LeftButton, At(Form.Chart1, 0.6, 0.7), At(Form.Chart1, 0.2, 0.2));
+
+  QTest::mouseClick(Form.BothChartsBox, Qt::LeftButton);
+  ASSERT_TRUE(Form.BothChartsBox->isChecked());
+  const std::function<void()> steps[] = {
+      [&] { Drag(Form.Chart1, Qt::LeftButton, At(Form.Chart1, 0.2, 0.2), At(Form.Chart1, 0.6, 0.7)); },
+      [&] { Drag(Form.Chart2, Qt::RightButton, At(Form.Chart2, 0.5, 0.5), At(Form.Chart2, 0.3, 0.5)); },
+      [&] { Keys(Form.Chart2, {Qt::Key_Plus}); },
+      [&] { Keys(Form.Chart1, {Qt::Key_Left}); },
+  };
+  for (const auto& step : steps) {
+    step();
+    EXPECT_FALSE(upper.Automatic());
+    EXPECT_FALSE(lower.Automatic());
+    EXPECT_EQ(Range(upper), Range(lower));
+  }
+  EXPECT_TRUE(ChartOf(Form.Chart2).LeftAxis().Automatic()) << "the values stay each chart's own";
+  const auto lowerValues = Range(ChartOf(Form.Chart2).LeftAxis());
+  Wheel(Form.Chart1, At(Form.Chart1, 0.5, 0.5), 120);
+  EXPECT_EQ(Range(ChartOf(Form.Chart2).LeftAxis()), lowerValues);
+
+  // An undo on either chart undoes both, and so does Home.
+  Drag(Form.Chart2, Qt::LeftButton, At(Form.Chart2, 0.7, 0.5), At(Form.Chart2, 0.2, 0.3));
+  EXPECT_TRUE(upper.Automatic());
+  EXPECT_TRUE(lower.Automatic());
+  EXPECT_FALSE(ChartOf(Form.Chart1).HasZoom());
+  Keys(Form.Chart2, {Qt::Key_Plus});
+  Keys(Form.Chart1, {Qt::Key_Home});
+  ExpectWhole(Form.Chart1);
+  ExpectWhole(Form.Chart2);
+
+  QTest::mouseClick(Form.BothChartsBox, Qt::LeftButton);
+  Keys(Form.Chart1, {Qt::Key_Plus});
+  EXPECT_TRUE(lower.Automatic());
 }
 
 } // namespace

@@ -133,4 +133,21 @@ TEST_F(OpenFile, WhatIsNotALocalFileIsRefusedAndChangesNothing) {
   EXPECT_EQ(Form.Memo1->toPlainText(), log);
 }
 
+TEST_F(OpenFile, CtrlOReadsAndCtrlSSavesFromAnywhereInTheWindow) {
+  QApplication::setActiveWindow(&Form);
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+  Form.OpenDialog1.SetChooser([this](std::string& fileName) {
+    fileName = PathOf("a.wav");
+    return true;
+  });
+  Form.Memo1->setFocus();
+  QTest::keyClick(Form.Memo1, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(Store.SampleCount, 3);
+  EXPECT_TRUE(Form.Memo1->toPlainText().startsWith("RIFF"));
+
+  Form.Chart2->setFocus();
+  QTest::keyClick(Form.Chart2, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(testsupport::ReadFile(PathOf("a_out.dat")), " 1 -2\r\n 3 -4\r\n 5 -6\r\n");
+}
+
 } // namespace

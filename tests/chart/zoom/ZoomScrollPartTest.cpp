@@ -33,7 +33,7 @@ public:
   // What a paint does to the axes: the automatic ends take the data's, and the axes are placed.
   void Paint() {
     for (TChartAxis* axis : Axes) {
-      axis->SetPlan(axis->StartPlan({true, true, 0, axis->Horizontal() ? 160.0 : 100.0}, true, Plot,
+      axis->SetPlan(axis->StartPlan({true, true, 0, axis->Horizontal() ? XDataMaximum : 100.0}, true, Plot,
                                     OwnerPlotSize(axis->Horizontal())));
     }
   }
@@ -67,6 +67,7 @@ public:
   void Scrolled() override { Events += "scroll "; }
 
   TRect Plot{20, 10, 180, 110};
+  double XDataMaximum = 160;
   gdi::TGdiBitmap Image;
   TChartAxis Bottom{*this, true, false}, Top{*this, true, true}, LeftSide{*this, false, false},
       RightSide{*this, false, true};
@@ -253,6 +254,12 @@ TEST_F(ZoomScrollPart, KeysScrollZoomAndShowTheWholeBottomAxisAsTheMouseWould) {
   Part.MouseDown(Right, {}, 100, 60);
   Part.KeyDown(TChartKey::ckZoomIn);
   Part.MouseUp(Right, 100, 60);
+  EXPECT_TRUE(Chart.Bottom.Automatic());
+  // Nor do the frame keys without frames apart to move through.
+  Chart.XDataMaximum = 0;
+  Chart.Paint();
+  for (const char key : std::string("+-<>"))
+    Part.KeyDown(KeyOf(key));
   EXPECT_TRUE(Chart.Bottom.Automatic());
 }
 
