@@ -91,8 +91,11 @@ TEST_F(Readout, ColumnsOfManyFramesGiveTheirEndsAndExtremes) {
   LoadFrames();
   const int columns[] = {PixelOfFrame(1), PixelOfFrame(Frames / 2), PixelOfFrame(Frames - 1),
                          PixelOfFrame(Frames)};
+  const int paints = Form.Chart1->PaintMessageCount();
   for (const int x : columns)
     EXPECT_EQ(ReadoutAt(Form.Chart1, {x, MiddleY()}), Expected(x)) << x;
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Form.Chart1->PaintMessageCount(), paints) << "the readout repainted the chart";
   EXPECT_NE(Expected(PixelOfFrame(Frames)).find(app::GroupThousands(Frames) + "\n"), std::string::npos);
   // Past the last frame's column there is no frame.
   EXPECT_EQ(ReadoutAt(Form.Chart1, {PixelOfFrame(Frames) + 1, MiddleY()}), "");
