@@ -76,8 +76,8 @@ public:
   QCheckBox* AsRecordedBox = nullptr;
   QSpinBox* UpperChannelBox = nullptr;
   QSpinBox* LowerChannelBox = nullptr;
-  // Between Memo1's strip and "ReadWF": zooms and scrolls the frames of both charts together;
-  // kept for the next run.
+  // Just above "ReadWF": zooms and scrolls the frames of both charts together; kept for the next
+  // run.
   QCheckBox* BothChartsBox = nullptr;
   // Between " SaveASCII File" and BitBtn1: the frames, time and values under the mouse while it
   // is on a chart's plotting rectangle; empty otherwise.

@@ -59,10 +59,13 @@ protected:
       highest = std::max(highest, LeftSample(i));
     }
     const auto group = [](std::int64_t value) { return app::GroupThousands(value); };
+    // The test files are 2-channel 16-bit PCM at 44,100 Hz: their frames have times.
+    const auto time = [](int index) { return app::TimeText(index, 44100); };
     if (first == last)
-      return "Frame " + group(first + 1) + "\nChannel 1: " + group(lowest);
-    return "Frames " + group(first + 1) + " to " + group(last + 1) + "\nChannel 1: " + group(lowest) +
-           " to " + group(highest);
+      return "Frame " + group(first + 1) + "\nTime " + time(first) + "\nChannel 1: " + group(lowest);
+    const std::string times = time(first) == time(last) ? time(first) : time(first) + " to " + time(last);
+    return "Frames " + group(first + 1) + " to " + group(last + 1) + "\nTime " + times + "\nChannel 1: " +
+           group(lowest) + " to " + group(highest);
   }
 
   int PixelOfFrame(int frame) const { return Form.Chart1->Chart().BottomAxis().ValueToPixel(frame); }
@@ -91,8 +94,11 @@ TEST_F(Readout, ColumnsOfManyFramesGiveTheirEndsAndExtremes) {
   LoadFrames();
   const int columns[] = {PixelOfFrame(1), PixelOfFrame(Frames / 2), PixelOfFrame(Frames - 1),
                          PixelOfFrame(Frames)};
+  const int paints = Form.Chart1->PaintMessageCount();
   for (const int x : columns)
     EXPECT_EQ(ReadoutAt(Form.Chart1, {x, MiddleY()}), Expected(x)) << x;
+  QCoreApplication::processEvents();
+  EXPECT_EQ(Form.Chart1->PaintMessageCount(), paints) << "the readout repainted the chart";
   EXPECT_NE(Expected(PixelOfFrame(Frames)).find(app::GroupThousands(Frames) + "\n"), std::string::npos);
   // Past the last frame's column there is no frame.
   EXPECT_EQ(ReadoutAt(Form.Chart1, {PixelOfFrame(Frames) + 1, MiddleY()}), "");
