@@ -12,6 +12,7 @@ namespace {
 
 struct TCanvasLineSink {
   TChartCanvas3D& Canvas;
+  void MoveTo(int x, int y) { Canvas.MoveTo(x, y); }
   void LineTo(int x, int y) { Canvas.LineTo(x, y); }
 };
 
@@ -85,6 +86,7 @@ void TCustomSeries::PaintValues() {
 }
 
 void TCustomSeries::DrawValuesPass(TPass pass) {
+  pass.Gaps = YValues().SkipsNonFinite();
   if (pass.Mapper.XInverted()) {
     for (int i = FLastVisible; i >= FFirstVisible; --i)
       PaintValue(pass, i);
@@ -97,7 +99,7 @@ void TCustomSeries::DrawValuesPass(TPass pass) {
 }
 
 // With one colour, no nulls, no stairs and a plain pen, the segments from point `first` on make
-// one polyline, which the column shortcut draws with the same pixels.
+// one polyline broken only at gaps, which the column shortcut draws with the same pixels.
 bool TCustomSeries::DrawColumnsFrom(TPass& pass, int first, int last) {
   int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
   PointPixel(pass, first, x0, y0);
@@ -188,8 +190,10 @@ void TCustomSeries::EnterFromLeftEdge(TPass& pass, int index, TColor color, int&
     LinkToPoint(pass, index, index - 1, color, x, y);
 }
 
+// No segment joins a gap, whatever TreatNulls says.
 void TCustomSeries::LinkToPoint(TPass& pass, int index, int previous, TColor color, int& x, int& y) {
-  if ((x == pass.OldX && y == pass.OldY) || (color == clNone && TreatNulls() != tnIgnore))
+  if ((x == pass.OldX && y == pass.OldY) || (color == clNone && TreatNulls() != tnIgnore) ||
+      IsGap(pass.Gaps, index) || IsGap(pass.Gaps, previous))
     return;
   const TColor segmentColor = SegmentColor(pass, color);
   LimitEndPoint(pass, index, previous, x, y);

@@ -10,11 +10,13 @@ namespace {
 
 struct TCanvasLineSink {
   TChartCanvas3D& Canvas;
+  void MoveTo(int x, int y) { Canvas.MoveTo(x, y); }
   void LineTo(int x, int y) { Canvas.LineTo(x, y); }
 };
 
 struct TFastLineSink {
   TChartCanvas3D& Canvas;
+  void MoveTo(int x, int y) { Canvas.MoveTo(x, y); }
   void LineTo(int x, int y) { Canvas.FastLineTo(x, y); }
 };
 
@@ -95,10 +97,21 @@ TFastLineSeries::TPass TFastLineSeries::StartPass(int index, bool fastPen) const
   TPass pass;
   pass.Mapper = PointMapper();
   pass.FastPen = fastPen;
-  PointPixel(pass, index, pass.LastX, pass.LastY);
-  pass.RunMinY = pass.RunMaxY = pass.LastY;
-  Canvas().MoveTo(pass.LastX, pass.LastY);
+  pass.Gaps = YValues().SkipsNonFinite();
+  int x = 0, y = 0;
+  PointPixel(pass, index, x, y);
+  MoveLine(pass, x, y);
+  pass.InGap = IsGap(pass.Gaps, index);
   return pass;
+}
+
+void TFastLineSeries::MoveLine(TPass& pass, int x, int y) const {
+  pass.InGap = false;
+  pass.LastX = x;
+  pass.LastY = y;
+  pass.RunMinY = pass.RunMaxY = y;
+  pass.RunHasMinMax = false;
+  Canvas().MoveTo(x, y);
 }
 
 void TFastLineSeries::PointPixel(const TPass& pass, int index, int& x, int& y) const {
@@ -134,9 +147,18 @@ bool TFastLineSeries::DrawColumns(TPass& pass, int start) const {
   return true;
 }
 
+// A gap ends the line whatever TreatNulls says; the next point starts it anew.
 void TFastLineSeries::PaintValue(TPass& pass, int index) const {
+  if (IsGap(pass.Gaps, index)) {
+    pass.InGap = true;
+    return;
+  }
   int x = 0, y = 0;
   PointPixel(pass, index, x, y);
+  if (pass.InGap) {
+    MoveLine(pass, x, y);
+    return;
+  }
   if (!ShouldDrawPoint(pass, index, x, y))
     return;
   if (!FDrawAllPoints && FDrawAllPointsStyle == daMinMax)
@@ -196,12 +218,12 @@ void TFastLineSeries::DrawMinMax(TPass& pass, int index, int x, int y) const {
 }
 
 // The largest y pixel of point `index` and the non-null points after it in its column, up to
-// the last visible point.
+// the last visible point or a gap.
 int TFastLineSeries::LowestInColumn(const TPass& pass, int index, int x, int y) const {
   int lowest = y;
   const TChartValueList& xValues = XValues();
   const TChartValueList& yValues = YValues();
-  for (int i = index + 1; i <= FLastVisible && pass.Mapper.X(xValues[i]) == x; ++i)
+  for (int i = index + 1; i <= FLastVisible && pass.Mapper.X(xValues[i]) == x && !IsGap(pass.Gaps, i); ++i)
     if (PointColor(i) != clNone)
       lowest = std::max(lowest, pass.Mapper.Y(yValues[i]));
   return lowest;

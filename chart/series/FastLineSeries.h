@@ -53,11 +53,14 @@ protected:
   virtual void DrawAddedPoint(int index);
 
 private:
-  // Where one paint of the line stands: how points are placed, how lines are drawn, the last
-  // point drawn to, and the y run of its column (daMinMax).
+  // Where one paint of the line stands: how points are placed, how lines are drawn, whether the
+  // values may hold gaps and whether the line stands in one, the last point drawn to, and the y
+  // run of its column (daMinMax).
   struct TPass {
     TPointMapper Mapper;
     bool FastPen = false;
+    bool Gaps = false;
+    bool InGap = false;
     int LastX = 0;
     int LastY = 0;
     int RunMinY = 0;
@@ -68,6 +71,8 @@ private:
   void PrepareLinePen() const;
   // A pass standing at point `index`, with the pen moved there.
   TPass StartPass(int index, bool fastPen) const;
+  // The line starts anew at (x, y).
+  void MoveLine(TPass& pass, int x, int y) const;
   void PointPixel(const TPass& pass, int index, int& x, int& y) const;
   // Draws the part of the line that ends at point `index`.
   void PaintValue(TPass& pass, int index) const;

@@ -8,6 +8,8 @@
 #include "chart/surface/ChartFont.h"
 #include "chart/surface/ChartPen.h"
 
+#include <cmath>
+
 namespace chart {
 
 class TChartCanvas3D;
@@ -29,6 +31,9 @@ public:
 protected:
   // Every point has the series colour, and it is not clNone: no stored colours.
   bool HasNoNullPoints() const;
+  // Whether point `index` is a gap in the line: a non-finite Y value where the values skip them
+  // (`gaps`: YValues().SkipsNonFinite(), asked once per paint).
+  bool IsGap(bool gaps, int index) const { return gaps && !std::isfinite(YValues()[index]); }
   TSeriesOwner& Chart() const;
   TChartCanvas3D& Canvas() const;
 
@@ -119,11 +124,13 @@ protected:
 
 private:
   // What one drawing pass uses: where it places the points (shifted for a shadow), the pen of
-  // its segments, its colour (clNone: each point's own), and the point the line stands at.
+  // its segments, its colour (clNone: each point's own), whether the values may hold gaps, and
+  // the point the line stands at.
   struct TPass {
     TPointMapper Mapper;
     const TChartPen* Pen = nullptr;
     TColor Color = clNone;
+    bool Gaps = false;
     int OldX = 0;
     int OldY = 0;
     TColor OldColor = clNone;

@@ -41,7 +41,19 @@ bool TLineShortcut::ValuesFit(const TChartSeries& series, int first, int last, i
       std::int64_t(last - first) >= std::int64_t(DensePointsPerColumn) * (std::max(plotWidth, 0) + 1);
   if (!yValues.HasSummary() && !dense)
     return false;
-  return xValues.Summary(false).Ascending() && yValues.Summary(true).AllFinite();
+  if (!xValues.Summary(false).Ascending())
+    return false;
+  const TValueSummary& ySummary = yValues.Summary(true);
+  const TSkippedValues& gaps = ySummary.Skipped();
+  return ySummary.AllFinite() &&
+         (gaps.Count == 0 ||
+          (gaps.Complete() && GapsWithin(gaps, first, last).size() <= std::size_t(std::max(plotWidth, 0))));
+}
+
+std::span<const int> TLineShortcut::GapsWithin(const TSkippedValues& skipped, int first, int last) {
+  const auto begin = std::lower_bound(skipped.Indexes.begin(), skipped.Indexes.end(), first);
+  const auto end = std::upper_bound(begin, skipped.Indexes.end(), last);
+  return {begin, end};
 }
 
 TSeriesColumnPoints TLineShortcut::Points(const TChartSeries& series, const TPointMapper& mapper) {
@@ -55,6 +67,9 @@ bool TLineShortcut::ValueRange(const TChartValueList& yValues, double& lowest, d
   if (count == 0 || !summary.AllFinite())
     return false;
   summary.MinMax(0, count - 1, lowest, highest);
+  // Only gaps: nothing counts, and the list's statistics say 0.
+  if (lowest > highest)
+    lowest = highest = 0;
   return true;
 }
 

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <type_traits>
 
 namespace chart {
@@ -68,21 +69,37 @@ public:
   // Whether points first..last of the series (X ascending on a non-inverted axis) may be drawn
   // column by column with the same pixels as point by point: every point drawn, no stairs, no
   // null that changes the line, a pen whose segments join into one line, ends within the limit,
-  // and the values fit. Refreshes the summaries when the values changed since the last paint.
+  // and the values fit; gaps in decoded float values only split the line. Refreshes the
+  // summaries when the values changed since the last paint.
   static bool Applies(const TChartSeries& series, const TShortcutCase& shortcutCase, int first, int last,
                       int plotWidth);
   // The points for Draw; valid after Applies said yes until the values change.
   static TSeriesColumnPoints Points(const TChartSeries& series, const TPointMapper& mapper);
 
-  // The pen stands at point `start`; draws through start + 1 .. last into sink.LineTo. The
+  // The pen stands at point `start` (unless it is a gap); draws through start + 1 .. last into
+  // sink.LineTo, each stretch between gaps as a line of its own that sink.MoveTo starts. The
   // drawer is compiled once per pair of forms and picked here, once per call.
   template <class Sink>
   static void Draw(const TSeriesColumnPoints& points, Sink& sink, int start, int last) {
+    const std::span<const int> gaps = GapsWithin(points.YSummary->Skipped(), start, last);
     points.X->Visit([&](const auto& x) {
       points.YSummary->Visit([&](const auto& y) {
         using TPoints = TFormColumnPoints<std::decay_t<decltype(x)>, std::decay_t<decltype(y)>>;
         const TPoints formPoints{x, y, points};
-        TColumnLineDrawer<TPoints, Sink>(formPoints, sink).Draw(start, last);
+        TColumnLineDrawer<TPoints, Sink> drawer(formPoints, sink);
+        int from = start;
+        const auto drawStretch = [&](int to) {
+          if (from > to)
+            return;
+          if (from != start)
+            sink.MoveTo(formPoints.XPixel(from), formPoints.YPixel(from));
+          drawer.Draw(from, to);
+        };
+        for (const int gap : gaps) {
+          drawStretch(gap - 1);
+          from = gap + 1;
+        }
+        drawStretch(last);
       });
     });
   }
@@ -96,8 +113,11 @@ private:
   // visible, copy mode.
   static bool PlainPen(const TChartPen& pen);
   // Whether the values allow it. A sparse stretch, where a column holds few points, is left to
-  // per-point drawing unless the summary is already at hand.
+  // per-point drawing unless the summary is already at hand; so are gaps the summary does not
+  // list, or more of them than columns.
   static bool ValuesFit(const TChartSeries& series, int first, int last, int plotWidth);
+  // The skipped indexes among first..last.
+  static std::span<const int> GapsWithin(const TSkippedValues& skipped, int first, int last);
 };
 
 } // namespace chart

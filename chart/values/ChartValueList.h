@@ -58,6 +58,12 @@ public:
   // Unchecked: callers index below ValueCount.
   double Value(int index) const { return FValueArray[std::size_t(index)]; }
   TValueForm Form() const { return FValueArray.Form(); }
+  // Whether the values are decoded floating-point sound, whose NaN and infinities are gaps that
+  // statistics, summaries and drawing leave out; a list of its own keeps every value.
+  bool SkipsNonFinite() const {
+    return Form() != vfSequence &&
+           VisitElement(Form(), [](auto element) { return decltype(element)::SkipsNonFinite; });
+  }
   double operator[](int index) const { return Value(index); }
   double First() const { return Value(0); }
   double Last() const { return Value(FValueCount - 1); }

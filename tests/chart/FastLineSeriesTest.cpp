@@ -154,6 +154,11 @@ TEST_F(FastLineSeriesPaint, NullTreatments) {
   EXPECT_FALSE(lineAt(5, 5));
 }
 
+// The default tnIgnore draws null points like any other; a gap stays a gap.
+TEST_F(FastLineSeriesPaint, NonFiniteFloatSoundIsAGapWhateverTheNullTreatment) {
+  ExpectFloatSoundGaps(Add<TFastLineSeries>());
+}
+
 // Noise with many points per column, drawn with and without the column shortcut.
 TEST_F(FastLineSeriesPaint, ShortcutDrawsThePixelsOfThePlainPath) {
   TFastLineSeries& series = Add<TFastLineSeries>();

@@ -101,6 +101,12 @@ TEST_F(LineSeriesPaint, NullPointBreaksTheLineOnBothSides) {
   EXPECT_TRUE(lineAt(35));
 }
 
+TEST_F(LineSeriesPaint, NonFiniteFloatSoundIsAGapWhateverTheNullTreatment) {
+  TLineSeries& series = Add<TLineSeries>();
+  series.Pointer().SetVisible(false);
+  ExpectFloatSoundGaps(series);
+}
+
 TEST_F(LineSeriesPaint, SegmentsTakeThePointColourUnlessColorEachLineIsOff) {
   TLineSeries& series = Add<TLineSeries>();
   series.SetSeriesColor(clRed);

@@ -8,6 +8,7 @@
 #include "SeriesPaintFixture.h"
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <set>
 
@@ -312,6 +313,113 @@ TEST_F(SeriesShortcutChart, SequencesRunningIntoInfinityAreNotFinite) {
       ExpectShortcutMatchesPlain("fixed vertical range");
       FChart.LeftAxis().SetAutomatic(true);
       ExpectShortcutMatchesPlain("automatic ranges");
+    }
+}
+
+// Decoded float sound with NaN and infinities among its samples: each one breaks the line of both
+// series whatever their null treatment, as null points under tnDontPaint break it, and the
+// column shortcut, split at the gaps, draws the same pixels wherever it applies.
+TEST_F(SeriesShortcutChart, GapsOfFloatSoundBreakTheLineInBothDrawings) {
+  // Length gaps, Every points apart from First.
+  struct TGaps {
+    int First, Length, Every;
+  };
+  struct TCase {
+    const char* Name;
+    int Count;
+    std::vector<TGaps> Gaps;
+    // The zoomed view shows 400 points; this one stands just left of its edge.
+    int ZoomFrom;
+    bool WholeByColumns, ZoomedByColumns;
+  };
+  const TCase cases[] = {
+      {"one in the middle", 2000, {{1000, 1, 1}}, 999, true, true},
+      {"first", 2000, {{0, 1, 1}}, 0, true, true},
+      {"run at the start", 2000, {{0, 7, 1}}, 3, true, true},
+      {"last", 2000, {{1999, 1, 1}}, 1700, true, true},
+      {"run at the end", 2000, {{1990, 10, 1}}, 1800, true, true},
+      {"runs, dense", 20000, {{100, 5, 1}, {5000, 40, 1}, {5041, 3, 1}, {12000, 3, 1}}, 4999, true, true},
+      {"single points between gaps", 20000, {{300, 50, 2}}, 299, true, true},
+      {"spread, fewer than columns", 20000, {{50, 150, 97}}, 1023, true, true},
+      {"more than columns", 20000, {{0, 1500, 13}}, 520, false, true},
+      {"sparse", 60, {{10, 1, 1}, {30, 2, 1}}, 9, true, true},
+      {"only gaps", 50, {{0, 50, 1}}, 10, true, true},
+      {"more than the summary lists", 140000, {{0, 70000, 2}}, 139000, false, false},
+  };
+  const double gapValues[] = {std::numeric_limits<double>::quiet_NaN(), HUGE_VAL, -HUGE_VAL};
+  TFastLineSeries& fast = Add<TFastLineSeries>();
+  TLineSeries& line = Add<TLineSeries>();
+  line.Pointer().SetVisible(false);
+  const auto differing = [](const std::vector<std::uint32_t>& a, const std::vector<std::uint32_t>& b) {
+    std::size_t count = 0;
+    for (std::size_t i = 0; i < a.size(); ++i)
+      count += a[i] != b[i];
+    return count;
+  };
+  for (const TCase& c : cases)
+    for (const TValueForm form : {vfFloat32, vfFloat64}) {
+      std::vector<double> values;
+      for (int i = 0; i < c.Count; ++i)
+        values.push_back(std::round(3000 * std::sin(i * 0.013)) + Uniform(-500, 500));
+      std::size_t gapCount = 0;
+      for (const TGaps& gaps : c.Gaps)
+        for (int k = 0; k < gaps.Length; ++k)
+          values[std::size_t(gaps.First + k * gaps.Every)] = gapValues[gapCount++ % 3];
+      for (TChartSeries* series : {static_cast<TChartSeries*>(&fast), static_cast<TChartSeries*>(&line)}) {
+        SCOPED_TRACE(std::string(c.Name) + (form == vfFloat32 ? ", float32" : ", float64") +
+                     (series == &fast ? ", fast line" : ", line"));
+        fast.SetActive(series == &fast);
+        line.SetActive(series == &line);
+        series->SetSeriesColor(10708548);
+        series->ViewPoints(FloatSoundView(form, values));
+        ASSERT_TRUE(series->YValues().SkipsNonFinite());
+        std::vector<double> viewed;
+        for (int i = 0; i < c.Count; ++i)
+          viewed.push_back(series->YValues()[i]);
+        // The axes range over the finite values, 0 when there are none.
+        double lowest = 0, highest = 0;
+        bool any = false;
+        for (const double v : viewed)
+          if (std::isfinite(v)) {
+            lowest = any ? std::min(lowest, v) : v;
+            highest = any ? std::max(highest, v) : v;
+            any = true;
+          }
+        EXPECT_EQ(series->SmallestY(), lowest);
+        EXPECT_EQ(series->LargestY(), highest);
+        FChart.LeftAxis().SetRange(lowest - 100, highest + 100);
+
+        const std::pair<double, double> views[] = {{0.5, c.Count + 0.5},
+                                                   {c.ZoomFrom + 1.5, c.ZoomFrom + 401.5}};
+        const bool byColumns[] = {c.WholeByColumns, c.ZoomedByColumns};
+        std::vector<std::uint32_t> plain[2];
+        for (int view = 0; view < 2; ++view) {
+          FChart.BottomAxis().SetRange(views[view].first, views[view].second);
+          SetPlainSeriesDrawing(true);
+          Paint();
+          plain[view] = Picture();
+          SetPlainSeriesDrawing(false);
+          const std::uint64_t draws = ColumnShortcutDraws();
+          Paint();
+          EXPECT_EQ(ColumnShortcutDraws() > draws, byColumns[view]) << "view " << view;
+          EXPECT_EQ(differing(plain[view], Picture()), 0u) << "view " << view;
+        }
+
+        const auto treatNulls = static_cast<TCustomLineSeries*>(series)->TreatNulls();
+        static_cast<TCustomLineSeries*>(series)->SetTreatNulls(tnDontPaint);
+        series->ClearPoints();
+        for (int i = 0; i < c.Count; ++i) {
+          const double v = viewed[std::size_t(i)];
+          series->AddPoint(i + 1, std::isfinite(v) ? v : 0, "",
+                           std::isfinite(v) ? DefaultSeriesColor : clNone);
+        }
+        for (int view = 0; view < 2; ++view) {
+          FChart.BottomAxis().SetRange(views[view].first, views[view].second);
+          Paint();
+          EXPECT_EQ(differing(plain[view], Picture()), 0u) << "null points, view " << view;
+        }
+        static_cast<TCustomLineSeries*>(series)->SetTreatNulls(treatNulls);
+      }
     }
 }
 
