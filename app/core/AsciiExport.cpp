@@ -1,8 +1,13 @@
 #include "app/core/AsciiExport.h"
 
+#include "chart/values/ElementTypes.h"
 #include "platform/files/TextFile.h"
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <limits>
+#include <type_traits>
 
 namespace app {
 
@@ -15,8 +20,45 @@ constexpr const char* PathSeparators = "/\\:";
 constexpr const char* PathSeparators = "/";
 #endif
 
-// " -32768 -32768\r\n" with room to spare for any 32-bit value.
-constexpr std::size_t MaxLineLength = 2 * 12 + 2;
+// The longest text of a value: the sign and every digit of an integer; for floating point the
+// shortest text that reads back, never longer than its exponent form "-d.ddde-xxx".
+template <class T>
+constexpr std::size_t MaxValueLength() {
+  using TLimits = std::numeric_limits<T>;
+  if constexpr (std::is_integral_v<T>)
+    return 1 + TLimits::digits10 + 1;
+  else
+    return 1 + TLimits::max_digits10 + 1 + 2 + (TLimits::max_exponent10 >= 100 ? 3 : 2);
+}
+
+// Every NaN reads "nan", whatever its sign or payload; the sign of zero stays.
+template <class T>
+char* PutValue(char* out, char* end, T value) {
+  if constexpr (std::is_floating_point_v<T>) {
+    if (std::isnan(value))
+      return std::copy_n("nan", 3, out);
+  }
+  return std::to_chars(out, end, value).ptr;
+}
+
+// One line per frame, a space before each channel's value, each frame read through the layout.
+template <class E>
+void WriteFrames(files::TTextFile& file, const std::byte* frames, std::int32_t count,
+                 const chart::TRecordLayout& layout) {
+  const std::size_t lineLength = layout.LaneOffsets.size() * (1 + MaxValueLength<typename E::Value>()) + 2;
+  for (std::int32_t frame = 0; frame < count; ++frame) {
+    const std::byte* const record = frames + std::size_t(frame) * layout.RecordBytes;
+    char* const line = file.Reserve(lineLength);
+    char* out = line;
+    for (const std::size_t offset : layout.LaneOffsets) {
+      *out++ = ' ';
+      out = PutValue(out, line + lineLength, E::Read(record + offset));
+    }
+    *out++ = '\r';
+    *out++ = '\n';
+    file.Commit(std::size_t(out - line));
+  }
+}
 
 } // namespace
 
@@ -29,17 +71,11 @@ std::string AsciiFileName(const std::string& WaveFileName) {
 
 void SaveAsciiFile(const TSampleStore& Store) {
   files::TTextFile file(AsciiFileName(Store.DumpSourceName()));
-  for (std::int32_t frame = 0; frame < Store.SampleCount; ++frame) {
-    char* const line = file.Reserve(MaxLineLength);
-    char* out = line;
-    *out++ = ' ';
-    out = std::to_chars(out, line + MaxLineLength, Store.LeftSamples[frame]).ptr;
-    *out++ = ' ';
-    out = std::to_chars(out, line + MaxLineLength, Store.RightSamples[frame]).ptr;
-    *out++ = '\r';
-    *out++ = '\n';
-    file.Commit(std::size_t(out - line));
-  }
+  // A frame of no channels has no line.
+  if (!Store.Reading.Layout.LaneOffsets.empty())
+    chart::VisitElement(Store.Reading.Layout.Form, [&](auto element) {
+      WriteFrames<decltype(element)>(file, Store.Bytes(), Store.SampleCount, Store.Reading.Layout);
+    });
   file.Close();
 }
 

@@ -21,9 +21,9 @@ TTextFile::~TTextFile() {
 
 void TTextFile::Write(std::string_view Text) {
   while (!Text.empty()) {
-    if (FUsed == BufferSize)
+    if (FUsed == FCapacity)
       Flush();
-    const std::size_t count = std::min(Text.size(), BufferSize - FUsed);
+    const std::size_t count = std::min(Text.size(), FCapacity - FUsed);
     std::memcpy(FBuffer.get() + FUsed, Text.data(), count);
     FUsed += count;
     Text.remove_prefix(count);
@@ -31,8 +31,13 @@ void TTextFile::Write(std::string_view Text) {
 }
 
 char* TTextFile::Reserve(std::size_t Count) {
-  if (BufferSize - FUsed < Count)
+  if (FCapacity - FUsed < Count) {
     Flush();
+    if (Count > FCapacity) {
+      FBuffer = std::make_unique_for_overwrite<char[]>(Count);
+      FCapacity = Count;
+    }
+  }
   return FBuffer.get() + FUsed;
 }
 

@@ -22,7 +22,8 @@ public:
   TTextFile& operator=(const TTextFile&) = delete;
 
   void Write(std::string_view Text);
-  // Room for at least Count bytes at the end of the buffer; Commit says how many were used.
+  // Room for at least Count bytes at the end of the buffer, which grows for a longer piece; Commit
+  // says how many were used. Throws std::bad_alloc when the room cannot be had.
   char* Reserve(std::size_t Count);
   void Commit(std::size_t Count) { FUsed += Count; }
   void Close();
@@ -35,6 +36,7 @@ private:
   std::string FFileName;
   std::unique_ptr<char[]> FBuffer;
   int FHandle = -1;
+  std::size_t FCapacity = BufferSize;
   std::size_t FUsed = 0;
 };
 

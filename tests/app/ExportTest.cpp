@@ -7,7 +7,11 @@
 #include <QDir>
 
 #include <algorithm>
+#include <bit>
+#include <cfloat>
+#include <cstdint>
 #include <cstring>
+#include <limits>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,16 +21,31 @@ namespace {
 using testsupport::FormFixture;
 using testsupport::ReadFile;
 
-// Gives the store these frames, as a load would.
-void Fill(app::TSampleStore& store, const std::vector<std::pair<int, int>>& frames) {
+// The little-endian bytes of these values, as a file holds them.
+template <class T>
+std::vector<std::uint8_t> Packed(std::initializer_list<T> values) {
+  std::vector<std::uint8_t> bytes(values.size() * sizeof(T));
+  std::memcpy(bytes.data(), std::data(values), bytes.size());
+  return bytes;
+}
+
+// Gives the store these bytes as frames of this layout, as a load would.
+void Fill(app::TSampleStore& store, const std::vector<std::uint8_t>& bytes,
+          const chart::TRecordLayout& layout = {}) {
   files::TMemoryStream stream;
-  stream.SetSize(std::int64_t(frames.size()) * 4);
-  auto* samples = reinterpret_cast<std::int16_t*>(stream.Memory());
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    samples[2 * i] = std::int16_t(frames[i].first);
-    samples[2 * i + 1] = std::int16_t(frames[i].second);
+  stream.SetSize(std::int64_t(bytes.size()));
+  std::copy(bytes.begin(), bytes.end(), reinterpret_cast<std::uint8_t*>(stream.Memory()));
+  store.Reading.Layout = layout;
+  store.Assign(stream.Share(), std::int32_t(bytes.size() / layout.RecordBytes));
+}
+
+void Fill(app::TSampleStore& store, const std::vector<std::pair<int, int>>& frames) {
+  std::vector<std::uint8_t> bytes;
+  for (const auto& [left, right] : frames) {
+    const auto frame = Packed<std::int16_t>({std::int16_t(left), std::int16_t(right)});
+    bytes.insert(bytes.end(), frame.begin(), frame.end());
   }
-  store.Assign(stream.Share(), std::int32_t(frames.size()));
+  Fill(store, bytes);
 }
 
 TEST(AsciiFileName, ReplacesOnlyTheFileNamesExtension) {
@@ -124,6 +143,64 @@ TEST(SaveAsciiFile, LongExportsMatchLineByLineFormatting) {
   store.WaveFileName = folder.filePath("long.wav").toStdString();
   app::SaveAsciiFile(store);
   EXPECT_EQ(ReadFile(folder.filePath("long_out.dat").toStdString()), expected);
+}
+
+// Every element type read through its layout, at the ends of its range: the shortest text that
+// reads back for floating point (its longest forms included), "nan" for every NaN.
+TEST(SaveAsciiFile, WritesEveryChannelOfEachFrameAsRecorded) {
+  using chart::TRecordLayout;
+  constexpr float Nan32 = std::numeric_limits<float>::quiet_NaN();
+  constexpr float Inf32 = std::numeric_limits<float>::infinity();
+  constexpr double Inf64 = std::numeric_limits<double>::infinity();
+  const std::uint32_t longestFloat = 0x83AA24BF, negativeNan = 0xFFC00001;
+  struct TRow {
+    const char* Name;
+    TRecordLayout Layout;
+    std::vector<std::uint8_t> Bytes;
+    std::string Expected;
+  };
+  const TRow table[] = {
+      {"mono 16-bit",
+       {chart::vfInt16, 2, {0}},
+       Packed<std::int16_t>({-32768, 0, 32767}),
+       " -32768\r\n 0\r\n 32767\r\n"},
+      {"8-bit offset", {chart::vfUInt8, 2, {0, 1}}, {0x00, 0x80, 0xFF, 0x01}, " -128 0\r\n 127 -127\r\n"},
+      {"24-bit",
+       {chart::vfInt24, 6, {0, 3}},
+       {0x00, 0x00, 0x80, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0x7F, 0xFF, 0xFF, 0xFF},
+       " -8388608 0\r\n 8388607 -1\r\n"},
+      {"32-bit",
+       {chart::vfInt32, 8, {0, 4}},
+       Packed<std::int32_t>({INT32_MIN, 0, INT32_MAX, -1}),
+       " -2147483648 0\r\n 2147483647 -1\r\n"},
+      {"A-law", {chart::vfALaw, 2, {0, 1}}, {0x2A, 0xD5, 0xAA, 0x00}, " -32256 8\r\n 32256 -5504\r\n"},
+      {"mu-law", {chart::vfMuLaw, 2, {0, 1}}, {0x00, 0xFF, 0x80, 0x7F}, " -32124 0\r\n 32124 0\r\n"},
+      {"32-bit float",
+       {chart::vfFloat32, 8, {0, 4}},
+       Packed<float>({0.1f, 1e-45f, -0.0f, Nan32, Inf32, -Inf32, std::bit_cast<float>(longestFloat),
+                      std::bit_cast<float>(negativeNan), -FLT_MAX, FLT_MAX}),
+       " 0.1 1e-45\r\n -0 nan\r\n inf -inf\r\n -1.00001385e-36 nan\r\n -3.4028235e+38 3.4028235e+38\r\n"},
+      {"64-bit float",
+       {chart::vfFloat64, 16, {0, 8}},
+       Packed<double>({0.1, 5e-324, -0.0, -std::numeric_limits<double>::quiet_NaN(), Inf64, -Inf64, -DBL_MIN,
+                       -1.8395347440392536e+199}),
+       " 0.1 5e-324\r\n -0 nan\r\n inf -inf\r\n -2.2250738585072014e-308 -1.8395347440392536e+199\r\n"},
+      {"6 channels of 24-bit",
+       {chart::vfInt24, 18, {0, 3, 6, 9, 12, 15}},
+       {1,    0,    0,    2,    0,    0,    3, 0, 0, 4,    0,    0,    5, 0, 0,    6, 0, 0,
+        0xFF, 0xFF, 0xFF, 0xFE, 0xFF, 0xFF, 0, 0, 0, 0xFF, 0xFF, 0x7F, 0, 0, 0x80, 0, 1, 0},
+       " 1 2 3 4 5 6\r\n -1 -2 0 8388607 -8388608 256\r\n"},
+      {"no channels", {chart::vfInt16, 4, {}}, Packed<std::int16_t>({1, 2, 3, 4}), ""},
+  };
+  QTemporaryDir folder;
+  for (const TRow& row : table) {
+    SCOPED_TRACE(row.Name);
+    app::TSampleStore store;
+    store.WaveFileName = folder.filePath("rec.wav").toStdString();
+    Fill(store, row.Bytes, row.Layout);
+    app::SaveAsciiFile(store);
+    EXPECT_EQ(ReadFile(folder.filePath("rec_out.dat").toStdString()), row.Expected);
+  }
 }
 
 TEST(SaveAsciiFile, ThrowsAFileErrorNamingTheFile) {

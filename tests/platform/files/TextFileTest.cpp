@@ -52,6 +52,13 @@ TEST(TextFile, WritesThroughTheBufferInOrderAcrossFlushes) {
     const std::string big(files::TTextFile::BufferSize + 17, 'z');
     file.Write(big);
     expected += big;
+    // Room longer than the whole buffer, after text still in it.
+    file.Write("tail");
+    const std::string line(2 * files::TTextFile::BufferSize, 'y');
+    line.copy(file.Reserve(line.size()), line.size());
+    file.Commit(line.size());
+    file.Write(";");
+    expected += "tail" + line + ";";
     file.Close();
     file.Close();
   }
