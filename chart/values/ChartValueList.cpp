@@ -182,7 +182,7 @@ namespace {
 // The pass every form can take. The comparison order matters for NaN: a NaN value fails "not
 // below the minimum" and becomes it.
 template <class Values>
-TListStats PassStats(const Values& values, int count) {
+TListStats PassEveryValue(const Values& values, int count) {
   TListStats stats{values[0], values[0], values[0], std::fabs(values[0])};
   for (int i = 1; i < count; ++i) {
     const double v = values[std::size_t(i)];
@@ -194,6 +194,11 @@ TListStats PassStats(const Values& values, int count) {
     stats.AbsTotal += std::fabs(v);
   }
   return stats;
+}
+
+template <class Values>
+TListStats PassStats(const Values& values, int count) {
+  return PassEveryValue(values, count);
 }
 
 // Decoded floating-point sound leaves its non-finite samples out; with none left, all is 0.
@@ -221,7 +226,7 @@ requires E::SkipsNonFinite TListStats PassStats(const TArrayValues<E>& values, i
 // Blocks of fixed length, summed in 32 bits, let the compiler use vector code.
 TListStats PassStats(const TArrayValues<TInt16Element>& values, int count) {
   if (values.Stride != sizeof(std::int16_t))
-    return PassStats<TArrayValues<TInt16Element>>(values, count);
+    return PassEveryValue(values, count);
   constexpr int Block = 64;
   const auto* data = reinterpret_cast<const std::int16_t*>(values.Data);
   int minimum = data[0];
@@ -263,12 +268,12 @@ TListStats PassStats(const TSequenceValues& values, int count) {
   const bool oneSide = (first >= 0) == (last >= 0) || last == 0;
   if (std::trunc(first) != first || std::trunc(values.Step) != values.Step || !oneSide ||
       std::fabs(first) > Limit || std::fabs(last) > Limit)
-    return PassStats<TSequenceValues>(values, count);
+    return PassEveryValue(values, count);
   // Both ends and the count are below 2^31, so the product stays inside 64 bits.
   const std::int64_t twice = std::int64_t(count) * (std::int64_t(first) + std::int64_t(last));
   const std::int64_t size = twice < 0 ? -twice / 2 : twice / 2;
   if (size >= (std::int64_t(1) << 53))
-    return PassStats<TSequenceValues>(values, count);
+    return PassEveryValue(values, count);
   const std::int64_t total = twice / 2;
   return {std::min(first, last), std::max(first, last), double(total), double(size)};
 }
