@@ -254,6 +254,8 @@ void TForm1::ShowNotice(const reader::TWaveInfo& Info, const reader::TReadDetail
                         bool OutOfMemory) {
   const TLoadOutcome outcome{OpenDialog1.FileName, Loaded, OutOfMemory, FStore.FramesFileName};
   FLoadNotice = LoadNotice(Info.Status, Details, outcome);
+  // Whatever the reading, the format chunk of a file that loaded frames is what the flag tells.
+  FLastRead.FormatNotice = Loaded && FStore.SampleCount > 0 && !reader::IsStereo16Pcm(FStore.Format);
   if (Loaded)
     ShowReadingInfo();
   SetNotice(FLoadNotice, Loaded ? ReadingNotice() : std::string());
@@ -270,8 +272,8 @@ std::string TForm1::ReadingNotice() const {
   };
   if (reading.AsRecorded) {
     std::int64_t nonFinite = 0;
-    for (const chart::TChartSeries* series : {static_cast<chart::TChartSeries*>(Series1),
-                                              static_cast<chart::TChartSeries*>(Series2)})
+    for (const chart::TChartSeries* series :
+         {static_cast<chart::TChartSeries*>(Series1), static_cast<chart::TChartSeries*>(Series2)})
       nonFinite += series->YValues().Summary(true).Skipped().Count;
     add(NonFiniteNotice(nonFinite));
   } else {
@@ -287,9 +289,9 @@ void TForm1::SetNotice(const std::string& Load, const std::string& Reading) {
   FNoticeText = Load;
   if (!Reading.empty())
     FNoticeText += (FNoticeText.empty() ? "" : " ") + Reading;
-  FLastRead.FormatNotice = FStore.SampleCount > 0 && !reader::IsStereo16Pcm(FStore.Format);
   QString html = QString::fromStdString(FNoticeText).toHtmlEscaped();
-  const bool offersLink = !FChoice.AsRecorded && FLastRead.FormatNotice && RecordedLayout(FStore.Format).Decoded;
+  const bool offersLink =
+      !FChoice.AsRecorded && FLastRead.FormatNotice && RecordedLayout(FStore.Format).Decoded;
   if (offersLink)
     html += QStringLiteral(" <a href=\"as-recorded\">Show it as recorded</a>");
   NoticeLabel->setText(html);

@@ -8,13 +8,20 @@
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
+#include "tests/app/reader/WaveBytes.h"
 #include "tests/chart/FakeChartHost.h"
+#include "app/reader/ReadWaveFile.h"
+#include "platform/files/MemorySource.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
+#include <cstring>
+#include <functional>
 #include <memory>
+#include <vector>
 
 namespace app {
 namespace {
@@ -250,8 +257,9 @@ TEST(FormChartsPaint, TheLargestDataChunkLoadsAndShowsItsLastFrame) {
   TWindowChart lower(2);
   TSampleStore store;
   const reader::TReadDetails details;
-  ASSERT_EQ(TChannelLoader(details, {}).Load(data, store, static_cast<chart::TFastLineSeries&>(*upper.Series),
-                                  static_cast<chart::TLineSeries&>(*lower.Series)),
+  ASSERT_EQ(TChannelLoader(details, {})
+                .Load(data, store, static_cast<chart::TFastLineSeries&>(*upper.Series),
+                      static_cast<chart::TLineSeries&>(*lower.Series)),
             MaxFrames);
   EXPECT_EQ(store.LeftSamples[std::size_t(MaxFrames - 1)], 4321);
   EXPECT_EQ(store.RightSamples[std::size_t(MaxFrames - 1)], -4321);
@@ -298,6 +306,101 @@ TEST(FormChartsPaint, TheLargestDataChunkLoadsAndShowsItsLastFrame) {
     EXPECT_EQ(series.LastVisible(), MaxFrames - 1);
     EXPECT_GT(bottom.WorkMaximum(), double(MaxFrames));
   }
+}
+
+// The same numbers in any coding draw the same pixels as recorded.
+class TNoLog final : public reader::TWaveLog {
+  void AppendLine(const std::string&) override {}
+};
+
+using TPictures = std::array<std::vector<Pixel>, 2>;
+
+TPictures PicturesOf(const std::string& format, const std::string& data, const TShowChoice& choice) {
+  const std::string file =
+      wavebytes::RiffFile(wavebytes::Chunk("fmt ", format) + wavebytes::Chunk("data", data));
+  files::TMemorySource source(file.data(), file.size());
+  reader::TWaveInfo info;
+  reader::TReadDetails details;
+  TNoLog log;
+  TChannelLoader loader(details, choice);
+  reader::ReadWaveFile(source, info, log, details, pages::SystemPageMemory(), &loader);
+  TWindowChart upper(1);
+  TWindowChart lower(2);
+  TSampleStore store;
+  loader.Load(*info.Data, store, *upper.Series, *lower.Series);
+  upper.Paint();
+  lower.Paint();
+  return {upper.Host.Pixels(), lower.Host.Pixels()};
+}
+
+// Frame i's sample of channel c (from 0) as bytes of a coding.
+std::string Frames(int channels, int frames, const std::function<std::string(std::int32_t)>& code,
+                   const std::function<std::int32_t(int, int)>& sample) {
+  std::string bytes;
+  for (int i = 0; i < frames; ++i)
+    for (int c = 0; c < channels; ++c)
+      bytes += code(sample(i, c));
+  return bytes;
+}
+
+TEST(FormChartsPaint, TheSameNumbersInAnyCodingDrawTheSamePixelsAsRecorded) {
+  using wavebytes::FormatBody;
+  using wavebytes::FormatFields;
+  const int count = 5000;
+  // Full scale at the ends and zero, then a decaying tone on the left and noise on the right.
+  const auto number = [](int i, int c) -> std::int32_t {
+    if (i < 3)
+      return std::array<std::int32_t, 3>{-32768, 0, 32767}[std::size_t(i)];
+    return c == 0 ? std::int32_t(30000 * std::sin(i / 40.0) * std::exp(-i / 3000.0))
+                  : std::int32_t((i * 7919) % 65536 - 32768);
+  };
+  const auto pcm = [](int bytes) {
+    return [bytes](std::int32_t v) {
+      return std::string(reinterpret_cast<const char*>(&v), std::size_t(bytes));
+    };
+  };
+  const auto real = [](auto zero) {
+    return [](std::int32_t v) {
+      const decltype(zero) f = decltype(zero)(v);
+      return std::string(reinterpret_cast<const char*>(&f), sizeof f);
+    };
+  };
+  const TShowChoice recorded{true, 1, 2};
+  const TPictures reference =
+      PicturesOf(FormatBody(2, 48000, 16), Frames(2, count, pcm(2), number), recorded);
+
+  struct TRow {
+    const char* Name;
+    std::string Format;
+    std::string Data;
+    TShowChoice Choice;
+  };
+  // The extensible chunk: 24 bits valid, 2 channels, sub-format PCM.
+  const std::string extensible = FormatFields(0xFFFE, 2, 48000, 6, 24) + wavebytes::Le16(22) +
+                                 wavebytes::Le16(24) + wavebytes::Le32(3) + wavebytes::Le16(1) +
+                                 std::string("\x00\x00\x00\x00\x10\x00\x80\x00\x00\xAA\x00\x38\x9B\x71", 14);
+  const std::vector<TRow> rows = {
+      {"24-bit", FormatBody(2, 48000, 24), Frames(2, count, pcm(3), number), recorded},
+      {"32-bit", FormatBody(2, 48000, 32), Frames(2, count, pcm(4), number), recorded},
+      {"float32", FormatBody(2, 48000, 32, 3), Frames(2, count, real(0.0f), number), recorded},
+      {"float64", FormatBody(2, 48000, 64, 3), Frames(2, count, real(0.0), number), recorded},
+      {"extensible 24-bit", extensible, Frames(2, count, pcm(3), number), recorded},
+      {"6 channels, 3 and 5 shown",
+       FormatBody(6, 48000, 16),
+       Frames(6, count, pcm(2),
+              [&](int i, int c) { return c == 2   ? number(i, 0)
+                                         : c == 4 ? number(i, 1)
+                                                  : 0; }),
+       {true, 3, 5}},
+  };
+  for (const TRow& row : rows) {
+    SCOPED_TRACE(row.Name);
+    const TPictures pictures = PicturesOf(row.Format, row.Data, row.Choice);
+    EXPECT_TRUE(pictures[0] == reference[0]) << "upper chart";
+    EXPECT_TRUE(pictures[1] == reference[1]) << "lower chart";
+  }
+  const TPictures mono = PicturesOf(FormatBody(1, 48000, 16), Frames(1, count, pcm(2), number), recorded);
+  EXPECT_TRUE(mono[0] == reference[0]) << "a mono file's upper chart is the stereo file's";
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <bit>
+#include <cstring>
 #include <cmath>
 #include <functional>
 #include <limits>
@@ -507,6 +508,96 @@ TEST(ValueForms, ViewedFramesReadAsAListOfTheirOwn) {
       }
     }
   }
+}
+
+// Raw entries of element type E for `count` records of three lanes, lane 1 the one viewed; floats
+// are finite here, whole numbers as often as not.
+template <class E>
+std::vector<std::byte> RecordsOf(int count, std::mt19937& random) {
+  constexpr std::size_t Record = 3 * E::Bytes;
+  std::vector<std::byte> bytes(std::size_t(count) * Record);
+  for (std::byte& b : bytes)
+    b = std::byte(random() & 0xFF);
+  if constexpr (std::is_floating_point_v<typename E::Value>) {
+    std::uniform_real_distribution<typename E::Value> values(-3, 3);
+    for (int i = 0; i < count; ++i) {
+      const auto v = i % 2 ? std::round(values(random) * 1000) : values(random);
+      std::memcpy(bytes.data() + std::size_t(i) * Record + E::Bytes, &v, sizeof v);
+    }
+  }
+  return bytes;
+}
+
+// A list viewing one lane of records of any element type reads every value, statistic and summary
+// range bit for bit as a list of its own holding the decoded values; the first change copies.
+TEST(ValueForms, ViewsOfEveryElementTypeReadAsListsOfTheirOwn) {
+  std::mt19937 random(11);
+  elements::ForEach(
+      [&](auto element) {
+        using E = decltype(element);
+        // Doubles are what lists of their own hold, never loaded sound.
+        if constexpr (E::Form == vfDouble)
+          return;
+        for (const int count : {1, 64, 1000 + 17, 64 * 16 * 17 + 5}) {
+          SCOPED_TRACE("form " + std::to_string(int(E::Form)) + ", " + std::to_string(count) + " values");
+          const auto records = std::make_shared<const std::vector<std::byte>>(RecordsOf<E>(count, random));
+          const TRecordLayout layout{E::Form, 3 * E::Bytes, {0, E::Bytes, 2 * E::Bytes}};
+          auto summaries = SummariseRecords(layout, records->data(), count);
+          TChartValueList viewed("Y");
+          viewed.ViewValues(LaneView({records, records->data()}, layout, 1, count, std::move(summaries[1])));
+          TChartValueList own("Y");
+          TPlainList plain;
+          for (int i = 0; i < count; ++i) {
+            const double v =
+                double(E::Read(records->data() + std::size_t(i) * layout.RecordBytes + E::Bytes));
+            own.AddOrdered(v);
+            plain.Values.push_back(v);
+          }
+          plain.Capacity = count;
+          EXPECT_EQ(viewed.Form(), E::Form);
+          ExpectSame(viewed, plain, "viewed");
+          for (int trial = 0; trial < 100; ++trial) {
+            const int first = int(random() % unsigned(count));
+            const int last = first + int(random() % unsigned(count - first));
+            double lowA = 0, highA = 0, lowB = 0, highB = 0;
+            viewed.Summary(true).MinMax(first, last, lowA, highA);
+            own.Summary(true).MinMax(first, last, lowB, highB);
+            ASSERT_TRUE(SameBits(lowA, lowB) && SameBits(highA, highB)) << first << ".." << last;
+          }
+          viewed.InsertValueAt(0, 0.25);
+          EXPECT_FALSE(viewed.ValueArray().IsView());
+          EXPECT_EQ(viewed.Form(), vfDouble);
+          EXPECT_EQ(viewed.Value(count), plain.Values.back());
+        }
+      },
+      TElements{});
+}
+
+// Decoded floating-point sound leaves NaN and the infinities out of its statistics and summary
+// and says where they are; a list of its own holding the same values keeps them.
+TEST(ValueForms, DecodedFloatsSkipNonFiniteSamples) {
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  const float inf = std::numeric_limits<float>::infinity();
+  const std::vector<float> samples = {nan, 2, -inf, -0.0f, 0.0f, 5, inf, -3, nan};
+  const auto records = std::make_shared<const std::vector<float>>(samples);
+  const std::shared_ptr<const std::byte> bytes(records, reinterpret_cast<const std::byte*>(records->data()));
+  const TRecordLayout layout{vfFloat32, 4, {0}};
+  auto summaries = SummariseRecords(layout, bytes.get(), int(samples.size()));
+  EXPECT_EQ(summaries[0].Summary.Skipped().Count, 4);
+  EXPECT_EQ(summaries[0].Summary.Skipped().Indexes, (std::vector<int>{0, 2, 6, 8}));
+  TChartValueList list("Y");
+  list.ViewValues(LaneView(bytes, layout, 0, int(samples.size()), std::move(summaries[0])));
+  EXPECT_EQ(list.ListMinimum(), -3);
+  EXPECT_EQ(list.ListMaximum(), 5);
+  EXPECT_EQ(list.ListTotal(), 4);
+  EXPECT_EQ(list.ListAbsTotal(), 10);
+  double low = 0, high = 0;
+  list.Summary(true).MinMax(3, 4, low, high);
+  EXPECT_TRUE(SameBits(low, -0.0) && SameBits(high, -0.0)) << "the first of equal values counts";
+  list.Summary(true).MinMax(6, 6, low, high);
+  EXPECT_GT(low, high) << "a range of skipped values only is empty";
+  list.InsertValueAt(0, 1);
+  EXPECT_TRUE(std::isnan(list.ListMinimum())) << "a list of its own keeps NaN in its statistics";
 }
 
 // Blocks of any length, arriving one after the other (a read that stops short included), give the
