@@ -236,3 +236,53 @@ TEST(SampleStore, StartsEmpty) {
 }
 
 } // namespace
+
+namespace {
+
+reader::TFormatDetails Format(std::uint16_t Tag, std::uint16_t Channels, std::uint16_t Bits) {
+  reader::TFormatDetails format;
+  format.Present = true;
+  format.FormatTag = Tag;
+  format.Channels = Channels;
+  format.BitsPerSample = Bits;
+  format.BlockAlign = std::uint16_t(Channels * ((Bits + 7) / 8));
+  format.SamplesPerSec = 48000;
+  format.BodySize = 16;
+  return format;
+}
+
+// The reading a choice gives: as recorded only where the format decodes, the chosen channels
+// where the file has them, and never more frames than a value list holds.
+TEST(Reading, TheChoiceGivesAReadingTheFileCanHave) {
+  struct TRow {
+    const char* Name;
+    reader::TFormatDetails Format;
+    app::TShowChoice Choice;
+    bool AsRecorded;
+    int Upper, Lower;
+    std::size_t FrameBytes;
+  };
+  const TRow rows[] = {
+      {"frame pairs", Format(1, 6, 24), {false, 3, 5}, false, 1, 2, 4},
+      {"six channels", Format(1, 6, 24), {true, 3, 5}, true, 3, 5, 18},
+      {"a channel the file lacks", Format(1, 2, 16), {true, 3, 5}, true, 1, 2, 4},
+      {"none below", Format(1, 6, 16), {true, 6, 0}, true, 6, 0, 12},
+      {"mono", Format(1, 1, 16), {true, 1, 2}, true, 1, 0, 2},
+      {"IMA ADPCM", Format(0x11, 1, 4), {true, 1, 2}, false, 1, 2, 4},
+      {"A-law of 16 bits", Format(6, 1, 16), {true, 1, 2}, false, 1, 2, 4},
+  };
+  for (const TRow& row : rows) {
+    SCOPED_TRACE(row.Name);
+    const app::TReading reading = app::ChooseReading(row.Format, row.Choice);
+    EXPECT_EQ(reading.AsRecorded, row.AsRecorded);
+    EXPECT_EQ(reading.Upper, row.Upper);
+    EXPECT_EQ(reading.Lower, row.Lower);
+    EXPECT_EQ(reading.Layout.RecordBytes, row.FrameBytes);
+  }
+  // An 8-bit mono data chunk of 2 GiB holds more frames than a list: the first ones are shown.
+  const app::TReading bytes = app::ChooseReading(Format(1, 1, 8), {true, 1, 2});
+  EXPECT_EQ(app::WholeFrames(bytes, 0x7FFFFFFF), 0x7FFFFFFF);
+  EXPECT_EQ(app::ShownFrames(bytes, 0x7FFFFFFF), 2'147'483'000);
+}
+
+} // namespace
