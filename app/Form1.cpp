@@ -124,22 +124,22 @@ void TForm1::CreateCommandPanel() {
 
   // Between the log box and " SaveASCII File", so that no control moves and the charts keep
   // every pixel.
-  NoticeLabel = new QLabel(Panel1);
-  NoticeLabel->setGeometry(8, 293, 209, 111);
-  NoticeLabel->setWordWrap(true);
-  NoticeLabel->setTextFormat(Qt::PlainText);
-  NoticeLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  NoticeLabel->setAccessibleName(QStringLiteral("Notice"));
+  NoticeLabel = NewNote(QRect(8, 293, 209, 111), QStringLiteral("Notice"));
   NoticeLabel->hide();
 }
 
+QLabel* TForm1::NewNote(const QRect& Geometry, const QString& Name) {
+  auto* label = new QLabel(Panel1);
+  label->setGeometry(Geometry);
+  label->setWordWrap(true);
+  label->setTextFormat(Qt::PlainText);
+  label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  label->setAccessibleName(Name);
+  return label;
+}
+
 void TForm1::CreateReadingControls() {
-  InfoLabel = new QLabel(Panel1);
-  InfoLabel->setGeometry(8, 6, 217, 56);
-  InfoLabel->setWordWrap(true);
-  InfoLabel->setTextFormat(Qt::PlainText);
-  InfoLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  InfoLabel->setAccessibleName(QStringLiteral("Shown"));
+  InfoLabel = NewNote(QRect(8, 6, 217, 56), QStringLiteral("Shown"));
 
   AsRecordedBox = new QCheckBox(QStringLiteral("As recorded"), Panel1);
   AsRecordedBox->setGeometry(14, 66, 200, 17);

@@ -125,6 +125,8 @@ private:
   bool LoadFrames(TChannelLoader& Loader, files::TMemoryStream& Data);
   void ShowNotice(const reader::TWaveInfo& Info, const reader::TReadDetails& Details, bool Loaded,
                   bool OutOfMemory);
+  // A label of plain text for people in Panel1, wrapped, top left.
+  QLabel* NewNote(const QRect& Geometry, const QString& Name);
   void CreateReadingControls();
   // What the notice says of the frames shown, in the reading shown.
   std::string ReadingNotice() const;

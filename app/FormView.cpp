@@ -21,12 +21,7 @@ void TForm1::CreateViewControls() {
   BothChartsBox->setGeometry(14, 176, 205, 17);
   BothChartsBox->setChecked(ui::ReadChoice(ui::TChoice::chBothCharts));
 
-  ReadoutLabel = new QLabel(Panel1);
-  ReadoutLabel->setGeometry(8, 428, 209, 72);
-  ReadoutLabel->setWordWrap(true);
-  ReadoutLabel->setTextFormat(Qt::PlainText);
-  ReadoutLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  ReadoutLabel->setAccessibleName(QStringLiteral("Readout"));
+  ReadoutLabel = NewNote(QRect(8, 428, 209, 72), QStringLiteral("Readout"));
 }
 
 void TForm1::ConnectViewControls() {
