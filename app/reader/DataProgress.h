@@ -12,7 +12,8 @@ class TDataProgress {
 public:
   virtual ~TDataProgress() = default;
   // Before the first byte, on the reader's thread: the data chunk's `Size` bytes will come in at
-  // `Bytes` in `Ranges` ranges. What it throws ends the read as any failure of it does.
+  // `Bytes` in `Ranges` ranges. What it throws ends the read as any failure of it does. Called
+  // once more when a failed read undid bytes other ranges had read: nothing told before holds.
   virtual void DataStart(const std::byte* Bytes, std::int64_t Size, int Ranges) = 0;
   // Bytes [From, To) of the chunk, all of range `Range`, are in: From is where the range starts,
   // the same at each of its calls, and To grows. Called from the range's thread, other ranges'

@@ -230,8 +230,11 @@ private:
     }
   }
 
-  // Where a range's read stopped before its end: the file ended at At, or what ran there threw.
+  // What a range read, [From, Reached), and where it stopped before its end: the file ended at
+  // At, or what ran on the block at At threw.
   struct TRangeEnd {
+    std::int64_t From = 0;
+    std::int64_t Reached = 0;
     std::int64_t At = std::numeric_limits<std::int64_t>::max();
     std::exception_ptr Error;
   };
@@ -242,16 +245,19 @@ private:
   // each block's pages had in one go and the block reported while it is in this thread's cache.
   void ReadRange(files::TMemoryStream& data, std::int64_t start, int range, std::int64_t from,
                  std::int64_t to, TRangeEnd& end) const noexcept {
+    end.From = end.Reached = from;
     for (std::int64_t at = from; at < to; at += Block) {
       const std::int64_t asked = std::min(Block, to - at);
       std::int64_t n = 0;
       try {
         data.Populate(at, asked);
         n = FFile.ReadAt(data.Memory() + at, asked, start + at);
+        end.Reached = at + n;
         if (FProgress)
           FProgress->DataRead(range, from, at + n);
       } catch (...) {
-        end = {at, std::current_exception()};
+        end.At = at;
+        end.Error = std::current_exception();
         return;
       }
       if (n < asked) {
@@ -282,8 +288,20 @@ private:
     });
     const TRangeEnd& first = *std::min_element(
         ends.begin(), ends.end(), [](const TRangeEnd& a, const TRangeEnd& b) { return a.At < b.At; });
-    if (first.Error)
+    if (first.Error) {
+      // The stream keeps what a read in order leaves: nothing past the failing block.
+      const std::int64_t reachable = std::min(wanted, first.At + Block);
+      bool undone = false;
+      for (const TRangeEnd& end : ends) {
+        if (end.Reached <= reachable)
+          continue;
+        std::fill(data.Memory() + std::max(end.From, reachable), data.Memory() + end.Reached, std::byte{0});
+        undone = true;
+      }
+      if (undone && FProgress)
+        FProgress->DataStart(data.Memory(), wanted, 1);
       std::rethrow_exception(first.Error);
+    }
     const std::int64_t got = std::min(first.At, wanted);
     FFile.Seek(got);
     return got;
