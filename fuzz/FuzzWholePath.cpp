@@ -202,7 +202,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const app::TShowChoice chosen{(choice & 1) != 0, 1 + (choice >> 1 & 7), choice >> 4 & 7};
   // As the window loads: the frames are summarised block by block as the reader brings them in.
   app::TChannelLoader loader(details, chosen);
-  reader::ReadWaveFile(source, info, log, details, pages, &loader);
+  reader::ReadWaveFile(source, info, log, details, pages, &loader, 2);
   if (!info.Data)
     return 0;
   // Fresh charts each time: what one input leaves in a chart must not hide what the next finds.

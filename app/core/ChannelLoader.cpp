@@ -80,21 +80,22 @@ void KeepShown(TSampleStore& Store, chart::TChartSeries& Series, int Channel) {
 TChannelLoader::TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice)
     : FDetails(Details), FChoice(Choice) {}
 
-void TChannelLoader::Begin(std::int64_t Size) {
+void TChannelLoader::DataStart(const std::byte* Bytes, std::int64_t Size, int Ranges) {
   FReading = ChooseReading(FDetails.Format, FChoice);
-  FSummary.emplace(ShownLanes(FReading), ShownFrames(FReading, Size));
+  FSummary.emplace(ShownLanes(FReading), ShownFrames(FReading, Size), Ranges);
+  FBytes = Bytes;
 }
 
-void TChannelLoader::DataRead(const std::byte* Bytes, std::int64_t Read, std::int64_t Size) {
-  if (!FSummary)
-    Begin(Size);
-  FSummary->Arrived(Bytes, WholeFrames(FReading, Read));
+// A record split between two ranges is whole in neither: the summary's joining takes it.
+void TChannelLoader::DataRead(int Range, std::int64_t From, std::int64_t To) noexcept {
+  const std::int64_t firstWhole = WholeFrames(FReading, From + std::int64_t(FReading.Layout.RecordBytes) - 1);
+  FSummary->Arrived(Range, FBytes, firstWhole, WholeFrames(FReading, To));
 }
 
-std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Store, chart::TChartSeries& Series1,
-                                  chart::TChartSeries& Series2) {
+std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Store,
+                                  chart::TChartSeries& Series1, chart::TChartSeries& Series2) {
   if (!FSummary)
-    DataRead(Data.Memory(), Data.Size(), Data.Size());
+    DataStart(Data.Memory(), Data.Size(), 1);
   const std::int32_t count = ShownFrames(FReading, Data.Size());
   std::shared_ptr<const files::TMemoryBlock> block = Data.Share();
   std::vector<chart::TChannelSummary> summaries = FSummary->Finish(block->Data(), count);
@@ -138,7 +139,8 @@ void ShowReading(TSampleStore& Store, const TShowChoice& Choice, chart::TChartSe
     }
     taken = TakeSummaries(Store.SpareSummaries, reading);
   } catch (...) {
-    ViewChannels(Store, Store.SampleCount, TakeSummaries(Store.SpareSummaries, Store.Reading), Series1, Series2);
+    ViewChannels(Store, Store.SampleCount, TakeSummaries(Store.SpareSummaries, Store.Reading), Series1,
+                 Series2);
     throw;
   }
   Store.Reading = std::move(reading);

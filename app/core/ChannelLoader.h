@@ -27,7 +27,9 @@ public:
   TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice);
 
   // Throws std::bad_alloc when the summaries cannot be had.
-  void DataRead(const std::byte* Bytes, std::int64_t Read, std::int64_t Size) override;
+  void DataStart(const std::byte* Bytes, std::int64_t Size, int Ranges) override;
+  // Allocates nothing and throws nothing: it runs on the reader's workers.
+  void DataRead(int Range, std::int64_t From, std::int64_t To) noexcept override;
 
   // Returns the frames loaded; bytes after the last whole frame are ignored and the stream's size
   // is fixed from now on. What the charts need is built before anything is handed over: when
@@ -36,12 +38,11 @@ public:
                     chart::TChartSeries& Series2);
 
 private:
-  void Begin(std::int64_t Size);
-
   const reader::TReadDetails& FDetails;
   TShowChoice FChoice;
   TReading FReading;
   std::optional<chart::TRecordSummary> FSummary;
+  const std::byte* FBytes = nullptr;
 };
 
 // Shows the store's frames in the reading `Choice` gives: all axes become automatic, the summaries

@@ -5,11 +5,15 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <exception>
+#include <limits>
 #include <new>
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "app/reader/FileKind.h"
+#include "app/reader/LoadThreads.h"
 #include "platform/files/FileError.h"
 #include "platform/files/ReadOnlyFile.h"
 
@@ -55,8 +59,9 @@ private:
 class TWaveFileReader {
 public:
   TWaveFileReader(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
-                  pages::TPageMemory& Memory, TDataProgress* Progress)
-      : FFile(Source), FInfo(Info), FLog(Log), FDetails(Details), FMemory(Memory), FProgress(Progress) {}
+                  pages::TPageMemory& Memory, TDataProgress* Progress, int Threads)
+      : FFile(Source), FInfo(Info), FLog(Log), FDetails(Details), FMemory(Memory), FProgress(Progress),
+        FThreads(Threads) {}
 
   TWaveStatus Run() {
     FDetails.Stage = TReadStage::Header;
@@ -84,6 +89,7 @@ private:
   TReadDetails& FDetails;
   pages::TPageMemory& FMemory;
   TDataProgress* FProgress;
+  int FThreads;
 
   // Identifiers are compared and logged as text that stops at the first zero byte.
   std::string ReadId() {
@@ -224,26 +230,80 @@ private:
     }
   }
 
+  // What a range read, [From, Reached), and where it stopped before its end: the file ended at
+  // At, or what ran on the block at At threw.
+  struct TRangeEnd {
+    std::int64_t From = 0;
+    std::int64_t Reached = 0;
+    std::int64_t At = std::numeric_limits<std::int64_t>::max();
+    std::exception_ptr Error;
+  };
+
+  static constexpr std::int64_t Block = std::int64_t(1) << 20;
+
+  // Bytes [from, to) of the data chunk that starts at `start` in the file, a block at a time,
+  // each block's pages had in one go and the block reported while it is in this thread's cache.
+  void ReadRange(files::TMemoryStream& data, std::int64_t start, int range, std::int64_t from,
+                 std::int64_t to, TRangeEnd& end) const noexcept {
+    end.From = end.Reached = from;
+    for (std::int64_t at = from; at < to; at += Block) {
+      const std::int64_t asked = std::min(Block, to - at);
+      std::int64_t n = 0;
+      try {
+        data.Populate(at, asked);
+        n = FFile.ReadAt(data.Memory() + at, asked, start + at);
+        end.Reached = at + n;
+        if (FProgress)
+          FProgress->DataRead(range, from, at + n);
+      } catch (...) {
+        end.At = at;
+        end.Error = std::current_exception();
+        return;
+      }
+      if (n < asked) {
+        end.At = at + n;
+        return;
+      }
+    }
+  }
+
   // The stream is sized to what the file can still supply, never to a larger declared size, so
   // a short file can neither make us allocate gigabytes nor leave unread bytes in the stream.
   // A data size above MaxChunkSize never equals what is read, so such a read is a read error.
-  // Straight into the stream's memory, in blocks that whoever watches the progress works on
-  // while they are in the processor's cache.
+  // Straight into the stream's memory, in ranges of whole blocks read side by side; the range
+  // that stopped first decides as if one thread had read them all in order: its short read
+  // ends the data there, what it threw ends the read.
   std::int64_t ReadInBlocks(files::TMemoryStream& data, std::int64_t wanted) {
-    constexpr std::int64_t Block = std::int64_t(1) << 20;
+    const std::int64_t start = FFile.Position();
+    const std::int64_t blocks = (wanted + Block - 1) / Block;
+    const int ranges =
+        int(std::clamp<std::int64_t>(blocks, 1, FThreads > 0 ? FThreads : LoadThreads(wanted)));
     if (FProgress)
-      FProgress->DataRead(data.Memory(), 0, wanted);
-    std::int64_t got = 0;
-    while (got < wanted) {
-      const std::int64_t asked = std::min(Block, wanted - got);
-      data.Populate(got, asked);
-      const std::int64_t n = FFile.Read(data.Memory() + got, asked);
-      got += n;
-      if (FProgress)
-        FProgress->DataRead(data.Memory(), got, wanted);
-      if (n < asked)
-        break;
+      FProgress->DataStart(data.Memory(), wanted, ranges);
+    std::vector<TRangeEnd> ends(static_cast<std::size_t>(ranges));
+    RunSideBySide(ranges, [&](int k) {
+      const std::int64_t from = blocks * k / ranges * Block;
+      const std::int64_t to = std::min(wanted, blocks * (k + 1) / ranges * Block);
+      ReadRange(data, start, k, from, to, ends[std::size_t(k)]);
+    });
+    const TRangeEnd& first = *std::min_element(
+        ends.begin(), ends.end(), [](const TRangeEnd& a, const TRangeEnd& b) { return a.At < b.At; });
+    if (first.Error) {
+      // The stream keeps what a read in order leaves: nothing past the failing block.
+      const std::int64_t reachable = std::min(wanted, first.At + Block);
+      bool undone = false;
+      for (const TRangeEnd& end : ends) {
+        if (end.Reached <= reachable)
+          continue;
+        std::fill(data.Memory() + std::max(end.From, reachable), data.Memory() + end.Reached, std::byte{0});
+        undone = true;
+      }
+      if (undone && FProgress)
+        FProgress->DataStart(data.Memory(), wanted, 1);
+      std::rethrow_exception(first.Error);
     }
+    const std::int64_t got = std::min(first.At, wanted);
+    FFile.Seek(got);
     return got;
   }
 
@@ -313,14 +373,14 @@ TOpenFailure OpenFailureOf(int SystemError) {
 } // namespace
 
 void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
-                  pages::TPageMemory& Memory, TDataProgress* Progress) noexcept {
+                  pages::TPageMemory& Memory, TDataProgress* Progress, int Threads) noexcept {
   ReadGuarded(Info, Log, Details,
-              [&] { return TWaveFileReader(Source, Info, Log, Details, Memory, Progress).Run(); });
+              [&] { return TWaveFileReader(Source, Info, Log, Details, Memory, Progress, Threads).Run(); });
 }
 
 // A file that cannot be opened is a read error like any other, so the opening runs guarded too.
 void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
-                  pages::TPageMemory& Memory, TDataProgress* Progress) noexcept {
+                  pages::TPageMemory& Memory, TDataProgress* Progress, int Threads) noexcept {
   ReadGuarded(Info, Log, Details, [&] {
     std::optional<files::TReadOnlyFile> file;
     try {
@@ -329,7 +389,7 @@ void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log, T
       Details.OpenFailure = OpenFailureOf(error.SystemError());
       throw;
     }
-    return TWaveFileReader(*file, Info, Log, Details, Memory, Progress).Run();
+    return TWaveFileReader(*file, Info, Log, Details, Memory, Progress, Threads).Run();
   });
 }
 

@@ -20,13 +20,15 @@ public:
 };
 
 // Reads the wave bytes from the source's position on; the data chunk's bytes take their pages
-// from Memory, and Progress, if given, is told of them as they come in.
+// from Memory, and Progress, if given, is told of them as they come in. The data chunk is read
+// by `Threads` threads side by side (0: as many as LoadThreads says); the outcome is the same
+// for any count.
 void ReadWaveFile(files::TByteSource& Source, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
-                  pages::TPageMemory& Memory = pages::SystemPageMemory(),
-                  TDataProgress* Progress = nullptr) noexcept;
+                  pages::TPageMemory& Memory = pages::SystemPageMemory(), TDataProgress* Progress = nullptr,
+                  int Threads = 0) noexcept;
 // Opens the file and reads it as above; a file that cannot be opened is a read error.
 void ReadWaveFile(const std::string& FileName, TWaveInfo& Info, TWaveLog& Log, TReadDetails& Details,
-                  pages::TPageMemory& Memory = pages::SystemPageMemory(),
-                  TDataProgress* Progress = nullptr) noexcept;
+                  pages::TPageMemory& Memory = pages::SystemPageMemory(), TDataProgress* Progress = nullptr,
+                  int Threads = 0) noexcept;
 
 } // namespace reader

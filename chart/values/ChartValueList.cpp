@@ -156,16 +156,16 @@ void TChartValueList::ViewValues(TValueView view) noexcept {
   FListMaximum = view.Stats.Maximum;
   FListTotal = view.Stats.Total;
   FListAbsTotal = view.Stats.AbsTotal;
-  FStatsStale = false;
+  FStatsStale = !view.Stats.HasTotals;
   FExtremesStale = false;
 }
 
 bool TChartValueList::TakeBackView(TValueSummary& summary, TListStats& stats) noexcept {
   // Every change of viewed values first copies them: a view's values are the ones it was given.
-  if (!FValueArray.IsView() || !HasSummary() || FStatsStale)
+  if (!FValueArray.IsView() || !HasSummary() || FExtremesStale)
     return false;
   summary = std::move(FSummary);
-  stats = {FListMinimum, FListMaximum, FListTotal, FListAbsTotal};
+  stats = {FListMinimum, FListMaximum, FListTotal, FListAbsTotal, !FStatsStale};
   RemoveAllValues();
   return true;
 }

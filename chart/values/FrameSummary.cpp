@@ -11,8 +11,8 @@ bool IsStereo16(const TRecordLayout& layout) {
 
 } // namespace
 
-TRecordSummary::TRecordSummary(const TRecordLayout& layout, std::int64_t records)
-    : FPass(IsStereo16(layout) ? NewStereo16Pass(records) : NewLanePass(layout, records)) {}
+TRecordSummary::TRecordSummary(const TRecordLayout& layout, std::int64_t records, int ranges)
+    : FPass(IsStereo16(layout) ? NewStereo16Pass(records, ranges) : NewLanePass(layout, records, ranges)) {}
 
 std::vector<TChannelSummary> SummariseRecords(const TRecordLayout& layout, const std::byte* records,
                                               int count) {

@@ -14,24 +14,30 @@ namespace {
 template <class E>
 class TTypedLanePass final : public TLanePass {
   using T = typename E::Value;
-  // Integer sums are exact in 64 bits for any list length; floating-point ones are summed in
-  // index order, as a pass over a list does.
-  using TSum = std::conditional_t<std::is_integral_v<T>, std::int64_t, double>;
   static constexpr int Leaf = TLevelSummary<E>::LeafSize;
+  // Integer sums are exact in 64 bits for any list length and join exactly. Floating-point sums
+  // are left to the list's own pass when first read: their rounding is that of index order.
+  static constexpr bool Sums = std::is_integral_v<T>;
+
+  // What a piece of consecutive leaves adds up to in one lane.
+  struct TLaneTotals {
+    std::int64_t Total = 0;
+    std::int64_t AbsTotal = 0;
+    bool Ascending = true;
+    T Previous{};
+    TSkippedValues Skipped;
+  };
+  using TPiece = std::vector<TLaneTotals>;
 
   struct TLane {
     std::size_t Offset = 0;
     std::vector<T> Min;
     std::vector<T> Max;
-    TSum Total = 0;
-    TSum AbsTotal = 0;
-    bool Ascending = true;
-    T Previous{};
-    TSkippedValues Skipped;
   };
 
 public:
-  TTypedLanePass(const TRecordLayout& layout, std::int64_t records) : FRecordBytes(layout.RecordBytes) {
+  TTypedLanePass(const TRecordLayout& layout, std::int64_t records, int ranges)
+      : FRecordBytes(layout.RecordBytes), FSpans(std::size_t(std::max(ranges, 1))), FPieces(FSpans.size()) {
     const std::size_t leafCount = (std::size_t(std::max<std::int64_t>(records, 0)) + Leaf - 1) / Leaf;
     FLanes.resize(layout.LaneOffsets.size());
     for (std::size_t k = 0; k < FLanes.size(); ++k) {
@@ -39,69 +45,118 @@ public:
       FLanes[k].Min.resize(leafCount);
       FLanes[k].Max.resize(leafCount);
     }
+    // A worker must not allocate, so the room for where skipped values lie is had now.
+    for (TPiece& piece : FPieces) {
+      piece.resize(FLanes.size());
+      if constexpr (E::SkipsNonFinite)
+        for (TLaneTotals& lane : piece)
+          lane.Skipped.Indexes.reserve(std::min<std::size_t>(
+              TSkippedValues::MaxIndexes, std::size_t(std::max<std::int64_t>(records, 0))));
+    }
   }
 
-  void Arrived(const std::byte* records, std::int64_t count) override {
-    const std::size_t whole = std::size_t(std::max<std::int64_t>(count, 0)) / Leaf;
-    for (; FLeavesDone < whole && FLeavesDone < LeafCount(); ++FLeavesDone)
-      SummariseLeaf(records, FLeavesDone, Leaf);
+  void Arrived(int range, const std::byte* records, std::int64_t first, std::int64_t end) noexcept override {
+    TLeafSpan& span = FSpans[std::size_t(range)];
+    const std::int64_t whole = span.Extend(first, end, Leaf, std::int64_t(LeafCount()));
+    for (; span.LeavesDone < whole; ++span.LeavesDone)
+      SummariseLeaf(records, std::size_t(span.LeavesDone), Leaf, std::size_t(span.FirstLeaf),
+                    FPieces[std::size_t(range)]);
   }
 
   std::vector<TChannelSummary> Finish(const std::byte* records, int count) override {
     count = std::max(count, 0);
-    Arrived(records, count);
+    const std::size_t whole = std::size_t(count) / Leaf;
     const std::size_t leafCount = (std::size_t(count) + Leaf - 1) / Leaf;
-    if (leafCount > FLeavesDone)
-      SummariseLeaf(records, FLeavesDone, count - int(FLeavesDone) * Leaf);
+    for (TLane& lane : FLanes) {
+      lane.Min.resize(leafCount);
+      lane.Max.resize(leafCount);
+    }
+    TPiece totals(FLanes.size());
+    const auto summarise = [&](std::size_t from, std::size_t to, int size) {
+      TPiece piece(FLanes.size());
+      for (std::size_t leaf = from; leaf < to; ++leaf)
+        SummariseLeaf(records, leaf, leaf + 1 == to ? size : Leaf, from, piece);
+      JoinPiece(records, from, std::move(piece), totals);
+    };
+    JoinSpans(
+        FSpans, std::int64_t(whole),
+        [&](std::int64_t from, std::int64_t to) { summarise(std::size_t(from), std::size_t(to), Leaf); },
+        [&](std::size_t range) {
+          JoinPiece(records, std::size_t(FSpans[range].FirstLeaf), std::move(FPieces[range]), totals);
+        });
+    if (leafCount > whole)
+      summarise(whole, leafCount, count - int(whole) * Leaf);
     std::vector<TChannelSummary> result(FLanes.size());
     for (std::size_t k = 0; k < FLanes.size() && count > 0; ++k)
-      result[k] = LaneSummary(records, FLanes[k], count, leafCount);
+      result[k] = LaneSummary(records, FLanes[k], std::move(totals[k]), count, leafCount);
     return result;
   }
 
 private:
   std::size_t LeafCount() const { return FLanes.empty() ? 0 : FLanes[0].Min.size(); }
 
-  void SummariseLeaf(const std::byte* records, std::size_t leaf, int size) {
-    const std::size_t first = leaf * Leaf;
-    for (TLane& lane : FLanes) {
+  // Leaf `leaf` of a piece that begins at leaf `first`, whose first value is compared with
+  // nothing before it (another thread may be writing that); joining makes up for it.
+  void SummariseLeaf(const std::byte* records, std::size_t leaf, int size, std::size_t first, TPiece& piece) {
+    const std::size_t from = leaf * Leaf;
+    for (std::size_t k = 0; k < FLanes.size(); ++k) {
+      TLane& lane = FLanes[k];
+      TLaneTotals& totals = piece[k];
       const TArrayValues<E> values{records + lane.Offset, FRecordBytes};
       T lowest, highest;
-      levels::StartFold<E>(values.At(first), lowest, highest);
-      // Floating-point sums run on value by value, so their rounding is a pass over the list's.
-      TSum total = lane.Total, absTotal = lane.AbsTotal;
+      levels::StartFold<E>(values.At(from), lowest, highest);
       bool ascending = true;
-      T previous = first == 0 ? values.At(0) : lane.Previous;
+      T previous = leaf == first ? values.At(from) : totals.Previous;
       for (int i = 0; i < size; ++i) {
-        const T v = values.At(first + std::size_t(i));
+        const T v = values.At(from + std::size_t(i));
         levels::FoldValue<E>(v, lowest, highest);
         ascending &= v >= previous;
         previous = v;
         if constexpr (E::SkipsNonFinite) {
           if (!std::isfinite(v)) {
-            lane.Skipped.Add(int(first) + i);
+            totals.Skipped.Add(int(from) + i);
             ascending = false;
             continue;
           }
         }
-        total += TSum(v);
-        if constexpr (std::is_integral_v<T>)
-          absTotal += v < 0 ? -TSum(v) : TSum(v);
-        else
-          absTotal += std::fabs(TSum(v));
+        if constexpr (Sums) {
+          totals.Total += v;
+          totals.AbsTotal += v < 0 ? -std::int64_t(v) : std::int64_t(v);
+        }
       }
-      lane.Previous = previous;
+      totals.Previous = previous;
       lane.Min[leaf] = lowest;
       lane.Max[leaf] = highest;
-      lane.Total = total;
-      lane.AbsTotal = absTotal;
-      lane.Ascending = lane.Ascending && ascending;
+      totals.Ascending = totals.Ascending && ascending;
     }
   }
 
-  TChannelSummary LaneSummary(const std::byte* records, TLane& lane, int count, std::size_t leafCount) {
-    lane.Min.resize(leafCount);
-    lane.Max.resize(leafCount);
+  // Adds a piece beginning at leaf `first` to the totals of the leaves before it.
+  void JoinPiece(const std::byte* records, std::size_t first, TPiece piece, TPiece& totals) const {
+    const std::size_t at = first * Leaf;
+    for (std::size_t k = 0; k < FLanes.size(); ++k) {
+      const TArrayValues<E> values{records + FLanes[k].Offset, FRecordBytes};
+      TLaneTotals& joined = totals[k];
+      TLaneTotals& part = piece[k];
+      joined.Total += part.Total;
+      joined.AbsTotal += part.AbsTotal;
+      joined.Ascending =
+          joined.Ascending && part.Ascending && (at == 0 || values.At(at) >= values.At(at - 1));
+      if (joined.Skipped.Count == 0) {
+        joined.Skipped = std::move(part.Skipped);
+        continue;
+      }
+      joined.Skipped.Count += part.Skipped.Count;
+      const std::size_t room =
+          TSkippedValues::MaxIndexes - std::min(TSkippedValues::MaxIndexes, joined.Skipped.Indexes.size());
+      const std::size_t taken = std::min(room, part.Skipped.Indexes.size());
+      joined.Skipped.Indexes.insert(joined.Skipped.Indexes.end(), part.Skipped.Indexes.begin(),
+                                    part.Skipped.Indexes.begin() + std::ptrdiff_t(taken));
+    }
+  }
+
+  TChannelSummary LaneSummary(const std::byte* records, TLane& lane, TLaneTotals totals, int count,
+                              std::size_t leafCount) {
     TChannelSummary result;
     T lowest, highest, unused;
     levels::StartFold<E>(lane.Min[0], lowest, unused);
@@ -113,26 +168,27 @@ private:
     // Nothing counted: the statistics of an empty list.
     if (!(lowest <= highest))
       lowest = highest = T(0);
-    result.Stats = {double(lowest), double(highest), double(lane.Total), double(lane.AbsTotal)};
+    result.Stats = {double(lowest), double(highest), double(totals.Total), double(totals.AbsTotal), Sums};
     const TArrayValues<E> values{records + lane.Offset, FRecordBytes};
     result.Summary = TValueSummary::OfLeaves(values, count, std::move(lane.Min), std::move(lane.Max),
-                                             lane.Ascending, std::move(lane.Skipped));
+                                             totals.Ascending, std::move(totals.Skipped));
     return result;
   }
 
   std::size_t FRecordBytes;
   std::vector<TLane> FLanes;
-  std::size_t FLeavesDone = 0;
+  std::vector<TLeafSpan> FSpans;
+  std::vector<TPiece> FPieces;
 };
 
 } // namespace
 
-std::unique_ptr<TLanePass> NewLanePass(const TRecordLayout& layout, std::int64_t records) {
+std::unique_ptr<TLanePass> NewLanePass(const TRecordLayout& layout, std::int64_t records, int ranges) {
   // Doubles of a list's own keep NaN in their statistics, which this pass does not follow.
   if (layout.Form == vfSequence || layout.Form == vfDouble)
     throw std::invalid_argument("Loaded records are never a sequence or doubles of a list's own");
   return VisitElement(layout.Form, [&](auto element) -> std::unique_ptr<TLanePass> {
-    return std::make_unique<TTypedLanePass<decltype(element)>>(layout, records);
+    return std::make_unique<TTypedLanePass<decltype(element)>>(layout, records, ranges);
   });
 }
 

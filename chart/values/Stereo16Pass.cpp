@@ -91,15 +91,16 @@ struct TLaneSums {
   }
 };
 
-// Leaves [from, to).
-void SummariseWholeLeaves(const std::int16_t* frames, std::size_t from, std::size_t to,
+// Leaves [from, to) of a piece that begins at leaf `first`: its first frame is compared with
+// nothing before it (another thread may be writing that), which joining the pieces makes up for.
+void SummariseWholeLeaves(const std::int16_t* frames, std::size_t first, std::size_t from, std::size_t to,
                           const TLeafTable& table, std::array<TChannelTotals, 2>& totals) {
   TLaneSums sums;
   TSamples descents = {};
   for (std::size_t leaf = from; leaf < to; ++leaf) {
     const std::int16_t* p = frames + 2 * Leaf * leaf;
     TSamples lo = Load(p), hi = lo;
-    descents |= lo < (leaf > 0 ? Load(p - 2) : FirstFrameTwice(p));
+    descents |= lo < (leaf > first ? Load(p - 2) : FirstFrameTwice(p));
     for (int k = 0; k < VectorsPerLeaf; ++k) {
       const TSamples v = Load(p + k * Lanes);
       lo = v < lo ? v : lo;
@@ -114,6 +115,17 @@ void SummariseWholeLeaves(const std::int16_t* frames, std::size_t from, std::siz
   }
   for (int j = 0; j < Lanes; ++j)
     totals[std::size_t(j % 2)].Ascending = totals[std::size_t(j % 2)].Ascending && descents[j] == 0;
+}
+
+// Adds a piece beginning at leaf `first` to the totals of the leaves before it.
+void JoinPiece(const std::int16_t* frames, std::size_t first, const std::array<TChannelTotals, 2>& piece,
+               std::array<TChannelTotals, 2>& totals) {
+  for (std::size_t c = 0; c < 2; ++c) {
+    const std::int16_t* p = frames + 2 * Leaf * first + c;
+    totals[c].Total += piece[c].Total;
+    totals[c].AbsTotal += piece[c].AbsTotal;
+    totals[c].Ascending = totals[c].Ascending && piece[c].Ascending && (first == 0 || p[0] >= p[-2]);
+  }
 }
 
 // The last, partial leaf, frame by frame.
@@ -139,8 +151,8 @@ void SummarisePartLeaf(const std::int16_t* p, const std::int16_t* previous, int 
 
 class TStereo16Pass final : public TLanePass {
 public:
-  explicit TStereo16Pass(std::int64_t frames);
-  void Arrived(const std::byte* records, std::int64_t count) override;
+  TStereo16Pass(std::int64_t frames, int ranges);
+  void Arrived(int range, const std::byte* records, std::int64_t first, std::int64_t end) noexcept override;
   std::vector<TChannelSummary> Finish(const std::byte* records, int count) override;
 
 private:
@@ -148,12 +160,16 @@ private:
     std::vector<std::int16_t> Min;
     std::vector<std::int16_t> Max;
   };
+  TLeafTable Table() { return {&FLeaves[0].Min, &FLeaves[0].Max, &FLeaves[1].Min, &FLeaves[1].Max}; }
+  std::array<TChannelTotals, 2> JoinedTotals(const std::int16_t* frames, std::size_t wholeLeaves);
+
   std::array<TLeaves, 2> FLeaves;
-  std::array<TChannelTotals, 2> FTotals;
-  std::size_t FLeavesDone = 0;
+  std::vector<TLeafSpan> FSpans;
+  std::vector<std::array<TChannelTotals, 2>> FTotals;
 };
 
-TStereo16Pass::TStereo16Pass(std::int64_t frames) {
+TStereo16Pass::TStereo16Pass(std::int64_t frames, int ranges)
+    : FSpans(std::size_t(std::max(ranges, 1))), FTotals(FSpans.size()) {
   const std::size_t leafCount = (std::size_t(std::max<std::int64_t>(frames, 0)) + Leaf - 1) / Leaf;
   for (TLeaves& channel : FLeaves) {
     channel.Min.resize(leafCount);
@@ -161,19 +177,38 @@ TStereo16Pass::TStereo16Pass(std::int64_t frames) {
   }
 }
 
-void TStereo16Pass::Arrived(const std::byte* records, std::int64_t count) {
-  const std::size_t whole =
-      std::min(std::size_t(std::max<std::int64_t>(count, 0)) / Leaf, FLeaves[0].Min.size());
-  if (whole <= FLeavesDone)
+void TStereo16Pass::Arrived(int range, const std::byte* records, std::int64_t first,
+                            std::int64_t end) noexcept {
+  TLeafSpan& span = FSpans[std::size_t(range)];
+  const std::int64_t whole = span.Extend(first, end, Leaf, std::int64_t(FLeaves[0].Min.size()));
+  if (whole <= span.LeavesDone)
     return;
-  const TLeafTable table = {&FLeaves[0].Min, &FLeaves[0].Max, &FLeaves[1].Min, &FLeaves[1].Max};
-  SummariseWholeLeaves(reinterpret_cast<const std::int16_t*>(records), FLeavesDone, whole, table, FTotals);
-  FLeavesDone = whole;
+  SummariseWholeLeaves(reinterpret_cast<const std::int16_t*>(records), std::size_t(span.FirstLeaf),
+                       std::size_t(span.LeavesDone), std::size_t(whole), Table(),
+                       FTotals[std::size_t(range)]);
+  span.LeavesDone = whole;
+}
+
+// The ranges' totals in leaf order, with the leaves no range summarised (or summarised past
+// the frames now wanted) summarised here.
+std::array<TChannelTotals, 2> TStereo16Pass::JoinedTotals(const std::int16_t* frames,
+                                                          std::size_t wholeLeaves) {
+  std::array<TChannelTotals, 2> totals;
+  JoinSpans(
+      FSpans, std::int64_t(wholeLeaves),
+      [&](std::int64_t from, std::int64_t to) {
+        std::array<TChannelTotals, 2> piece;
+        SummariseWholeLeaves(frames, std::size_t(from), std::size_t(from), std::size_t(to), Table(), piece);
+        JoinPiece(frames, std::size_t(from), piece, totals);
+      },
+      [&](std::size_t range) {
+        JoinPiece(frames, std::size_t(FSpans[range].FirstLeaf), FTotals[range], totals);
+      });
+  return totals;
 }
 
 std::vector<TChannelSummary> TStereo16Pass::Finish(const std::byte* records, int count) {
   count = std::max(count, 0);
-  Arrived(records, count);
   const auto* frames = reinterpret_cast<const std::int16_t*>(records);
   const std::size_t wholeLeaves = std::size_t(count) / Leaf;
   const std::size_t leafCount = (std::size_t(count) + Leaf - 1) / Leaf;
@@ -181,11 +216,12 @@ std::vector<TChannelSummary> TStereo16Pass::Finish(const std::byte* records, int
     channel.Min.resize(leafCount);
     channel.Max.resize(leafCount);
   }
+  std::array<TChannelTotals, 2> totals = JoinedTotals(frames, wholeLeaves);
   if (leafCount > wholeLeaves) {
     const std::size_t first = wholeLeaves * Leaf;
     const std::int16_t* p = frames + 2 * first;
     std::int16_t low[2], high[2];
-    SummarisePartLeaf(p, first == 0 ? p : p - 2, count - int(first), low, high, FTotals);
+    SummarisePartLeaf(p, first == 0 ? p : p - 2, count - int(first), low, high, totals);
     for (std::size_t c = 0; c < 2; ++c) {
       FLeaves[c].Min[wholeLeaves] = low[c];
       FLeaves[c].Max[wholeLeaves] = high[c];
@@ -193,7 +229,7 @@ std::vector<TChannelSummary> TStereo16Pass::Finish(const std::byte* records, int
   }
   std::vector<TChannelSummary> result(2);
   for (std::size_t c = 0; c < 2 && count > 0; ++c) {
-    const TChannelTotals& t = FTotals[c];
+    const TChannelTotals& t = totals[c];
     const int minimum = *std::min_element(FLeaves[c].Min.begin(), FLeaves[c].Min.end());
     const int maximum = *std::max_element(FLeaves[c].Max.begin(), FLeaves[c].Max.end());
     const TArrayValues<TInt16Element> channel{records + 2 * c, 4};
@@ -206,8 +242,8 @@ std::vector<TChannelSummary> TStereo16Pass::Finish(const std::byte* records, int
 
 } // namespace
 
-std::unique_ptr<TLanePass> NewStereo16Pass(std::int64_t frames) {
-  return std::make_unique<TStereo16Pass>(frames);
+std::unique_ptr<TLanePass> NewStereo16Pass(std::int64_t frames, int ranges) {
+  return std::make_unique<TStereo16Pass>(frames, ranges);
 }
 
 } // namespace chart

@@ -19,6 +19,8 @@ struct TListStats {
   double Maximum = 0;
   double Total = 0;
   double AbsTotal = 0;
+  // Without them the sums are the list's own pass, made when first read.
+  bool HasTotals = true;
 };
 
 // The extremes of a sequence lie at the ends of the range: it runs one way.

@@ -21,6 +21,10 @@ public:
   // Reads until Count bytes are in or the source ends; returns the bytes read.
   virtual std::int64_t Read(void* Buffer, std::int64_t Count) = 0;
 
+  // Reads up to Count bytes at Offset from the start, leaving the position alone; returns the bytes
+  // read, fewer only where the source ends. Safe to call from several threads at once.
+  virtual std::int64_t ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const = 0;
+
   // Reads exactly Count bytes or throws EFileError; a source that ends first is an error.
   void ReadExact(void* Buffer, std::int64_t Count);
 

@@ -19,11 +19,16 @@ void TMemorySource::Seek(std::int64_t Offset) {
 }
 
 std::int64_t TMemorySource::Read(void* Buffer, std::int64_t Count) {
-  if (Count <= 0 || FPosition >= FSize)
-    return 0;
-  const std::int64_t n = std::min(Count, FSize - FPosition);
-  std::memcpy(Buffer, FData + FPosition, static_cast<std::size_t>(n));
+  const std::int64_t n = ReadAt(Buffer, Count, FPosition);
   FPosition += n;
+  return n;
+}
+
+std::int64_t TMemorySource::ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const {
+  if (Count <= 0 || Offset < 0 || Offset >= FSize)
+    return 0;
+  const std::int64_t n = std::min(Count, FSize - Offset);
+  std::memcpy(Buffer, FData + Offset, static_cast<std::size_t>(n));
   return n;
 }
 

@@ -16,6 +16,7 @@ public:
   std::int64_t Position() const override { return FPosition; }
   void Seek(std::int64_t Offset) override;
   std::int64_t Read(void* Buffer, std::int64_t Count) override;
+  std::int64_t ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const override;
 
 protected:
   std::string Description() const override;

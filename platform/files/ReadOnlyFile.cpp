@@ -39,12 +39,21 @@ void TReadOnlyFile::Seek(std::int64_t Offset) {
 std::string TReadOnlyFile::Description() const { return "file \"" + FFileName + "\""; }
 
 std::int64_t TReadOnlyFile::Read(void* Buffer, std::int64_t Count) {
+  const std::int64_t done = ReadAt(Buffer, Count, Position());
+  Seek(done);
+  return done;
+}
+
+std::int64_t TReadOnlyFile::ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const {
   auto* out = static_cast<char*>(Buffer);
   std::int64_t done = 0;
+  if (Offset < 0)
+    return 0;
   // One call may return less than asked (the kernel caps a read just under 2 GiB), so keep
   // going until the count is in or the file has ended.
   while (done < Count) {
-    const ssize_t n = ::read(FHandle, out + done, static_cast<std::size_t>(Count - done));
+    const ssize_t n = ::pread(FHandle, out + done, static_cast<std::size_t>(Count - done),
+                              static_cast<off_t>(Offset + done));
     if (n < 0 && errno == EINTR)
       continue;
     if (n < 0)

@@ -45,7 +45,7 @@ bool SamplesMatch(const std::string& data, const app::TSampleStore& store,
 // The child's exit status: 0 when every frame arrived, 1 for a wrong count or sample, 2 for a
 // failure.
 int LoadUnderLimit(const std::string& path, const std::string& data, std::int32_t frames,
-                   std::size_t headroom) {
+                   std::size_t headroom, int threads) {
   const rlimit limit{AddressSpaceBytes() + headroom, RLIM_INFINITY};
   if (setrlimit(RLIMIT_AS, &limit) != 0)
     return 2;
@@ -56,10 +56,11 @@ int LoadUnderLimit(const std::string& path, const std::string& data, std::int32_
     reader::TWaveInfo info;
     reader::TReadDetails details;
     TDiscardLog log;
-    reader::ReadWaveFile(path, info, log, details);
+    app::TChannelLoader loader(details, {});
+    reader::ReadWaveFile(path, info, log, details, pages::SystemPageMemory(), &loader, threads);
     if (!info.Data)
       return 2;
-    const std::int32_t loaded = app::TChannelLoader(details, {}).Load(*info.Data, store, series1, series2);
+    const std::int32_t loaded = loader.Load(*info.Data, store, series1, series2);
     const bool all = loaded == frames && series1.PointCount() == frames &&
                      series2.YValues().ValueCount() == frames && series2.XValues().Last() == frames &&
                      SamplesMatch(data, store, series1);
@@ -81,14 +82,16 @@ TEST(LoadMemoryLimit, AMillionFramesLoadWithinTheirOwnSizeOfAddressSpace) {
     data[i] = char(i * 7 % 251 + i / 4096);
   testsupport::WriteFile(path, testsupport::WaveBytes(data));
 
-  const pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0)
-    _exit(LoadUnderLimit(path, data, frames, std::size_t(24) << 20));
-  int status = 0;
-  ASSERT_EQ(waitpid(child, &status, 0), child);
-  ASSERT_TRUE(WIFEXITED(status));
-  EXPECT_EQ(WEXITSTATUS(status), 0);
+  for (const int threads : {1, 2}) {
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+      _exit(LoadUnderLimit(path, data, frames, std::size_t(24) << 20, threads));
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << threads << " threads";
+  }
 }
 
 } // namespace

@@ -182,10 +182,15 @@ public:
   std::int64_t Position() const override { return FPosition; }
   void Seek(std::int64_t Offset) override { FPosition += Offset; }
   std::int64_t Read(void* Buffer, std::int64_t Count) override {
-    const std::int64_t n = std::max<std::int64_t>(0, std::min(Count, FSize - FPosition));
+    const std::int64_t n = ReadAt(Buffer, Count, FPosition);
+    FPosition += n;
+    return n;
+  }
+  std::int64_t ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const override {
+    const std::int64_t n = std::max<std::int64_t>(0, std::min(Count, FSize - Offset));
     auto* out = static_cast<char*>(Buffer);
-    for (std::int64_t i = 0; i < n; ++i, ++FPosition)
-      out[i] = FPosition < std::int64_t(FHead.size()) ? FHead[std::size_t(FPosition)] : '\0';
+    for (std::int64_t i = 0; i < n; ++i)
+      out[i] = Offset + i < std::int64_t(FHead.size()) ? FHead[std::size_t(Offset + i)] : '\0';
     return n;
   }
 

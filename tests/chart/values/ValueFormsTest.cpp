@@ -610,7 +610,7 @@ TEST(ValueForms, FramesSummarisedAsTheyArriveMatchOneGo) {
     auto whole = SummariseRecords({}, Bytes(frames), arrived);
     TRecordSummary blocks({}, count);
     for (const int upTo : {0, 100, 1000, 64 * 17 + 3, 64 * 17 + 3, 5000, arrived})
-      blocks.Arrived(Bytes(frames), std::min(upTo, arrived));
+      blocks.Arrived(0, Bytes(frames), 0, std::min(upTo, arrived));
     auto built = blocks.Finish(Bytes(frames), arrived);
     for (std::size_t c = 0; c < 2; ++c) {
       SCOPED_TRACE("short by " + std::to_string(shortBy) + ", channel " + std::to_string(c));

@@ -66,6 +66,21 @@ TYPED_TEST(ByteSourceTest, ReadsStopAtTheEndAndSeeksMayPassIt) {
   EXPECT_EQ(source->Position(), 4);
 }
 
+TYPED_TEST(ByteSourceTest, PositionedReadsStopAtTheEndAndLeaveThePosition) {
+  auto source = this->Maker.Make("0123456789");
+  char buffer[16] = {};
+  source->Seek(2);
+  EXPECT_EQ(source->ReadAt(buffer, 3, 6), 3);
+  EXPECT_EQ(std::string(buffer, 3), "678");
+  EXPECT_EQ(source->ReadAt(buffer, 16, 8), 2) << "a read across the end stops there";
+  EXPECT_EQ(source->ReadAt(buffer, 4, 10), 0);
+  EXPECT_EQ(source->ReadAt(buffer, 4, 50), 0);
+  EXPECT_EQ(source->ReadAt(buffer, 4, -1), 0);
+  EXPECT_EQ(source->Position(), 2);
+  EXPECT_EQ(source->Read(buffer, 2), 2);
+  EXPECT_EQ(std::string(buffer, 2), "23");
+}
+
 TYPED_TEST(ByteSourceTest, SeeksOutOfRangeAndShortExactReadsThrow) {
   auto source = this->Maker.Make("abc");
   char buffer[4] = {};
