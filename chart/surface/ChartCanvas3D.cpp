@@ -177,6 +177,9 @@ void TChartCanvas3D::ResetState() {
 }
 
 void TChartCanvas3D::AssignPen(const TChartPen& pen, TColor color) {
+  if (FCallLog)
+    Record("AssignPen",
+           {pen.Visible(), int(pen.Style()), pen.Width(), pen.SmallDots(), int(pen.Mode()), int(color)});
   if (!pen.Visible()) {
     gdi::TPen current = FTarget->Pen();
     current.Style = gdi::TPenStyle::psClear;
@@ -224,6 +227,8 @@ void TChartCanvas3D::AssignFont(const TChartFont& font) {
 }
 
 void TChartCanvas3D::SetPenColor(TColor color) {
+  if (FCallLog)
+    Record("SetPenColor", {int(color)});
   FPenColor = color;
   gdi::TPen pen = FTarget->Pen();
   pen.Color = gdi::ColorToPixel(color);
@@ -246,11 +251,15 @@ void TChartCanvas3D::SetPenMode(TPenMode mode) {
 }
 
 void TChartCanvas3D::SetBrushColor(TColor color) {
+  if (FCallLog)
+    Record("SetBrushColor", {int(color)});
   FBrushColor = color;
   ApplyBrush();
 }
 
 void TChartCanvas3D::SetBrushStyle(TBrushStyle style) {
+  if (FCallLog)
+    Record("SetBrushStyle", {int(style)});
   FBrushStyle = style;
   ApplyBrush();
 }
@@ -263,6 +272,8 @@ void TChartCanvas3D::ApplyBrush() {
 }
 
 void TChartCanvas3D::SetBackMode(TBackMode mode) {
+  if (FCallLog)
+    Record("SetBackMode", {int(mode)});
   FTarget->SetBkMode(mode == bmOpaque ? gdi::TBkMode::Opaque : gdi::TBkMode::Transparent);
 }
 
@@ -272,16 +283,39 @@ unsigned TChartCanvas3D::GetTextAlignment() const { return FTarget->TextAlign();
 
 // --- lines -----------------------------------------------------------------------------------------
 
-void TChartCanvas3D::MoveTo(int x, int y) { FTarget->MoveTo(x, y); }
-void TChartCanvas3D::LineTo(int x, int y) { FTarget->LineTo(x, y); }
+void TChartCanvas3D::MoveTo(int x, int y) {
+  if (FCallLog)
+    Record("MoveTo", {x, y});
+  FTarget->MoveTo(x, y);
+}
+
+void TChartCanvas3D::LineTo(int x, int y) {
+  if (FCallLog)
+    Record("LineTo", {x, y});
+  FTarget->LineTo(x, y);
+}
 
 void TChartCanvas3D::DrawLine(int x0, int y0, int x1, int y1) {
+  if (FCallLog)
+    Record("DrawLine", {x0, y0, x1, y1});
   FTarget->MoveTo(x0, y0);
   FTarget->LineTo(x1, y1);
 }
 
-void TChartCanvas3D::HorizLine(int x0, int x1, int y) { DrawLine(x0, y, x1, y); }
-void TChartCanvas3D::VertLine(int x, int y0, int y1) { DrawLine(x, y0, x, y1); }
+void TChartCanvas3D::HorizLine(int x0, int x1, int y) {
+  if (FCallLog)
+    Record("HorizLine", {x0, x1, y});
+  FTarget->MoveTo(x0, y);
+  FTarget->LineTo(x1, y);
+}
+
+void TChartCanvas3D::VertLine(int x, int y0, int y1) {
+  if (FCallLog)
+    Record("VertLine", {x, y0, y1});
+  FTarget->MoveTo(x, y0);
+  FTarget->LineTo(x, y1);
+}
+
 void TChartCanvas3D::DrawPolyline(std::span<const TPoint> points) { FTarget->Polyline(points); }
 
 // In 2D the depth is ignored.
@@ -290,18 +324,31 @@ void TChartCanvas3D::LineTo(int x, int y, int) { LineTo(x, y); }
 void TChartCanvas3D::HorizLine(int x0, int x1, int y, int) { HorizLine(x0, x1, y); }
 void TChartCanvas3D::VertLine(int x, int y0, int y1, int) { VertLine(x, y0, y1); }
 
-void TChartCanvas3D::BeginFastDraw() { FFastDC = FTarget; }
-void TChartCanvas3D::EndFastDraw() { FFastDC = &FNoCanvasDC; }
+void TChartCanvas3D::BeginFastDraw() {
+  if (FCallLog)
+    Record("BeginFastDraw", {});
+  FFastDC = FTarget;
+}
+
+void TChartCanvas3D::EndFastDraw() {
+  if (FCallLog)
+    Record("EndFastDraw", {});
+  FFastDC = &FNoCanvasDC;
+}
 
 // --- clipping ----------------------------------------------------------------------------------------
 
 void TChartCanvas3D::ClipToRect(const TRect& rect) {
+  if (FCallLog)
+    Record("ClipToRect", {rect.Left, rect.Top, rect.Right, rect.Bottom});
   // The surface draws without a mapping mode, so logical and device coordinates agree.
   ClipStack().push_back(FTarget->GetClipRect());
   FTarget->IntersectClipRect(rect.Normalized());
 }
 
 void TChartCanvas3D::RemoveClip() {
+  if (FCallLog)
+    Record("RemoveClip", {});
   auto& stack = ClipStack();
   if (stack.empty()) {
     FTarget->RemoveClip();
@@ -315,8 +362,22 @@ void TChartCanvas3D::RemoveClip() {
 
 TPoint TChartCanvas3D::ProjectPoint(int x, int y, int) const { return TPoint{x, y}; }
 
-// Groups only matter to recording surfaces; the screen surface draws straight through.
-void TChartCanvas3D::BeginGroup(std::string_view) {}
-void TChartCanvas3D::EndGroup() {}
+// Groups only matter to a recording; the screen surface draws straight through.
+void TChartCanvas3D::BeginGroup(std::string_view name) {
+  if (FCallLog)
+    FCallLog->push_back("BeginGroup " + std::string(name));
+}
+
+void TChartCanvas3D::EndGroup() {
+  if (FCallLog)
+    Record("EndGroup", {});
+}
+
+void TChartCanvas3D::Record(std::string_view call, std::initializer_list<int> arguments) {
+  std::string line(call);
+  for (const int argument : arguments)
+    line += ' ' + std::to_string(argument);
+  FCallLog->push_back(std::move(line));
+}
 
 } // namespace chart

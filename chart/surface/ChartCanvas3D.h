@@ -13,10 +13,12 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 
+#include <initializer_list>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace chart {
 
@@ -143,7 +145,11 @@ public:
   // Many one-pixel segments with one raster call each: between BeginFastDraw and EndFastDraw,
   // FastLineTo goes straight to the target's line drawing. Outside that bracket it draws nothing.
   void BeginFastDraw();
-  void FastLineTo(int x, int y) { FFastDC->LineTo(x, y); }
+  void FastLineTo(int x, int y) {
+    if (FCallLog)
+      Record("FastLineTo", {x, y});
+    FFastDC->LineTo(x, y);
+  }
   void EndFastDraw();
 
   // --- shapes --------------------------------------------------------------------------------------
@@ -184,6 +190,9 @@ public:
   // Brackets named groups of calls ("Panel", "Axes", "Series", ...); no effect on the screen.
   void BeginGroup(std::string_view name);
   void EndGroup();
+  // While set, the line, pen, brush, clip and group calls are written to `log` as text, one call
+  // a line, so a test can compare what a paint asked of the surface; null stops it.
+  void RecordCalls(std::vector<std::string>* log) { FCallLog = log; }
 
 private:
   bool FBuffered = true;
@@ -206,7 +215,9 @@ private:
   TCanvasFont FFont;
   TChartGradient FGradient;
   const TChartFont* FBoundFont = nullptr;
+  std::vector<std::string>* FCallLog = nullptr;
 
+  void Record(std::string_view call, std::initializer_list<int> arguments);
   void SelectTarget(gdi::TGdiDC& dc);
   void ApplyBrush();
   gdi::TFont BuildFont(int angle) const;
