@@ -41,20 +41,7 @@ private:
   TTreatNullsStyle FTreatNulls = tnDontPaint;
 };
 
-enum TSeriesPointerStyle {
-  psRectangle,
-  psCircle,
-  psTriangle,
-  psDownTriangle,
-  psCross,
-  psDiagCross,
-  psStar,
-  psDiamond,
-  psSmallDot,
-  psNothing,
-  psLeftTriangle,
-  psRightTriangle
-};
+enum TSeriesPointerStyle { psRectangle };
 
 // The marker of each point. Drawn only when visible; while hidden its size still widens the
 // visible range (IsPointNearRect).

@@ -19,7 +19,6 @@ std::vector<std::optional<TRect>>& ClipStack() {
 }
 
 static_assert(int(psInsideFrame) == int(gdi::TPenStyle::psInsideFrame));
-static_assert(int(bsDiagCross) == int(gdi::TBrushStyle::bsDiagCross));
 static_assert(int(esFlat) == int(gdi::TPenEndCap::Flat));
 static_assert(int(jsMitter) == int(gdi::TPenJoin::Mitre));
 
@@ -268,7 +267,7 @@ void TChartCanvas3D::ApplyBrush() {
   if (FBrushStyle == bsClear || FBrushColor == clNone)
     FTarget->SelectBrush(gdi::TBrush::Clear());
   else
-    FTarget->SelectBrush(gdi::TBrush{gdi::TBrushStyle(int(FBrushStyle)), gdi::ColorToPixel(FBrushColor)});
+    FTarget->SelectBrush(gdi::TBrush{FBrushStyle, gdi::ColorToPixel(FBrushColor)});
 }
 
 void TChartCanvas3D::SetBackMode(TBackMode mode) {
