@@ -15,13 +15,6 @@ namespace chart {
 
 namespace {
 
-// Saved clips of all surfaces. Painting runs on the one UI thread and clip calls nest within one
-// paint, so one stack serves every chart. An entry without a value stands for "was unclipped".
-std::vector<std::optional<TRect>>& ClipStack() {
-  static std::vector<std::optional<TRect>> stack;
-  return stack;
-}
-
 static_assert(int(psInsideFrame) == int(gdi::TPenStyle::psInsideFrame));
 static_assert(int(esFlat) == int(gdi::TPenEndCap::Flat));
 static_assert(int(jsMitter) == int(gdi::TPenJoin::Mitre));
@@ -119,7 +112,7 @@ void TChartCanvas3D::SetWindowCanvas(gdi::TGdiBitmap& windowCanvas) {
 TRect TChartCanvas3D::BeginDraw(gdi::TGdiBitmap& windowCanvas, const TRect& rect) {
   SetWindowCanvas(windowCanvas);
   // Paints never nest, so anything left on the stack comes from a paint that was cut short.
-  ClipStack().clear();
+  FClipStack.clear();
   if (!FBuffered) {
     SelectTarget(*FWindowDC);
     return rect;
@@ -345,20 +338,19 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
   if (FCallLog)
     Record("ClipToRect", {rect.Left, rect.Top, rect.Right, rect.Bottom});
   // The surface draws without a mapping mode, so logical and device coordinates agree.
-  ClipStack().push_back(FTarget->GetClipRect());
+  FClipStack.push_back(FTarget->GetClipRect());
   FTarget->IntersectClipRect(rect.Normalized());
 }
 
 void TChartCanvas3D::RemoveClip() {
   if (FCallLog)
     Record("RemoveClip", {});
-  auto& stack = ClipStack();
-  if (stack.empty()) {
+  if (FClipStack.empty()) {
     FTarget->RemoveClip();
     return;
   }
-  FTarget->SelectClipRect(stack.back());
-  stack.pop_back();
+  FTarget->SelectClipRect(FClipStack.back());
+  FClipStack.pop_back();
 }
 
 // --- misc ----------------------------------------------------------------------------------------------

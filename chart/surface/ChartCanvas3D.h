@@ -15,6 +15,7 @@
 
 #include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -181,7 +182,7 @@ public:
 
   // --- clipping ------------------------------------------------------------------------------------
   // Intersects the target's clip with rect; pairs with RemoveClip, which restores the previous
-  // clip (through the process-wide clip stack) or removes clipping.
+  // clip or removes clipping. The saved clips are this surface's and go with its next paint.
   void ClipToRect(const TRect& rect);
   void RemoveClip();
 
@@ -208,6 +209,8 @@ private:
   gdi::TGdiDC* FTarget;
   gdi::TGdiDC* FFastDC;
   TPoint FPresentOrigin;
+  // The clips ClipToRect replaced, innermost last; an entry without a value was "unclipped".
+  std::vector<std::optional<TRect>> FClipStack;
 
   TColor FPenColor = clBlack;
   TColor FBrushColor = clWhite;
