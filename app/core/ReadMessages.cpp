@@ -22,7 +22,7 @@ using reader::TReadDetails;
 using reader::TReadStage;
 
 // The largest data chunk read, and the whole frames of it.
-constexpr std::int64_t MaxDataBytes = 0x7FFFFFFF;
+constexpr std::int64_t MaxDataBytes = reader::MaxChunkSize;
 // The frame-pair reading's frames: 2 channels of 16-bit samples.
 constexpr std::int64_t PairBytes = 4;
 const std::string Dot = " \xC2\xB7 ";

@@ -17,8 +17,8 @@
 
 namespace app {
 
-// The largest data chunk the reader takes is 0x7FFFFFFF bytes: this many whole frames.
-inline constexpr std::int32_t MaxFrames = 0x7FFFFFFF / 4;
+// The largest data chunk the reader takes, in whole frames.
+inline constexpr std::int32_t MaxFrames = reader::MaxChunkSize / 4;
 
 static_assert(std::endian::native == std::endian::little, "the frames are read as the file stores them");
 

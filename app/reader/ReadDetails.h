@@ -9,6 +9,9 @@
 
 namespace reader {
 
+// The largest chunk a signed 32-bit seek can skip, and so the most of a data chunk that is read.
+inline constexpr std::uint32_t MaxChunkSize = 0x7FFFFFFF;
+
 // How far a read got; a read error names the step it failed in.
 enum class TReadStage : std::uint8_t { Open, Header, FirstWalk, Format, SecondWalk, Data };
 

@@ -23,9 +23,8 @@ namespace {
 
 using enum TWaveStatus;
 
-// Sizes above this cannot be skipped with a signed 32-bit seek, so they end the read; only a data
-// chunk of such a size in the second walk is read, up to this many bytes.
-constexpr std::uint32_t MaxChunkSize = 0x7FFFFFFF;
+// Sizes above MaxChunkSize cannot be skipped with a signed 32-bit seek, so they end the read; only
+// a data chunk of such a size in the second walk is read, up to that many bytes.
 // The format chunk is read into an area the size of WAVEFORMATEX plus two extension bytes.
 constexpr std::uint32_t FormatAreaSize = 20;
 // An extensible format chunk ends with its sub-format GUID at body bytes 24 to 39.

@@ -15,7 +15,7 @@ namespace chart {
 class TChartCanvas3D;
 class TChartPersistent;
 
-enum TPanelBevel { bvNone, bvLowered, bvRaised, bvSpace };
+enum TPanelBevel { bvNone, bvLowered, bvRaised };
 
 class TCustomChartPanel {
 public:

@@ -73,8 +73,8 @@ using TSeriesOnClear = std::function<void(TChartSeries& sender)>;
 using TSeriesNotifyEvent = std::function<void(TChartSeries& sender)>;
 
 // Which of the chart's axes place a series' points.
-enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
-enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
+enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis };
+enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis };
 
 class TChartSeries : public TCustomChartSeries {
 public:

@@ -1,5 +1,6 @@
 #include "chart/series/FastLineSeries.h"
 
+#include "chart/series/SeriesShortcut.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>

@@ -2,7 +2,7 @@
 // single pen, for series of millions of points.
 #pragma once
 
-#include "chart/series/LineSeries.h"
+#include "chart/series/CustomLineSeries.h"
 
 namespace chart {
 

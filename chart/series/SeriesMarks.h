@@ -7,7 +7,7 @@
 
 namespace chart {
 
-enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle, fosEllipse };
+enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle };
 
 // The line from a mark to its point, and the brush of the callout's end.
 class TMarksCallout : public TChartPersistent {

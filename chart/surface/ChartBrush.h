@@ -5,21 +5,15 @@
 #include "chart/surface/ChartColors.h"
 #include "chart/surface/ChartGradient.h"
 #include "chart/surface/ChartPersistent.h"
+#include "platform/gdi/GdiObjects.h"
 
 #include <memory>
 
 namespace chart {
 
-enum TBrushStyle {
-  bsSolid,
-  bsClear,
-  bsHorizontal,
-  bsVertical,
-  bsFDiagonal,
-  bsBDiagonal,
-  bsCross,
-  bsDiagCross
-};
+// The raster's brush styles are the chart's: solid, clear and the six hatches.
+using TBrushStyle = gdi::TBrushStyle;
+using enum gdi::TBrushStyle;
 
 inline constexpr bool IsHatchStyle(TBrushStyle style) { return style >= bsHorizontal; }
 

@@ -13,10 +13,13 @@
 #include "platform/gdi/Bitmap.h"
 #include "platform/gdi/DeviceContext.h"
 
+#include <initializer_list>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace chart {
 
@@ -143,7 +146,11 @@ public:
   // Many one-pixel segments with one raster call each: between BeginFastDraw and EndFastDraw,
   // FastLineTo goes straight to the target's line drawing. Outside that bracket it draws nothing.
   void BeginFastDraw();
-  void FastLineTo(int x, int y) { FFastDC->LineTo(x, y); }
+  void FastLineTo(int x, int y) {
+    if (FCallLog)
+      Record("FastLineTo", {x, y});
+    FFastDC->LineTo(x, y);
+  }
   void EndFastDraw();
 
   // --- shapes --------------------------------------------------------------------------------------
@@ -175,7 +182,7 @@ public:
 
   // --- clipping ------------------------------------------------------------------------------------
   // Intersects the target's clip with rect; pairs with RemoveClip, which restores the previous
-  // clip (through the process-wide clip stack) or removes clipping.
+  // clip or removes clipping. The saved clips are this surface's and go with its next paint.
   void ClipToRect(const TRect& rect);
   void RemoveClip();
 
@@ -184,6 +191,9 @@ public:
   // Brackets named groups of calls ("Panel", "Axes", "Series", ...); no effect on the screen.
   void BeginGroup(std::string_view name);
   void EndGroup();
+  // While set, the line, pen, brush, clip and group calls are written to `log` as text, one call
+  // a line, so a test can compare what a paint asked of the surface; null stops it.
+  void RecordCalls(std::vector<std::string>* log) { FCallLog = log; }
 
 private:
   bool FBuffered = true;
@@ -199,6 +209,8 @@ private:
   gdi::TGdiDC* FTarget;
   gdi::TGdiDC* FFastDC;
   TPoint FPresentOrigin;
+  // The clips ClipToRect replaced, innermost last; an entry without a value was "unclipped".
+  std::vector<std::optional<TRect>> FClipStack;
 
   TColor FPenColor = clBlack;
   TColor FBrushColor = clWhite;
@@ -206,7 +218,9 @@ private:
   TCanvasFont FFont;
   TChartGradient FGradient;
   const TChartFont* FBoundFont = nullptr;
+  std::vector<std::string>* FCallLog = nullptr;
 
+  void Record(std::string_view call, std::initializer_list<int> arguments);
   void SelectTarget(gdi::TGdiDC& dc);
   void ApplyBrush();
   gdi::TFont BuildFont(int angle) const;

@@ -66,10 +66,8 @@ public:
   TColor Color() const { return FColor; }
   void SetColor(TColor value) { SetProperty(FColor, value); }
   int Charset() const { return FCharset; }
-  void SetCharset(int value) { SetProperty(FCharset, value); }
   // Extra pixels between characters.
   int InterCharSize() const { return FInterCharSize; }
-  void SetInterCharSize(int value) { SetProperty(FInterCharSize, value); }
 
   TChartShadow& Shadow() { return FShadow; }
   const TChartShadow& Shadow() const { return FShadow; }
