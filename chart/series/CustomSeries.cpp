@@ -9,16 +9,6 @@
 
 namespace chart {
 
-namespace {
-
-struct TCanvasLineSink {
-  TChartCanvas3D& Canvas;
-  void MoveTo(int x, int y) { Canvas.MoveTo(x, y); }
-  void LineTo(int x, int y) { Canvas.LineTo(x, y); }
-};
-
-} // namespace
-
 TCustomSeries::TCustomSeries() {
   FBrush.SetColor(DefaultSeriesColor);
   FBrush.SetBackColor(DefaultSeriesColor);

@@ -4,6 +4,7 @@
 
 #include "chart/series/ColumnLineDrawer.h"
 #include "chart/series/PointMapper.h"
+#include "chart/surface/ChartCanvas3D.h"
 #include "chart/values/ValueSummary.h"
 
 #include <algorithm>
@@ -22,6 +23,13 @@ void SetPlainSeriesDrawing(bool plain);
 // Debug count: the series paints that drew by the column shortcut so far (for fuzzing, which must
 // know that the shortcut was put to the test).
 std::uint64_t ColumnShortcutDraws();
+
+// Where the column drawer's lines go when they are drawn on the chart's surface.
+struct TCanvasLineSink {
+  TChartCanvas3D& Canvas;
+  void MoveTo(int x, int y) { Canvas.MoveTo(x, y); }
+  void LineTo(int x, int y) { Canvas.LineTo(x, y); }
+};
 
 // The points of a series and where the current pass places them.
 struct TSeriesColumnPoints {
