@@ -26,6 +26,7 @@
 #include <QTextDocument>
 
 #include <algorithm>
+#include <utility>
 
 namespace app {
 
@@ -309,15 +310,14 @@ void TForm1::ShowReadingInfo() {
   InfoLabel->setText(name + QStringLiteral(" \u00B7 ") + details);
   const int channels = int(FStore.Reading.Layout.LaneOffsets.size());
   const bool many = FStore.Reading.AsRecorded && channels > 2;
-  for (QSpinBox* box : {UpperChannelBox, LowerChannelBox}) {
+  // Showing the reading's channels is no pick of the user's.
+  for (auto [box, channel] :
+       {std::pair{UpperChannelBox, FStore.Reading.Upper}, std::pair{LowerChannelBox, FStore.Reading.Lower}}) {
     const QSignalBlocker quiet(box);
     box->setMaximum(std::max(channels, 2));
     box->setEnabled(many);
+    box->setValue(channel);
   }
-  const QSignalBlocker quietUpper(UpperChannelBox);
-  const QSignalBlocker quietLower(LowerChannelBox);
-  UpperChannelBox->setValue(FStore.Reading.Upper);
-  LowerChannelBox->setValue(FStore.Reading.Lower);
 }
 
 void TForm1::AsRecordedToggled(bool Checked) {

@@ -52,15 +52,6 @@ private:
 
 namespace levels {
 
-// Whether a value counts in the extremes: E may skip non-finite values.
-template <class E>
-bool Counts(typename E::Value v) {
-  if constexpr (E::SkipsNonFinite)
-    return std::isfinite(v);
-  else
-    return true;
-}
-
 // Where a fold starts: the first value, or for a type that skips values an empty span that the
 // first counted value replaces. Either way the first of equal values stays, as in a pass.
 template <class E>
