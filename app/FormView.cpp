@@ -66,7 +66,7 @@ void TForm1::ShowReadout(int Chart, int X, int Y) {
   FReadoutX = X;
   FReadoutY = Y;
   const TReadoutSource source = ReadoutSource(Chart);
-  const TReadoutView view{(Chart == 1 ? Chart1 : Chart2)->Chart().PlotRect, source.Series->PointMapper()};
+  const TReadoutView view{(Chart == 1 ? Chart1 : Chart2)->Chart().PlotRect(), source.Series->PointMapper()};
   ReadoutLabel->setText(QString::fromStdString(ReadoutText(source, view, X, Y)));
 }
 

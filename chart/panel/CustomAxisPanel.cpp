@@ -32,9 +32,9 @@ private:
 
 } // namespace
 
-const TRect& TCustomAxisPanel::OwnerPlotRect() const { return PlotRect; }
+const TRect& TCustomAxisPanel::OwnerPlotRect() const { return PlotRect(); }
 
-int TCustomAxisPanel::OwnerPlotSize(bool horizontal) const { return horizontal ? PlotWidth : PlotHeight; }
+int TCustomAxisPanel::OwnerPlotSize(bool horizontal) const { return horizontal ? PlotWidth() : PlotHeight(); }
 
 void TCustomAxisPanel::ShowWindowImage() {
   if (TChartHost* host = Host())
@@ -126,23 +126,25 @@ TAxisSeriesMargins TCustomAxisPanel::SeriesMarginsOf(const TChartAxis& axis) con
   return margins;
 }
 
-void TCustomAxisPanel::PlanAxes() {
+TChartFrame TCustomAxisPanel::PlanAxes(const TChartFrame& frame) {
+  const auto length = [](const TChartFrame& f, const TChartAxis& axis) {
+    return axis.Horizontal() ? f.PlotWidth() : f.PlotHeight();
+  };
   std::vector<TAxisPlan> plans;
   plans.reserve(std::size_t(Axes.Count()));
   for (const TChartAxis* axis : Axes)
     plans.push_back(
-        axis->StartPlan(SeriesDataOf(*axis), AxisVisible(), PlotRect, OwnerPlotSize(axis->Horizontal())));
-  ReserveAxesSpace(plans);
-  RecalcPlotSize();
+        axis->StartPlan(SeriesDataOf(*axis), AxisVisible(), frame.PlotRect, length(frame, *axis)));
+  const TChartFrame placed = Reframed(frame, ReserveAxesSpace(plans, frame.PlotRect));
   for (int i = 0; i < Axes.Count(); ++i) {
     TChartAxis& axis = Axes[i];
-    axis.SetPlan(axis.FinishPlan(std::move(plans[std::size_t(i)]), SeriesMarginsOf(axis), PlotRect,
-                                 OwnerPlotSize(axis.Horizontal())));
+    axis.SetPlan(axis.FinishPlan(std::move(plans[std::size_t(i)]), SeriesMarginsOf(axis), placed.PlotRect,
+                                 length(placed, axis)));
   }
+  return placed;
 }
 
-void TCustomAxisPanel::ReserveAxesSpace(std::vector<TAxisPlan>& plans) {
-  TRect r = PlotRect;
+TRect TCustomAxisPanel::ReserveAxesSpace(std::vector<TAxisPlan>& plans, TRect r) const {
   for (std::size_t i = 0; i < plans.size(); ++i) {
     if (!plans[i].IsShown)
       continue;
@@ -153,13 +155,13 @@ void TCustomAxisPanel::ReserveAxesSpace(std::vector<TAxisPlan>& plans) {
     if (!reserved.IsEmpty())
       r = reserved;
   }
-  PlotRect = r;
+  return r;
 }
 
-void TCustomAxisPanel::DrawAxes() {
+void TCustomAxisPanel::DrawAxes(const TRect& plot) {
   for (TChartAxis* axis : Axes)
     if (axis->IsShown())
-      axis->PaintAxis();
+      axis->PaintAxis(plot);
 }
 
 void TCustomAxisPanel::DrawAllSeries() {
@@ -179,8 +181,8 @@ void TCustomAxisPanel::DrawOneSeries(TChartSeries& series) {
     before(series);
   {
     // The leftmost column and the right and bottom lines of PlotRect stay outside the clip.
-    const TSeriesClip clip(Canvas(), ClipPoints(),
-                           {PlotRect.Left + 1, PlotRect.Top, PlotRect.Right, PlotRect.Bottom});
+    const TRect& plot = PlotRect();
+    const TSeriesClip clip(Canvas(), ClipPoints(), {plot.Left + 1, plot.Top, plot.Right, plot.Bottom});
     series.PaintValues();
   }
   if (const TSeriesNotifyEvent& after = series.AfterDrawValues())

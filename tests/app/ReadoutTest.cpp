@@ -64,19 +64,19 @@ protected:
     if (first == last)
       return "Frame " + group(first + 1) + "\nTime " + time(first) + "\nChannel 1: " + group(lowest);
     const std::string times = time(first) == time(last) ? time(first) : time(first) + " to " + time(last);
-    return "Frames " + group(first + 1) + " to " + group(last + 1) + "\nTime " + times + "\nChannel 1: " +
-           group(lowest) + " to " + group(highest);
+    return "Frames " + group(first + 1) + " to " + group(last + 1) + "\nTime " + times +
+           "\nChannel 1: " + group(lowest) + " to " + group(highest);
   }
 
   int PixelOfFrame(int frame) const { return Form.Chart1->Chart().BottomAxis().ValueToPixel(frame); }
   int MiddleY() const {
-    const chart::TRect& plot = Form.Chart1->Chart().PlotRect;
+    const chart::TRect& plot = Form.Chart1->Chart().PlotRect();
     return (plot.Top + plot.Bottom) / 2;
   }
 };
 
 TEST_F(Readout, SaysNothingWithoutAFileOffThePlotOrOnceTheMouseHasLeft) {
-  const chart::TRect& plot = Form.Chart1->Chart().PlotRect;
+  const chart::TRect& plot = Form.Chart1->Chart().PlotRect();
   EXPECT_EQ(ReadoutAt(Form.Chart1, {(plot.Left + plot.Right) / 2, MiddleY()}), "");
   LoadFrames();
   EXPECT_NE(ReadoutAt(Form.Chart2, {400, 100}), "");

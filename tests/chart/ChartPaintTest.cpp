@@ -82,7 +82,7 @@ TEST(ChartPaint, PanelGradientRowsAndRaisedBevelOfTheUpperChart) {
 TEST(ChartPaint, BackWallHasABlackOutlineOnPlotRectAndItsOwnRamp) {
   TPaintedChart p;
   TRect plot;
-  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect; };
+  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect(); };
   p.Paint();
   const int midX = (plot.Left + plot.Right) / 2;
   const int midY = (plot.Top + plot.Bottom) / 2;
@@ -104,7 +104,7 @@ TEST(ChartPaint, BackWallHasABlackOutlineOnPlotRectAndItsOwnRamp) {
 TEST(ChartPaint, TransparentOrHiddenBackWallLeavesThePanel) {
   TPaintedChart p;
   TRect plot;
-  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect; };
+  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect(); };
   p.Chart.BackWall().SetTransparent(true);
   p.Paint();
   const int midX = (plot.Left + plot.Right) / 2;
@@ -120,7 +120,7 @@ TEST(ChartPaint, AChartWithoutSeriesStillPaintsPanelTitleAndBackWall) {
   TPaintedChart p;
   p.Chart.SetAxisVisible(true);
   TRect plot;
-  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect; };
+  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect(); };
   p.Paint();
   EXPECT_EQ(p.Pixel(0, 0), Highlight);
   EXPECT_EQ(p.Pixel(5, 5), LightGrey);
@@ -204,14 +204,14 @@ TEST(ChartPaint, SeriesPaintInsideTheClipBetweenTheirEvents) {
   series.SetAfterDrawValues([&](TChartSeries&) { log.push_back("after"); });
   p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) {
     log.push_back("series");
-    series.LineY = (chart.PlotRect.Top + chart.PlotRect.Bottom) / 2;
+    series.LineY = (chart.PlotRect().Top + chart.PlotRect().Bottom) / 2;
   };
   p.Chart.OnAfterDraw = [&](TCustomChart&) { log.push_back("done"); };
   p.Paint();
   EXPECT_EQ(log, (std::vector<std::string>{"series", "find", "before", "paint", "after", "done"}));
 
   // The clip leaves out PlotRect's left column and its right line.
-  const TRect plot = p.Chart.PlotRect;
+  const TRect plot = p.Chart.PlotRect();
   const std::uint32_t red = 0xFF0000;
   EXPECT_EQ(p.Pixel(plot.Left + 1, series.LineY), red);
   EXPECT_EQ(p.Pixel(plot.Right - 1, series.LineY), red);

@@ -47,6 +47,7 @@ public:
   void OwnerChanged() override { ++Changes; }
 
   std::span<TChartAxis* const> OwnerAxes() const override { return Axes; }
+  TChartFrame LastFrame() const override { return {{0, 0, 200, 120}, Plot}; }
   TChartAxis& BottomAxis() const override { return *Axes[0]; }
   TChartAxis& TopAxis() const override { return *Axes[1]; }
   TChartAxis& LeftAxis() const override { return *Axes[2]; }
