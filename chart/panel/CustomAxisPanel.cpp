@@ -5,6 +5,7 @@
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace chart {
 
@@ -30,11 +31,27 @@ private:
   bool FActive;
 };
 
+// The X values at the plotting rectangle's left and right edges. An axis with offsets is read one
+// pixel inside them, where the data ends land.
+TVisibleRange VisibleRangeOf(const TChartAxis& axis, const TRect& plot) {
+  const bool noOffsets = axis.MinimumOffset() == 0 && axis.MaximumOffset() == 0;
+  const int left = noOffsets ? plot.Left : plot.Left + axis.MinimumOffset() - 1;
+  const int right = noOffsets ? plot.Right : plot.Right - axis.MaximumOffset() + 1;
+  TVisibleRange range{axis.PixelToValue(left), axis.PixelToValue(right)};
+  // An inverted axis has its larger value on the left.
+  if (range.Low > range.High)
+    std::swap(range.Low, range.High);
+  return range;
+}
+
 } // namespace
 
-const TRect& TCustomAxisPanel::OwnerPlotRect() const { return PlotRect(); }
-
-int TCustomAxisPanel::OwnerPlotSize(bool horizontal) const { return horizontal ? PlotWidth() : PlotHeight(); }
+TPaintContext TCustomAxisPanel::PaintContextOf(const TChartSeries& series) const {
+  const TChartAxis& horizontal = *series.GetHorizAxis();
+  const TRect& plot = PlotRect();
+  return {OwnerCanvas(), horizontal.Mapping(), series.GetVertAxis()->Mapping(), plot,
+          VisibleRangeOf(horizontal, plot)};
+}
 
 void TCustomAxisPanel::ShowWindowImage() {
   if (TChartHost* host = Host())
@@ -174,16 +191,17 @@ void TCustomAxisPanel::DrawAllSeries() {
 }
 
 void TCustomAxisPanel::DrawOneSeries(TChartSeries& series) {
-  series.FindVisibleIndices();
+  const TPaintContext context = PaintContextOf(series);
+  series.FindVisibleIndices(context);
   if (series.FirstVisible() < 0)
     return;
   if (const TSeriesNotifyEvent& before = series.BeforeDrawValues())
     before(series);
   {
     // The leftmost column and the right and bottom lines of PlotRect stay outside the clip.
-    const TRect& plot = PlotRect();
-    const TSeriesClip clip(Canvas(), ClipPoints(), {plot.Left + 1, plot.Top, plot.Right, plot.Bottom});
-    series.PaintValues();
+    const TRect& plot = context.PlotRect;
+    const TSeriesClip clip(context.Canvas, ClipPoints(), {plot.Left + 1, plot.Top, plot.Right, plot.Bottom});
+    series.PaintValues(context);
   }
   if (const TSeriesNotifyEvent& after = series.AfterDrawValues())
     after(series);

@@ -68,8 +68,10 @@ public:
   TAxisSeriesMargins SeriesMarginsOf(const TChartAxis& axis) const;
 
   // What the axes and series ask of the chart.
-  const TRect& OwnerPlotRect() const override;
-  int OwnerPlotSize(bool horizontal) const override;
+  // The series' surface, axis mappings, plotting rectangle and visible X range, from the frame
+  // and the axes' plans of the last paint: handed down to the series in a paint, and asked for
+  // by a series drawing an added point between paints.
+  TPaintContext PaintContextOf(const TChartSeries& series) const override;
   bool OwnerLoading() const override { return IsLoading(); }
   void OwnerChanged() override { Invalidate(); }
   void ShowWindowImage() override;

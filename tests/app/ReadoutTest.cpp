@@ -42,7 +42,7 @@ protected:
 
   // What the readout must say at column x of the upper chart, found by looking at every frame.
   std::string Expected(int x) const {
-    const chart::TPointMapper mapper = Form.Series1->PointMapper();
+    const chart::TPointMapper mapper = Form.Chart1->Chart().PaintContextOf(*Form.Series1).PointMapper();
     const chart::TChartValueList& xs = Form.Series1->XValues();
     int first = -1, last = -1;
     for (int i = 0; i < xs.ValueCount(); ++i) {

@@ -127,7 +127,7 @@ TEST(ChartLayout, FootTitleTakesRoomAtTheBottomAndBevelWidthCountsAsFrame) {
   EXPECT_EQ(laid.BeforeSeries.Top, 12 + 2 + laid.Chart.Canvas().FontHeight() + 2 + 5 + 2);
 }
 
-TEST(ChartLayout, RecalcPlotSizeRepairsACollapsedRectangle) {
+TEST(ChartLayout, TheFrameRepairsACollapsedPlotRect) {
   const TChartFrame panel{{0, 0, 873, 296}, {}};
   const auto repaired = [&](const TRect& plot) { return panel.WithPlotRect(plot, 873, 296); };
 

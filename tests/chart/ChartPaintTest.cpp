@@ -174,13 +174,13 @@ TEST(ChartPaint, MonochromeDrawsTheTitleBlackAndKeepsTheGreyRamps) {
 class TRecordingSeries : public TChartSeries {
 public:
   explicit TRecordingSeries(std::vector<std::string>& log) : FLog(log) {}
-  void FindVisibleIndices() override {
+  void FindVisibleIndices(const TPaintContext& context) override {
     FLog.push_back("find");
-    TChartSeries::FindVisibleIndices();
+    TChartSeries::FindVisibleIndices(context);
   }
-  void PaintValues() override {
+  void PaintValues(const TPaintContext& context) override {
     FLog.push_back("paint");
-    TChartCanvas3D& canvas = ParentChart()->OwnerCanvas();
+    TChartCanvas3D& canvas = context.Canvas;
     TChartPen pen(clRed);
     canvas.AssignPen(pen);
     canvas.DrawLine(0, LineY, 873, LineY);

@@ -34,15 +34,13 @@ public:
   void Paint() {
     for (TChartAxis* axis : Axes) {
       axis->SetPlan(axis->StartPlan({true, true, 0, axis->Horizontal() ? XDataMaximum : 100.0}, true, Plot,
-                                    OwnerPlotSize(axis->Horizontal())));
+                                    axis->Horizontal() ? Plot.Width() : Plot.Height()));
     }
   }
   std::vector<std::uint32_t> Pixels() const {
     return {Image.Pixels(), Image.Pixels() + std::size_t(Image.Width()) * std::size_t(Image.Height())};
   }
 
-  const TRect& OwnerPlotRect() const override { return Plot; }
-  int OwnerPlotSize(bool horizontal) const override { return horizontal ? Plot.Width() : Plot.Height(); }
   bool OwnerLoading() const override { return false; }
   void OwnerChanged() override { ++Changes; }
 
