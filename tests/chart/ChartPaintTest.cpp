@@ -3,11 +3,13 @@
 #include "FakeChartHost.h"
 
 #include "chart/Chart.h"
+#include "chart/axis/ChartAxis.h"
 #include "chart/series/ChartSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -180,12 +182,15 @@ public:
   }
   void PaintValues(const TPaintContext& context) override {
     FLog.push_back("paint");
+    Handed.emplace(context);
     TChartCanvas3D& canvas = context.Canvas;
     TChartPen pen(clRed);
     canvas.AssignPen(pen);
     canvas.DrawLine(0, LineY, 873, LineY);
   }
   int LineY = 0;
+  // The context of the last paint.
+  std::optional<TPaintContext> Handed;
 
 private:
   std::vector<std::string>& FLog;
@@ -242,6 +247,49 @@ TEST(ChartPaint, ASeriesWithNothingVisibleFiresNoDrawEvents) {
   series.SetActive(false);
   p.Paint();
   EXPECT_TRUE(log.empty());
+}
+
+// The frame a paint leaves is the one its series painted in, and the chart hands out the same
+// context afterwards, whatever took room in between.
+TEST(ChartPaint, TheLastFrameIsTheOneTheSeriesWereHanded) {
+  struct TCase {
+    const char* Name;
+    int Width, Height;
+    bool Axes;
+    std::vector<std::string> Foot;
+  };
+  for (const TCase& c : {TCase{"no axes", 873, 296, false, {}}, TCase{"axes", 873, 296, true, {}},
+                         TCase{"axes and foot", 400, 150, true, {"a", "b"}}}) {
+    SCOPED_TRACE(c.Name);
+    TPaintedChart p(c.Width, c.Height);
+    std::vector<std::string> log;
+    auto owned = std::make_unique<TRecordingSeries>(log);
+    TRecordingSeries& series = *owned;
+    p.Chart.AddSeries(std::move(owned));
+    for (double x : {1.0, 2.0, 3.0})
+      series.AddPoint(x, x * x, "", DefaultSeriesColor);
+    p.Chart.SetAxisVisible(c.Axes);
+    p.Chart.Foot().SetText(c.Foot);
+    p.Paint();
+    ASSERT_TRUE(series.Handed);
+    const TPaintContext& handed = *series.Handed;
+    EXPECT_EQ(p.Chart.PlotRect(), handed.PlotRect);
+    EXPECT_EQ(p.Chart.PlotWidth(), handed.PlotRect.Width());
+    EXPECT_EQ(p.Chart.PlotHeight(), handed.PlotRect.Height());
+    EXPECT_EQ(p.Chart.Frame().PanelBounds, (TRect{0, 0, c.Width, c.Height}));
+
+    const TPaintContext after = p.Chart.PaintContextOf(series);
+    EXPECT_EQ(after.PlotRect, handed.PlotRect);
+    EXPECT_EQ(after.VisibleX.Low, handed.VisibleX.Low);
+    EXPECT_EQ(after.VisibleX.High, handed.VisibleX.High);
+    const TPointMapper was = handed.PointMapper();
+    const TPointMapper is = after.PointMapper();
+    for (double v : {1.0, 2.5, 9.0}) {
+      EXPECT_EQ(is.X(v), was.X(v)) << v;
+      EXPECT_EQ(is.Y(v), was.Y(v)) << v;
+      EXPECT_EQ(was.X(v), p.Chart.BottomAxis().ValueToPixel(v)) << v;
+    }
+  }
 }
 
 TEST(ChartPaint, AxesPaintBeforeOrAfterTheSeriesAsAxisBehindSays) {
