@@ -68,9 +68,9 @@ public:
   TAxisSeriesMargins SeriesMarginsOf(const TChartAxis& axis) const;
 
   // What the axes and series ask of the chart.
-  // The series' surface, axis mappings, plotting rectangle and visible X range, from the frame
-  // and the axes' plans of the last paint: handed down to the series in a paint, and asked for
-  // by a series drawing an added point between paints.
+  // The surface, axis mappings, plotting rectangle and visible X range of a series of this chart,
+  // from the frame and the axes' plans of the last paint: handed down to the series in a paint,
+  // and asked for by a series drawing an added point between paints.
   TPaintContext PaintContextOf(const TChartSeries& series) const override;
   bool OwnerLoading() const override { return IsLoading(); }
   void OwnerChanged() override { Invalidate(); }

@@ -1,7 +1,5 @@
 #include "chart/series/ChartSeries.h"
 
-#include "chart/axis/ChartAxis.h"
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
