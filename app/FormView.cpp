@@ -66,7 +66,9 @@ void TForm1::ShowReadout(int Chart, int X, int Y) {
   FReadoutX = X;
   FReadoutY = Y;
   const TReadoutSource source = ReadoutSource(Chart);
-  const TReadoutView view{(Chart == 1 ? Chart1 : Chart2)->Chart().PlotRect, source.Series->PointMapper()};
+  // Where the last paint put the series' points.
+  const chart::TPaintContext context = (Chart == 1 ? Chart1 : Chart2)->Chart().PaintContextOf(*source.Series);
+  const TReadoutView view{context.PlotRect, context.PointMapper()};
   ReadoutLabel->setText(QString::fromStdString(ReadoutText(source, view, X, Y)));
 }
 

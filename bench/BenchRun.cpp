@@ -142,7 +142,7 @@ private:
   }
 
   static std::array<int, 4> PlotRectOf(const ui::TChartWidget& widget) {
-    const auto& r = widget.Chart().PlotRect;
+    const auto& r = widget.Chart().PlotRect();
     return {r.Left, r.Top, r.Right, r.Bottom};
   }
 

@@ -96,7 +96,7 @@ TChartClickedPart TChart::ClickedPart(int x, int y) {
     }
   }
   part.Part = ClickedTitle(x, y, part.ATitle);
-  if (part.Part == cpNone && ActiveSeriesCount() > 0 && PlotRect.Contains(x, y))
+  if (part.Part == cpNone && ActiveSeriesCount() > 0 && PlotRect().Contains(x, y))
     part.Part = cpChartRect;
   return part;
 }

@@ -85,7 +85,6 @@ public:
   TChartAxis& TopAxis() const override { return TCustomChart::TopAxis(); }
   TChartAxis& LeftAxis() const override { return TCustomChart::LeftAxis(); }
   TChartAxis& RightAxis() const override { return TCustomChart::RightAxis(); }
-  const TRect& OwnerPlotRect() const override { return TCustomChart::OwnerPlotRect(); }
   void OwnerChanged() override { TCustomChart::OwnerChanged(); }
   void ShowWindowImage() override { TCustomChart::ShowWindowImage(); }
 
@@ -97,6 +96,7 @@ protected:
 private:
   // --- what only the zoom and scroll part asks ---------------------------------------------------
   std::span<TChartAxis* const> OwnerAxes() const override { return {Axes.begin(), Axes.end()}; }
+  TChartFrame LastFrame() const override { return Frame(); }
   void RepaintNow() override;
   TChartCanvas3D& WindowCanvas() override;
   TColor ZoomBackColor() override;

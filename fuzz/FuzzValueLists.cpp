@@ -98,7 +98,7 @@ void PlainVisibleRange(const chart::TChart& chart, const plain::TSeries& model, 
     return;
   }
   const chart::TChartAxis& axis = chart.BottomAxis();
-  const chart::TRect& plot = chart.OwnerPlotRect();
+  const chart::TRect& plot = chart.PlotRect();
   const bool noOffsets = axis.MinimumOffset() == 0 && axis.MaximumOffset() == 0;
   double low = axis.PixelToValue(noOffsets ? plot.Left : plot.Left + axis.MinimumOffset() - 1);
   double high = axis.PixelToValue(noOffsets ? plot.Right : plot.Right - axis.MaximumOffset() + 1);

@@ -133,7 +133,7 @@ struct TMousePath {
 void Paint(chart::TChart& chart) {
   chart.Invalidate();
   chart.PaintMessage();
-  Check(chart.PlotWidth >= 0 && chart.PlotHeight >= 0, "plotting rectangle turned inside out");
+  Check(chart.PlotWidth() >= 0 && chart.PlotHeight() >= 0, "plotting rectangle turned inside out");
 }
 
 void Drag(chart::TChart& chart, chart::TMouseButton button, int x0, int y0, int x1, int y1) {
@@ -169,7 +169,8 @@ void Exercise(chart::TChart& chart, const chart::TChartSeries& series, const TMo
   constexpr int KeyCount = int(chart::TChartKey::ckHome) + 1;
   chart.KeyDown(static_cast<chart::TChartKey>(mouse.Bytes[3] % KeyCount));
   Paint(chart);
-  app::ReadoutText({&series, 1, 44100, true}, {chart.PlotRect, series.PointMapper()}, mouse.X(4, size),
+  const chart::TPaintContext context = chart.PaintContextOf(series);
+  app::ReadoutText({&series, 1, 44100, true}, {context.PlotRect, context.PointMapper()}, mouse.X(4, size),
                    mouse.Y(5, size));
   if (mouse.Bytes[7] % 8 == 0) {
     chart.SetHost(&Host(Tiny));

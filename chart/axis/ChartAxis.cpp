@@ -185,7 +185,7 @@ int TChartAxis::LabelsExtent() const {
 // The drawing side of an axis: its line, ticks, grid, minor ticks and labels, as the last plan
 // placed them.
 
-void TChartAxis::PaintAxis() {
+void TChartAxis::PaintAxis(const TRect& plot) {
   const TAxisLabels& labels = FPlan.Labels;
   TChartCanvas3D& canvas = FChart.OwnerCanvas();
   canvas.SetBackMode(bmTransparent);
@@ -194,7 +194,7 @@ void TChartAxis::PaintAxis() {
     DrawAxisLine();
   DrawTicks(labels.TickPositions, FTicks, 1, AxisTickLength);
   if (FGrid.Visible())
-    DrawGrid(labels.TickPositions);
+    DrawGrid(labels.TickPositions, plot);
   if (!labels.TickPositions.empty())
     DrawTicks(labels.MinorPositions, FMinorTicks, 1, AxisMinorTickLength);
   canvas.SetBackMode(bmOpaque);
@@ -229,9 +229,8 @@ void TChartAxis::DrawTicks(const std::vector<int>& positions, const TChartPen& p
     DrawTick(position, offset, length);
 }
 
-void TChartAxis::DrawGrid(const std::vector<int>& positions) {
+void TChartAxis::DrawGrid(const std::vector<int>& positions, const TRect& plot) {
   TChartCanvas3D& canvas = FChart.OwnerCanvas();
-  const TRect& plot = FChart.OwnerPlotRect();
   canvas.SetBackMode(bmTransparent);
   canvas.SetBrushStyle(bsClear);
   canvas.AssignPen(FGrid, FGrid.Color() == DefaultSeriesColor ? clGray : FGrid.Color());

@@ -104,8 +104,8 @@ public:
                        int length) const;
   // Replaces the last plan whole; an automatic end reads back its data's end from it.
   void SetPlan(TAxisPlan plan);
-  // Line, ticks, grid, minor ticks and labels of the last plan.
-  void PaintAxis();
+  // Line, ticks, grid, minor ticks and labels of the last plan; the grid spans plot.
+  void PaintAxis(const TRect& plot);
 
   // --- zoom and scroll ---------------------------------------------------------------------------
   // Fixes both ends (no longer automatic), in either order; keeps at least 1e-10 between them.
@@ -132,7 +132,7 @@ private:
   void DrawAxisLine();
   void DrawTick(int position, int offset, int length);
   void DrawTicks(const std::vector<int>& positions, const TChartPen& pen, int offset, int length);
-  void DrawGrid(const std::vector<int>& positions);
+  void DrawGrid(const std::vector<int>& positions, const TRect& plot);
   void DrawLabels();
   void DrawLabel(const TAxisItem& item);
 

@@ -90,10 +90,7 @@ void TCustomChartPanel::DrawChart(const TRect& rect) {
   // later Invalidate.
   const TScopedValue noRepaint(FRepaintAllowed, false);
   gdi::TGdiBitmap& window = FHost ? FHost->WindowImage() : FNoWindow;
-  PanelBounds = FCanvas->BeginDraw(window, rect);
-  ComputePlotRect();
-  RecalcPlotSize();
-  InternalDraw(PanelBounds);
+  InternalDraw(FCanvas->BeginDraw(window, rect));
   FCanvas->PresentBuffer(window, rect, FHost && FHost->HasParentWindow());
   BufferRepainted();
 }
@@ -103,34 +100,21 @@ int TCustomChartPanel::FrameWidth() const {
          (FBevelOuter != bvNone ? FBevelWidth : 0) + (FBorder.Visible() ? FBorder.Width() : 0);
 }
 
-void TCustomChartPanel::ComputePlotRect() {
-  const int w = PanelBounds.Width();
-  const int h = PanelBounds.Height();
+TChartFrame TCustomChartPanel::MarginFrame(const TRect& bounds) const {
+  const int w = bounds.Width();
+  const int h = bounds.Height();
   const int frame = FrameWidth();
   const bool pixels = FMarginUnits == muPixels;
   const int left = pixels ? FMarginLeft : FMarginLeft * w / 100;
   const int right = pixels ? FMarginRight : FMarginRight * w / 100;
   const int top = pixels ? FMarginTop : FMarginTop * h / 100;
   const int bottom = pixels ? FMarginBottom : FMarginBottom * h / 100;
-  PlotRect = {PanelBounds.Left + left + frame, PanelBounds.Top + top + frame,
-              PanelBounds.Right - frame - right, PanelBounds.Bottom - frame - bottom};
+  return Reframed({bounds, {}}, {bounds.Left + left + frame, bounds.Top + top + frame,
+                                 bounds.Right - frame - right, bounds.Bottom - frame - bottom});
 }
 
-void TCustomChartPanel::RecalcPlotSize() {
-  PlotRect.Left = std::max(PlotRect.Left, PanelBounds.Left);
-  PlotRect.Top = std::max(PlotRect.Top, PanelBounds.Top);
-  if (PlotRect.Right < PlotRect.Left)
-    PlotRect.Right = PlotRect.Left + 1;
-  else if (PlotRect.Right == PlotRect.Left)
-    PlotRect.Right = PlotRect.Left + Width();
-  if (PlotRect.Bottom < PlotRect.Top)
-    PlotRect.Bottom = PlotRect.Top + 1;
-  else if (PlotRect.Bottom == PlotRect.Top)
-    PlotRect.Bottom = PlotRect.Top + Height();
-  PlotWidth = PlotRect.Width();
-  PlotHeight = PlotRect.Height();
-  PlotCenterX = (PlotRect.Left + PlotRect.Right) / 2;
-  PlotCenterY = (PlotRect.Top + PlotRect.Bottom) / 2;
+TChartFrame TCustomChartPanel::Reframed(const TChartFrame& frame, const TRect& plot) const {
+  return frame.WithPlotRect(plot, Width(), Height());
 }
 
 void TCustomChartPanel::Watch(TChartPersistent& part) {

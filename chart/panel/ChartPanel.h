@@ -4,6 +4,7 @@
 
 #include "chart/surface/ChartHost.h"
 #include "chart/surface/ChartColors.h"
+#include "chart/surface/ChartFrame.h"
 #include "chart/surface/ChartGeometry.h"
 #include "chart/surface/ChartPen.h"
 #include "platform/gdi/Bitmap.h"
@@ -84,28 +85,26 @@ public:
   bool Monochrome() const;
   void SetMonochrome(bool value);
 
-  // --- layout of the current (or last) paint ---
-  // The whole chart as the surface hands it out; (0, 0, Width, Height) when buffered.
-  TRect PanelBounds;
-  // The plotting rectangle, and what RecalcPlotSize derives from it.
-  TRect PlotRect;
-  int PlotWidth = 0;
-  int PlotHeight = 0;
-  int PlotCenterX = 0;
-  int PlotCenterY = 0;
-
-  // Repairs a collapsed PlotRect and derives its width, height and centre.
-  void RecalcPlotSize();
+  // --- the frame of the last paint (of the current one once it is laid out) ---
+  const TChartFrame& Frame() const { return FFrame; }
+  const TRect& PlotRect() const { return FFrame.PlotRect; }
+  int PlotWidth() const { return FFrame.PlotWidth(); }
+  int PlotHeight() const { return FFrame.PlotHeight(); }
 
 protected:
-  // The chart's own drawing between BeginDraw and PresentBuffer, with PlotRect already framed.
+  // The chart's own drawing between BeginDraw and PresentBuffer; it lays out the frame.
   virtual void InternalDraw(const TRect& bounds) = 0;
   // The window shows the finished picture again, drawn anew or copied from the buffer: what is
   // drawn on the window outside a paint goes back on top of it.
   virtual void BufferRepainted() {}
 
-  // PlotRect := PanelBounds less the margins and the frame of bevels and border.
-  void ComputePlotRect();
+  // The first step of a paint's layout: the plotting rectangle is bounds less the margins and
+  // the frame of bevels and border.
+  TChartFrame MarginFrame(const TRect& bounds) const;
+  // The frame with plot as its plotting rectangle, repaired against the control's size.
+  TChartFrame Reframed(const TChartFrame& frame, const TRect& plot) const;
+  // The paint's frame, once laid out: what the rest of the paint and everything after it reads.
+  void KeepFrame(const TChartFrame& frame) { FFrame = frame; }
   int FrameWidth() const;
   void DrawBevels(const TRect& bounds);
 
@@ -133,6 +132,7 @@ private:
   bool FPaintPending = false;
   int FWidth = 400;
   int FHeight = 250;
+  TChartFrame FFrame;
 
   TColor FColor = clBtnFace;
   int FMarginLeft = 3;

@@ -5,6 +5,7 @@
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace chart {
 
@@ -30,11 +31,27 @@ private:
   bool FActive;
 };
 
+// The X values at the plotting rectangle's left and right edges. An axis with offsets is read one
+// pixel inside them, where the data ends land.
+TVisibleRange VisibleRangeOf(const TChartAxis& axis, const TRect& plot) {
+  const bool noOffsets = axis.MinimumOffset() == 0 && axis.MaximumOffset() == 0;
+  const int left = noOffsets ? plot.Left : plot.Left + axis.MinimumOffset() - 1;
+  const int right = noOffsets ? plot.Right : plot.Right - axis.MaximumOffset() + 1;
+  TVisibleRange range{axis.PixelToValue(left), axis.PixelToValue(right)};
+  // An inverted axis has its larger value on the left.
+  if (range.Low > range.High)
+    std::swap(range.Low, range.High);
+  return range;
+}
+
 } // namespace
 
-const TRect& TCustomAxisPanel::OwnerPlotRect() const { return PlotRect; }
-
-int TCustomAxisPanel::OwnerPlotSize(bool horizontal) const { return horizontal ? PlotWidth : PlotHeight; }
+TPaintContext TCustomAxisPanel::PaintContextOf(const TChartSeries& series) const {
+  const TChartAxis& horizontal = *series.GetHorizAxis();
+  const TRect& plot = PlotRect();
+  return {OwnerCanvas(), horizontal.Mapping(), series.GetVertAxis()->Mapping(), plot,
+          VisibleRangeOf(horizontal, plot)};
+}
 
 void TCustomAxisPanel::ShowWindowImage() {
   if (TChartHost* host = Host())
@@ -126,23 +143,25 @@ TAxisSeriesMargins TCustomAxisPanel::SeriesMarginsOf(const TChartAxis& axis) con
   return margins;
 }
 
-void TCustomAxisPanel::PlanAxes() {
+TChartFrame TCustomAxisPanel::PlanAxes(const TChartFrame& frame) {
+  const auto length = [](const TChartFrame& f, const TChartAxis& axis) {
+    return axis.Horizontal() ? f.PlotWidth() : f.PlotHeight();
+  };
   std::vector<TAxisPlan> plans;
   plans.reserve(std::size_t(Axes.Count()));
   for (const TChartAxis* axis : Axes)
     plans.push_back(
-        axis->StartPlan(SeriesDataOf(*axis), AxisVisible(), PlotRect, OwnerPlotSize(axis->Horizontal())));
-  ReserveAxesSpace(plans);
-  RecalcPlotSize();
+        axis->StartPlan(SeriesDataOf(*axis), AxisVisible(), frame.PlotRect, length(frame, *axis)));
+  const TChartFrame placed = Reframed(frame, ReserveAxesSpace(plans, frame.PlotRect));
   for (int i = 0; i < Axes.Count(); ++i) {
     TChartAxis& axis = Axes[i];
-    axis.SetPlan(axis.FinishPlan(std::move(plans[std::size_t(i)]), SeriesMarginsOf(axis), PlotRect,
-                                 OwnerPlotSize(axis.Horizontal())));
+    axis.SetPlan(axis.FinishPlan(std::move(plans[std::size_t(i)]), SeriesMarginsOf(axis), placed.PlotRect,
+                                 length(placed, axis)));
   }
+  return placed;
 }
 
-void TCustomAxisPanel::ReserveAxesSpace(std::vector<TAxisPlan>& plans) {
-  TRect r = PlotRect;
+TRect TCustomAxisPanel::ReserveAxesSpace(std::vector<TAxisPlan>& plans, TRect r) const {
   for (std::size_t i = 0; i < plans.size(); ++i) {
     if (!plans[i].IsShown)
       continue;
@@ -153,13 +172,13 @@ void TCustomAxisPanel::ReserveAxesSpace(std::vector<TAxisPlan>& plans) {
     if (!reserved.IsEmpty())
       r = reserved;
   }
-  PlotRect = r;
+  return r;
 }
 
-void TCustomAxisPanel::DrawAxes() {
+void TCustomAxisPanel::DrawAxes(const TRect& plot) {
   for (TChartAxis* axis : Axes)
     if (axis->IsShown())
-      axis->PaintAxis();
+      axis->PaintAxis(plot);
 }
 
 void TCustomAxisPanel::DrawAllSeries() {
@@ -172,16 +191,17 @@ void TCustomAxisPanel::DrawAllSeries() {
 }
 
 void TCustomAxisPanel::DrawOneSeries(TChartSeries& series) {
-  series.FindVisibleIndices();
+  const TPaintContext context = PaintContextOf(series);
+  series.FindVisibleIndices(context);
   if (series.FirstVisible() < 0)
     return;
   if (const TSeriesNotifyEvent& before = series.BeforeDrawValues())
     before(series);
   {
     // The leftmost column and the right and bottom lines of PlotRect stay outside the clip.
-    const TSeriesClip clip(Canvas(), ClipPoints(),
-                           {PlotRect.Left + 1, PlotRect.Top, PlotRect.Right, PlotRect.Bottom});
-    series.PaintValues();
+    const TRect& plot = context.PlotRect;
+    const TSeriesClip clip(context.Canvas, ClipPoints(), {plot.Left + 1, plot.Top, plot.Right, plot.Bottom});
+    series.PaintValues(context);
   }
   if (const TSeriesNotifyEvent& after = series.AfterDrawValues())
     after(series);

@@ -68,8 +68,10 @@ public:
   TAxisSeriesMargins SeriesMarginsOf(const TChartAxis& axis) const;
 
   // What the axes and series ask of the chart.
-  const TRect& OwnerPlotRect() const override;
-  int OwnerPlotSize(bool horizontal) const override;
+  // The surface, axis mappings, plotting rectangle and visible X range of a series of this chart,
+  // from the frame and the axes' plans of the last paint: handed down to the series in a paint,
+  // and asked for by a series drawing an added point between paints.
+  TPaintContext PaintContextOf(const TChartSeries& series) const override;
   bool OwnerLoading() const override { return IsLoading(); }
   void OwnerChanged() override { Invalidate(); }
   void ShowWindowImage() override;
@@ -78,18 +80,20 @@ protected:
   // Appends a series that has already been told its chart.
   void AppendSeries(std::unique_ptr<TChartSeries> series);
 
-  // Each axis's plan of this paint, in stages: whether it is shown and its range; the room the
-  // shown axes take out of PlotRect; then, along the final rectangle, the range widened by the
-  // margins its series ask for (or its offsets), and the labels. Each axis gets its plan whole.
-  void PlanAxes();
-  // Line, ticks, grid and labels of every shown axis.
-  void DrawAxes();
+  // The layout step of the axes: each axis's plan of this paint, in stages: whether it is shown
+  // and its range; the room the shown axes take out of the frame's plotting rectangle; then,
+  // along the final rectangle, the range widened by the margins its series ask for (or its
+  // offsets), and the labels. Each axis gets its plan whole; the frame they leave is returned.
+  TChartFrame PlanAxes(const TChartFrame& frame);
+  // Line, ticks, grid and labels of every shown axis, the grid across plot.
+  void DrawAxes(const TRect& plot);
   // Every active series with a visible index range, clipped to PlotRect when asked.
   void DrawAllSeries();
 
 private:
   bool AxisHasActiveSeries(const TChartAxis& axis) const;
-  void ReserveAxesSpace(std::vector<TAxisPlan>& plans);
+  // What is left of r once the shown axes took their room; sets each plan's LabelsPos.
+  TRect ReserveAxesSpace(std::vector<TAxisPlan>& plans, TRect r) const;
   void DrawOneSeries(TChartSeries& series);
 
   std::unique_ptr<TChartAxis> FBottomAxis;

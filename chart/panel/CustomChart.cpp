@@ -31,17 +31,17 @@ void TCustomChart::Fire(const TChartNotifyEvent& event) {
 void TCustomChart::InternalDraw(const TRect& bounds) {
   PanelPaint(bounds);
   Fire(OnBeforeDrawChart);
-  DrawTitles();
-  // A 2D chart has no depth to take off the rectangle; the size is still repaired.
-  RecalcPlotSize();
-  PlanAxes();
+  KeepFrame(LayOut(bounds));
   DrawBackWall();
   PaintAxesAndSeries();
   Canvas().ResetState();
   Fire(OnAfterDraw);
 }
 
-void TCustomChart::DrawTitles() {
+// Each part takes its room where the paint reaches it; a 2D chart has no depth to take off.
+TChartFrame TCustomChart::LayOut(const TRect& bounds) { return PlanAxes(DrawTitles(MarginFrame(bounds))); }
+
+TChartFrame TCustomChart::DrawTitles(TChartFrame frame) {
   struct TNamedTitle {
     const TChartTitle& Title;
     const char* Group;
@@ -52,22 +52,25 @@ void TCustomChart::DrawTitles() {
   canvas.BeginGroup("Titles");
   for (const TNamedTitle& named : titles) {
     canvas.BeginGroup(named.Group);
-    if (named.Title.DrawTitle(canvas, PlotRect))
-      RecalcPlotSize();
+    TRect plot = frame.PlotRect;
+    if (named.Title.DrawTitle(canvas, plot))
+      frame = Reframed(frame, plot);
     canvas.EndGroup();
   }
   canvas.EndGroup();
+  return frame;
 }
 
 TRect TCustomChart::BackWallRect() const {
-  int bottom = PlotRect.Bottom;
+  const TRect& plot = PlotRect();
+  int bottom = plot.Bottom;
   if (FBackWall.EndPosition() != 100)
-    bottom -= int(std::lrint((100 - FBackWall.EndPosition()) * 0.01 * (bottom - PlotRect.Top)));
-  int top = PlotRect.Top;
+    bottom -= int(std::lrint((100 - FBackWall.EndPosition()) * 0.01 * (bottom - plot.Top)));
+  int top = plot.Top;
   if (FBackWall.StartPosition() != 0)
-    top += int(std::lrint(FBackWall.StartPosition() * 0.01 * PlotHeight));
+    top += int(std::lrint(FBackWall.StartPosition() * 0.01 * PlotHeight()));
   // The outline lies on PlotRect's right and bottom lines too, so the shape reaches one beyond.
-  return {PlotRect.Left, top, PlotRect.Right + 1, FBackWall.EndPosition() == 100 ? bottom + 1 : bottom};
+  return {plot.Left, top, plot.Right + 1, FBackWall.EndPosition() == 100 ? bottom + 1 : bottom};
 }
 
 void TCustomChart::DrawBackWall() {
@@ -95,7 +98,7 @@ void TCustomChart::PaintAxesAndSeries() {
   const auto paintAxes = [&] {
     canvas.BeginGroup("Axes");
     Fire(OnBeforeDrawAxes);
-    DrawAxes();
+    DrawAxes(PlotRect());
     canvas.EndGroup();
   };
   if (AxisVisible() && AxisBehind())

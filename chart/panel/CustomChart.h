@@ -50,7 +50,10 @@ protected:
   virtual void PrepareJoiningSeries(TChartSeries&) {}
 
 private:
-  void DrawTitles();
+  // The paint's frame: the margins' rectangle, less the titles' room, less the axes'.
+  TChartFrame LayOut(const TRect& bounds);
+  // Draws the titles, each taking its room out of the frame's plotting rectangle.
+  TChartFrame DrawTitles(TChartFrame frame);
   void DrawBackWall();
   void PaintAxesAndSeries();
   void Fire(const TChartNotifyEvent& event);

@@ -1,7 +1,5 @@
 #include "chart/series/ChartSeries.h"
 
-#include "chart/axis/ChartAxis.h"
-
 #include <algorithm>
 #include <cmath>
 #include <memory>
@@ -213,31 +211,13 @@ TChartAxis* TChartSeries::GetVertAxis() const {
   return FVertAxis == aRightAxis ? &chart->RightAxis() : &chart->LeftAxis();
 }
 
-TPointMapper TChartSeries::PointMapper(bool roundExtended) const {
-  return TPointMapper(GetHorizAxis()->Mapping(), GetVertAxis()->Mapping(), roundExtended);
-}
-
-bool TChartSeries::IsPointNearRect(const TPointMapper& mapper, int index) const {
-  const TRect& plot = ParentChart()->OwnerPlotRect();
+bool TChartSeries::IsPointNearRect(const TPointMapper& mapper, const TRect& plot, int index) const {
   const int x = mapper.X(XValues()[index]);
   const int y = mapper.Y(YValues()[index]);
   return x >= plot.Left && x < plot.Right && y >= plot.Top && y < plot.Bottom;
 }
 
 namespace {
-
-// The X values at the plotting rectangle's left and right edges, lower one first. An axis with
-// offsets is read one pixel inside them, where the data ends land.
-void EdgeValues(const TChartAxis& axis, const TRect& plot, double& low, double& high) {
-  const bool noOffsets = axis.MinimumOffset() == 0 && axis.MaximumOffset() == 0;
-  const int left = noOffsets ? plot.Left : plot.Left + axis.MinimumOffset() - 1;
-  const int right = noOffsets ? plot.Right : plot.Right - axis.MaximumOffset() + 1;
-  low = axis.PixelToValue(left);
-  high = axis.PixelToValue(right);
-  // An inverted axis has its larger value on the left.
-  if (low > high)
-    std::swap(low, high);
-}
 
 // The first index in [from, to) whose value is not below `value`, halving exactly as
 // std::lower_bound does, so that even unsorted values give the same answer.
@@ -310,22 +290,20 @@ void VisibleRange(const Values& values, int count, bool ascending, bool drawBetw
 // Ascending X values are searched by halving (on a sequence, computed), which gives what a walk
 // from the start would give and keeps a zoomed view of a long series cheap. Other orders are
 // walked.
-void TChartSeries::FindVisibleIndices() {
+void TChartSeries::FindVisibleIndices(const TPaintContext& context) {
   FFirstVisible = -1;
   FLastVisible = -1;
   const int count = PointCount();
   if (count == 0)
     return;
   const TChartValueList& xValues = XValues();
-  const TChartAxis* axis = GetHorizAxis();
-  if (xValues.Order() == loNone || !FCalcVisiblePoints || !axis) {
+  if (xValues.Order() == loNone || !FCalcVisiblePoints) {
     FFirstVisible = 0;
     FLastVisible = count - 1;
     return;
   }
-  double low = 0;
-  double high = 0;
-  EdgeValues(*axis, ParentChart()->OwnerPlotRect(), low, high);
+  const double low = context.VisibleX.Low;
+  const double high = context.VisibleX.High;
   int first = -1;
   int last = -1;
   xValues.ValueArray().Visit([&](const auto& values) {

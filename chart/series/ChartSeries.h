@@ -3,6 +3,7 @@
 #pragma once
 
 #include "chart/values/ChartValueList.h"
+#include "chart/series/PaintContext.h"
 #include "chart/series/PointMapper.h"
 #include "chart/series/SeriesMarks.h"
 #include "chart/series/SeriesOwner.h"
@@ -153,18 +154,15 @@ public:
   TChartAxis* GetHorizAxis() const;
   TChartAxis* GetVertAxis() const;
 
-  // Sets FirstVisible and LastVisible from PlotRect and the horizontal axis before each paint.
-  virtual void FindVisibleIndices();
+  // Sets FirstVisible and LastVisible from the paint's visible X range before each paint.
+  virtual void FindVisibleIndices(const TPaintContext& context);
   // Draws the visible points; called only when FirstVisible is not -1.
-  virtual void PaintValues() {}
+  virtual void PaintValues(const TPaintContext&) {}
   // Pixels the axes keep free at their ends for this series.
   virtual void HorizontalMargins(int& left, int& right) { left = right = 0; }
   virtual void VerticalMargins(int& top, int& bottom) { top = bottom = 0; }
-  // Places points on the series' axes as they stand now; both axes must exist. roundExtended
-  // picks the fast rounding.
-  TPointMapper PointMapper(bool roundExtended = false) const;
-  // Whether point `index`, placed by `mapper`, lies inside PlotRect.
-  virtual bool IsPointNearRect(const TPointMapper& mapper, int index) const;
+  // Whether point `index`, placed by `mapper`, lies inside the plotting rectangle `plot`.
+  virtual bool IsPointNearRect(const TPointMapper& mapper, const TRect& plot, int index) const;
 
   const TSeriesNotifyEvent& BeforeDrawValues() const { return FBeforeDrawValues; }
   void SetBeforeDrawValues(TSeriesNotifyEvent handler) { FBeforeDrawValues = std::move(handler); }

@@ -17,8 +17,4 @@ void TCustomLineSeries::CopyFrom(const TCustomLineSeries& source) {
 // Without per-point colours every point has the series colour.
 bool TCustomLineSeries::HasNoNullPoints() const { return PointColors().empty() && Color() != clNone; }
 
-TSeriesOwner& TCustomLineSeries::Chart() const { return *ParentChart(); }
-
-TChartCanvas3D& TCustomLineSeries::Canvas() const { return Chart().OwnerCanvas(); }
-
 } // namespace chart

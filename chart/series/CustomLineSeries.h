@@ -8,8 +8,6 @@
 
 namespace chart {
 
-class TChartCanvas3D;
-
 // How a null point (one whose colour is clNone) is drawn and counted.
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
 
@@ -30,8 +28,6 @@ protected:
   // Whether point `index` is a gap in the line: a non-finite Y value where the values skip them
   // (`gaps`: YValues().SkipsNonFinite(), asked once per paint).
   bool IsGap(bool gaps, int index) const { return gaps && !std::isfinite(YValues()[index]); }
-  TSeriesOwner& Chart() const;
-  TChartCanvas3D& Canvas() const;
 
 private:
   TTreatNullsStyle FTreatNulls = tnDontPaint;

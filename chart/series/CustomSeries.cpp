@@ -66,25 +66,24 @@ double TCustomSeries::SmallestY() const {
   return YExtreme([](double v, double best) { return v < best; });
 }
 
-void TCustomSeries::FindVisibleIndices() {
-  TCustomLineSeries::FindVisibleIndices();
+void TCustomSeries::FindVisibleIndices(const TPaintContext& context) {
+  TCustomLineSeries::FindVisibleIndices(context);
   if (FFirstVisible < 0)
     return;
   const int count = PointCount();
   const TChartValueList& x = XValues();
-  const TPointMapper mapper = PointMapper();
-  while (FLastVisible < count - 1 && IsPointNearRect(mapper, FLastVisible + 1))
+  const TPointMapper mapper = context.PointMapper();
+  while (FLastVisible < count - 1 && IsPointNearRect(mapper, context.PlotRect, FLastVisible + 1))
     ++FLastVisible;
   while (FLastVisible < count - 1 && x[FLastVisible + 1] == x[FLastVisible])
     ++FLastVisible;
-  while (FFirstVisible > 0 && IsPointNearRect(mapper, FFirstVisible - 1))
+  while (FFirstVisible > 0 && IsPointNearRect(mapper, context.PlotRect, FFirstVisible - 1))
     --FFirstVisible;
   while (FFirstVisible > 0 && x[FFirstVisible - 1] == x[FFirstVisible])
     --FFirstVisible;
 }
 
-bool TCustomSeries::IsPointNearRect(const TPointMapper& mapper, int index) const {
-  const TRect& plot = Chart().OwnerPlotRect();
+bool TCustomSeries::IsPointNearRect(const TPointMapper& mapper, const TRect& plot, int index) const {
   const int x = mapper.X(XValues()[index]);
   const int y = mapper.Y(YValues()[index]);
   const int h = FPointer.HorizSize();
@@ -112,12 +111,12 @@ void TCustomSeries::VerticalMargins(int& top, int& bottom) {
   top = bottom = PixelMargin(FPointer.VertSize());
 }
 
-void TCustomSeries::PaintValues() {
+void TCustomSeries::PaintValues(const TPaintContext& context) {
   // The fast mapping rounds the extended product directly; the line tolerates the last bit.
-  const TPointMapper mapper = PointMapper(FDrawLine);
+  const TPointMapper mapper = context.PointMapper(FDrawLine);
   const auto shadowPass = [&](const TChartShadow& shadow, int sign) {
-    DrawValuesPass(
-        {mapper.Shifted(sign * shadow.HorizSize(), sign * shadow.VertSize()), &LinePen(), shadow.Color()});
+    DrawValuesPass({&context, mapper.Shifted(sign * shadow.HorizSize(), sign * shadow.VertSize()), &LinePen(),
+                    shadow.Color()});
   };
   if (FShadow.Visible() && (FShadow.HorizSize() != 0 || FShadow.VertSize() != 0))
     shadowPass(FShadow, 1);
@@ -128,9 +127,9 @@ void TCustomSeries::PaintValues() {
     TChartPen outlinePen;
     outlinePen.Assign(LinePen());
     outlinePen.SetWidth(2 * LinePen().Width() + FOutLine.Width());
-    DrawValuesPass({mapper, &outlinePen, FOutLine.Color()});
+    DrawValuesPass({&context, mapper, &outlinePen, FOutLine.Color()});
   }
-  DrawValuesPass({mapper, &LinePen(), clNone});
+  DrawValuesPass({&context, mapper, &LinePen(), clNone});
 }
 
 void TCustomSeries::DrawValuesPass(TPass pass) {
@@ -154,10 +153,10 @@ bool TCustomSeries::DrawColumnsFrom(TPass& pass, int first, int last) {
   PointPixel(pass, last, x1, y1);
   const auto inLimit = [](int x) { return x >= -MaxCoordinate && x <= MaxCoordinate; };
   const TShortcutCase shortcutCase{true, FStairs, !HasNoNullPoints(), pass.Pen, inLimit(x0) && inLimit(x1)};
-  if (!TLineShortcut::Applies(*this, shortcutCase, first, last, Chart().OwnerPlotSize(true)))
+  if (!TLineShortcut::Applies(*this, shortcutCase, first, last, pass.Context->PlotRect.Width()))
     return false;
 
-  TChartCanvas3D& canvas = Canvas();
+  TChartCanvas3D& canvas = pass.Context->Canvas;
   const TColor color = pass.Color != clNone ? pass.Color : Color();
   if (canvas.PenColor() != clBlack)
     canvas.SetPenColor(clBlack);
@@ -214,7 +213,7 @@ void TCustomSeries::PaintValue(TPass& pass, int index) {
     pass.OldX = x;
     pass.OldY = y;
   }
-  TChartCanvas3D& canvas = Canvas();
+  TChartCanvas3D& canvas = pass.Context->Canvas;
   if (canvas.PenColor() != clBlack)
     canvas.SetPenColor(clBlack);
   if (canvas.BrushColor() != color)
@@ -230,7 +229,7 @@ void TCustomSeries::PaintValue(TPass& pass, int index) {
 
 // The line comes in from the left edge at the height of the segment from the previous point.
 void TCustomSeries::EnterFromLeftEdge(TPass& pass, int index, TColor color, int& x, int& y) {
-  const TRect& plot = Chart().OwnerPlotRect();
+  const TRect& plot = pass.Context->PlotRect;
   pass.OldX = pass.Mapper.XInverted() ? plot.Right : plot.Left;
   pass.OldY = FStairs ? pass.Mapper.Y(YValues()[index - 1])
                       : InterpolateY(pass, index - 1, index, pass.Mapper.XValueAt(pass.OldX));
@@ -245,7 +244,7 @@ void TCustomSeries::LinkToPoint(TPass& pass, int index, int previous, TColor col
     return;
   const TColor segmentColor = SegmentColor(pass, color);
   LimitEndPoint(pass, index, previous, x, y);
-  TChartCanvas3D& canvas = Canvas();
+  TChartCanvas3D& canvas = pass.Context->Canvas;
   canvas.SetBrushStyle(bsClear);
   canvas.AssignPen(*pass.Pen, segmentColor);
   DrawSegment(pass, x, y);
@@ -282,7 +281,7 @@ void TCustomSeries::LimitEndPoint(const TPass& pass, int index, int previous, in
 }
 
 void TCustomSeries::DrawSegment(const TPass& pass, int x, int y) const {
-  TChartCanvas3D& canvas = Canvas();
+  TChartCanvas3D& canvas = pass.Context->Canvas;
   if (!FStairs) {
     canvas.DrawLine(pass.OldX, pass.OldY, x, y);
   } else if (FInvertedStairs) {

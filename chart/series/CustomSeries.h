@@ -46,12 +46,12 @@ public:
   double LargestY() const override;
   double SmallestY() const override;
 
-  void FindVisibleIndices() override;
-  void PaintValues() override;
+  void FindVisibleIndices(const TPaintContext& context) override;
+  void PaintValues(const TPaintContext& context) override;
   void HorizontalMargins(int& left, int& right) override;
   void VerticalMargins(int& top, int& bottom) override;
-  // The pointer's box around the point's pixel meets PlotRect.
-  bool IsPointNearRect(const TPointMapper& mapper, int index) const override;
+  // The pointer's box around the point's pixel meets the plotting rectangle.
+  bool IsPointNearRect(const TPointMapper& mapper, const TRect& plot, int index) const override;
 
   TSeriesPointer& Pointer() { return FPointer; }
   const TSeriesPointer& Pointer() const { return FPointer; }
@@ -79,10 +79,11 @@ protected:
   bool FDrawLine = false;
 
 private:
-  // What one drawing pass uses: where it places the points (shifted for a shadow), the pen of
-  // its segments, its colour (clNone: each point's own), whether the values may hold gaps, and
-  // the point the line stands at.
+  // What one drawing pass uses: what the paint hands down, where it places the points (shifted
+  // for a shadow), the pen of its segments, its colour (clNone: each point's own), whether the
+  // values may hold gaps, and the point the line stands at.
   struct TPass {
+    const TPaintContext* Context = nullptr;
     TPointMapper Mapper;
     const TChartPen* Pen = nullptr;
     TColor Color = clNone;

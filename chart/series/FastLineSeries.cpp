@@ -70,27 +70,28 @@ void TFastLineSeries::VerticalMargins(int& top, int& bottom) { HorizontalMargins
 
 // With reduced drawing a single visible point also takes the points before it in its column, so
 // their run is folded the same way as in a full paint.
-void TFastLineSeries::FindVisibleIndices() {
-  TCustomLineSeries::FindVisibleIndices();
+void TFastLineSeries::FindVisibleIndices(const TPaintContext& context) {
+  TCustomLineSeries::FindVisibleIndices(context);
   if (FDrawAllPoints || FFirstVisible < 0 || FFirstVisible != FLastVisible)
     return;
-  const TPointMapper mapper = PointMapper();
+  const TPointMapper mapper = context.PointMapper();
   const TChartValueList& xValues = XValues();
   const int x = mapper.X(xValues[FFirstVisible]);
   while (FFirstVisible > 0 && mapper.X(xValues[FFirstVisible - 1]) == x)
     --FFirstVisible;
 }
 
-void TFastLineSeries::PrepareLinePen() const {
-  TChartCanvas3D& canvas = Canvas();
+void TFastLineSeries::PrepareLinePen(TChartCanvas3D& canvas) const {
   canvas.AssignPen(LinePen(), LinePen().Color());
   canvas.SetBrushStyle(bsClear);
   canvas.SetBackMode(bmTransparent);
 }
 
-TFastLineSeries::TPass TFastLineSeries::StartPass(int index, bool fastPen) const {
+TFastLineSeries::TPass TFastLineSeries::StartPass(const TPaintContext& context, int index,
+                                                  bool fastPen) const {
   TPass pass;
-  pass.Mapper = PointMapper();
+  pass.Context = &context;
+  pass.Mapper = context.PointMapper();
   pass.FastPen = fastPen;
   pass.Gaps = YValues().SkipsNonFinite();
   int x = 0, y = 0;
@@ -106,7 +107,7 @@ void TFastLineSeries::MoveLine(TPass& pass, int x, int y) const {
   pass.LastY = y;
   pass.RunMinY = pass.RunMaxY = y;
   pass.RunHasMinMax = false;
-  Canvas().MoveTo(x, y);
+  pass.Context->Canvas.MoveTo(x, y);
 }
 
 void TFastLineSeries::PointPixel(const TPass& pass, int index, int& x, int& y) const {
@@ -115,11 +116,11 @@ void TFastLineSeries::PointPixel(const TPass& pass, int index, int& x, int& y) c
 }
 
 // Starts one point early so the line enters from the left edge; the clip cuts what lies outside.
-void TFastLineSeries::PaintValues() {
-  PrepareLinePen();
+void TFastLineSeries::PaintValues(const TPaintContext& context) {
+  PrepareLinePen(context.Canvas);
   const int start = FFirstVisible > 0 ? FFirstVisible - 1 : FFirstVisible;
-  TPass pass = StartPass(start, FFastPen);
-  const TFastPenScope fastPen(Canvas(), FFastPen);
+  TPass pass = StartPass(context, start, FFastPen);
+  const TFastPenScope fastPen(context.Canvas, FFastPen);
   if (!DrawColumns(pass, start))
     for (int i = start + 1; i <= FLastVisible; ++i)
       PaintValue(pass, i);
@@ -128,14 +129,14 @@ void TFastLineSeries::PaintValues() {
 bool TFastLineSeries::DrawColumns(TPass& pass, int start) const {
   const TShortcutCase shortcutCase{FDrawAllPoints, FStairs, TreatNulls() != tnIgnore && !HasNoNullPoints(),
                                    &LinePen(), true};
-  if (!TLineShortcut::Applies(*this, shortcutCase, start, FLastVisible, Chart().OwnerPlotSize(true)))
+  if (!TLineShortcut::Applies(*this, shortcutCase, start, FLastVisible, pass.Context->PlotRect.Width()))
     return false;
   const TSeriesColumnPoints points = TLineShortcut::Points(*this, pass.Mapper);
   if (pass.FastPen) {
-    TFastLineSink sink{Canvas()};
+    TFastLineSink sink{pass.Context->Canvas};
     TLineShortcut::Draw(points, sink, start, FLastVisible);
   } else {
-    TCanvasLineSink sink{Canvas()};
+    TCanvasLineSink sink{pass.Context->Canvas};
     TLineShortcut::Draw(points, sink, start, FLastVisible);
   }
   PointPixel(pass, FLastVisible, pass.LastX, pass.LastY);
@@ -183,7 +184,7 @@ bool TFastLineSeries::ShouldDrawPoint(TPass& pass, int index, int& x, int& y) co
     const bool restart =
         TreatNulls() == tnDontPaint || (TreatNulls() == tnSkip && index - 1 == FFirstVisible);
     if (restart) {
-      Canvas().MoveTo(x, y);
+      pass.Context->Canvas.MoveTo(x, y);
       // The line now stands here: the next point is measured from the restart.
       pass.LastX = x;
       pass.LastY = y;
@@ -238,9 +239,9 @@ void TFastLineSeries::LineSegment(TPass& pass, int x, int y) const {
 
 void TFastLineSeries::LineTo(const TPass& pass, int x, int y) const {
   if (pass.FastPen)
-    Canvas().FastLineTo(x, y);
+    pass.Context->Canvas.FastLineTo(x, y);
   else
-    Canvas().LineTo(x, y);
+    pass.Context->Canvas.LineTo(x, y);
 }
 
 void TFastLineSeries::NotifyPointAdded(int index) {
@@ -258,14 +259,15 @@ void TFastLineSeries::NotifyRunAdded(int first, int last) {
       DrawAddedPoint(index);
 }
 
-// Realtime drawing: the new piece goes straight onto the window with the axes of the last paint.
+// Realtime drawing: the new piece goes straight onto the window with the last paint's context.
 void TFastLineSeries::DrawAddedPoint(int index) {
   if (!ParentChart() || !Active())
     return;
-  Canvas().AssignPen(LinePen(), LinePen().Color());
-  TPass pass = StartPass(index > 0 ? index - 1 : 0, false);
+  const TPaintContext context = ParentChart()->PaintContextOf(*this);
+  context.Canvas.AssignPen(LinePen(), LinePen().Color());
+  TPass pass = StartPass(context, index > 0 ? index - 1 : 0, false);
   PaintValue(pass, index);
-  Chart().ShowWindowImage();
+  ParentChart()->ShowWindowImage();
 }
 
 } // namespace chart

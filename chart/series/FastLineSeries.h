@@ -38,8 +38,8 @@ public:
   // From another fast line series also its own switches.
   void CopyFrom(const TCustomLineSeries& source) override;
 
-  void FindVisibleIndices() override;
-  void PaintValues() override;
+  void FindVisibleIndices(const TPaintContext& context) override;
+  void PaintValues(const TPaintContext& context) override;
   // W - (W - 2) div 2 pixels at both ends, W the pen width.
   void HorizontalMargins(int& left, int& right) override;
   void VerticalMargins(int& top, int& bottom) override;
@@ -53,10 +53,11 @@ protected:
   virtual void DrawAddedPoint(int index);
 
 private:
-  // Where one paint of the line stands: how points are placed, how lines are drawn, whether the
-  // values may hold gaps and whether the line stands in one, the last point drawn to, and the y
-  // run of its column (daMinMax).
+  // Where one paint of the line stands: what it paints with, how points are placed, how lines
+  // are drawn, whether the values may hold gaps and whether the line stands in one, the last
+  // point drawn to, and the y run of its column (daMinMax).
   struct TPass {
+    const TPaintContext* Context = nullptr;
     TPointMapper Mapper;
     bool FastPen = false;
     bool Gaps = false;
@@ -68,9 +69,9 @@ private:
     bool RunHasMinMax = false;
   };
 
-  void PrepareLinePen() const;
+  void PrepareLinePen(TChartCanvas3D& canvas) const;
   // A pass standing at point `index`, with the pen moved there.
-  TPass StartPass(int index, bool fastPen) const;
+  TPass StartPass(const TPaintContext& context, int index, bool fastPen) const;
   // The line starts anew at (x, y).
   void MoveLine(TPass& pass, int x, int y) const;
   void PointPixel(const TPass& pass, int index, int& x, int& y) const;

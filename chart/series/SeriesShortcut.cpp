@@ -33,7 +33,7 @@ bool TLineShortcut::Applies(const TChartSeries& series, const TShortcutCase& sho
 }
 
 bool TLineShortcut::ValuesFit(const TChartSeries& series, int first, int last, int plotWidth) {
-  if (PlainDrawing || last - first < 2 || !series.GetHorizAxis() || !series.GetVertAxis())
+  if (PlainDrawing || last - first < 2)
     return false;
   const TChartValueList& xValues = series.XValues();
   const TChartValueList& yValues = series.YValues();

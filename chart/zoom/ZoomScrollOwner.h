@@ -1,10 +1,11 @@
-// What the zoom and scroll part needs of the chart that holds it: the axes it moves, the
-// plotting rectangle of the last paint, the window the zoom rectangle is drawn on, and the
+// What the zoom and scroll part needs of the chart that holds it: the axes it moves, the frame
+// of the last paint, the window the zoom rectangle is drawn on, and the
 // chart's say on clicks and scroll steps and its events. The chart implements it, so the part
 // never sees the chart's own classes.
 #pragma once
 
 #include "chart/surface/ChartColors.h"
+#include "chart/surface/ChartFrame.h"
 #include "chart/surface/ChartGeometry.h"
 #include "chart/surface/ChartHost.h"
 #include "chart/zoom/MouseTypes.h"
@@ -25,7 +26,8 @@ public:
   virtual TChartAxis& TopAxis() const = 0;
   virtual TChartAxis& LeftAxis() const = 0;
   virtual TChartAxis& RightAxis() const = 0;
-  virtual const TRect& OwnerPlotRect() const = 0;
+  // Where the last paint put the plotting rectangle.
+  virtual TChartFrame LastFrame() const = 0;
 
   // --- window ----------------------------------------------------------------------------------
   // Something changed: the chart repaints with the next paint message.

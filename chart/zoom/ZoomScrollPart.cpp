@@ -145,7 +145,7 @@ void TZoomScrollPart::ResetZoom() {
 }
 
 void TZoomScrollPart::ScrollTo(int x, int y) {
-  if (FPanning.InsideBounds() && !FOwner.OwnerPlotRect().Contains(x, y)) {
+  if (FPanning.InsideBounds() && !FOwner.LastFrame().PlotRect.Contains(x, y)) {
     FPanning.Dragging = false;
     return;
   }
@@ -240,7 +240,7 @@ void TZoomScrollPart::MouseDown(TMouseButton button, TShiftState shift, int x, i
 void TZoomScrollPart::BeginZoomOrScroll(TMouseButton button, TShiftState shift, int x, int y) {
   // Every series kind of this engine draws against axes, so no series can veto the drag here.
   bool started = false;
-  const TRect& plot = FOwner.OwnerPlotRect();
+  const TRect plot = FOwner.LastFrame().PlotRect;
   if (FZoom.Allow() && button == FZoom.MouseButton() && ShiftIncludes(shift, FZoom.KeyShift())) {
     const TChartZoomDirection direction = FZoom.Direction();
     FZoom.BeginDrag(direction == tzdVertical ? plot.Left : x, direction == tzdHorizontal ? plot.Top : y);
@@ -299,7 +299,7 @@ void TZoomScrollPart::MouseMove(int x, int y) {
 }
 
 void TZoomScrollPart::MoveZoomEnd(int x, int y) {
-  const TRect& plot = FOwner.OwnerPlotRect();
+  const TRect plot = FOwner.LastFrame().PlotRect;
   if (FZoom.Direction() == tzdVertical)
     x = plot.Right;
   if (FZoom.Direction() == tzdHorizontal)

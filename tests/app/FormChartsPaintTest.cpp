@@ -59,7 +59,7 @@ public:
       Series = &SetUpChart1(Chart);
     else
       Series = &SetUpChart2(Chart);
-    Chart.OnBeforeDrawSeries = [this](chart::TCustomChart& c) { Plot = c.PlotRect; };
+    Chart.OnBeforeDrawSeries = [this](chart::TCustomChart& c) { Plot = c.PlotRect(); };
     Chart.SetHost(&Host);
   }
   ~TWindowChart() { Chart.SetHost(nullptr); }
@@ -151,7 +151,7 @@ TEST(FormChartsPaint, BackWallRampInsideABlackOutlineOnPlotRect) {
     for (int y = p.Top + 1; y < p.Bottom - 1; ++y)
       for (int x = p.Left + 1; x < p.Right; ++x) {
         const Pixel at = w.At(x, y);
-        if (at == GridGrey && (x == w.Chart.PlotCenterX || y == w.Chart.PlotCenterY))
+        if (at == GridGrey && (x == w.Chart.Frame().PlotCenterX() || y == w.Chart.Frame().PlotCenterY()))
           continue;
         ASSERT_EQ(at, w.WallColour(y)) << number << " at " << x << ", " << y;
       }

@@ -35,7 +35,7 @@ protected:
 
   // A point of a chart's plotting rectangle by fractions of its size, in the widget's pixels.
   static QPoint At(ui::TChartWidget* widget, double fx, double fy) {
-    const chart::TRect& r = ChartOf(widget).PlotRect;
+    const chart::TRect& r = ChartOf(widget).PlotRect();
     return {r.Left + int(fx * (r.Right - r.Left)), r.Top + int(fy * (r.Bottom - r.Top))};
   }
 

@@ -42,7 +42,7 @@ protected:
 
   // What the readout must say at column x of the upper chart, found by looking at every frame.
   std::string Expected(int x) const {
-    const chart::TPointMapper mapper = Form.Series1->PointMapper();
+    const chart::TPointMapper mapper = Form.Chart1->Chart().PaintContextOf(*Form.Series1).PointMapper();
     const chart::TChartValueList& xs = Form.Series1->XValues();
     int first = -1, last = -1;
     for (int i = 0; i < xs.ValueCount(); ++i) {
@@ -64,19 +64,19 @@ protected:
     if (first == last)
       return "Frame " + group(first + 1) + "\nTime " + time(first) + "\nChannel 1: " + group(lowest);
     const std::string times = time(first) == time(last) ? time(first) : time(first) + " to " + time(last);
-    return "Frames " + group(first + 1) + " to " + group(last + 1) + "\nTime " + times + "\nChannel 1: " +
-           group(lowest) + " to " + group(highest);
+    return "Frames " + group(first + 1) + " to " + group(last + 1) + "\nTime " + times +
+           "\nChannel 1: " + group(lowest) + " to " + group(highest);
   }
 
   int PixelOfFrame(int frame) const { return Form.Chart1->Chart().BottomAxis().ValueToPixel(frame); }
   int MiddleY() const {
-    const chart::TRect& plot = Form.Chart1->Chart().PlotRect;
+    const chart::TRect& plot = Form.Chart1->Chart().PlotRect();
     return (plot.Top + plot.Bottom) / 2;
   }
 };
 
 TEST_F(Readout, SaysNothingWithoutAFileOffThePlotOrOnceTheMouseHasLeft) {
-  const chart::TRect& plot = Form.Chart1->Chart().PlotRect;
+  const chart::TRect& plot = Form.Chart1->Chart().PlotRect();
   EXPECT_EQ(ReadoutAt(Form.Chart1, {(plot.Left + plot.Right) / 2, MiddleY()}), "");
   LoadFrames();
   EXPECT_NE(ReadoutAt(Form.Chart2, {400, 100}), "");

@@ -43,7 +43,7 @@ struct FortyPixelLabels : AxisTestChart {
     SetPlotRect(20, 10, 420, 90);
     Plan(Bottom);
     BeginPaint(440, 100);
-    Bottom.PaintAxis();
+    Bottom.PaintAxis(Plot);
   }
 };
 
@@ -56,12 +56,12 @@ TEST(AxisPaint, EmptyChartShowsOneLabelZero) {
   TChartAxis& bottom = t.Chart.BottomAxis();
   t.Plan(bottom);
   t.BeginPaint(64, 64);
-  bottom.PaintAxis();
+  bottom.PaintAxis(t.Plot);
 
   ASSERT_EQ(Texts(bottom), std::vector<std::string>{"0"});
   const int centre = bottom.Mapping().CenterPixel;
   EXPECT_EQ(Ticks(bottom), std::vector<int>{centre});
-  const TRect& plot = t.Chart.PlotRect;
+  const TRect& plot = t.Plot;
   // One dotted grid line through the middle, and nothing else inside the plotting rectangle.
   EXPECT_TRUE(ColumnHas(t, centre, plot.Top + 1, plot.Bottom - 1, Gray));
   for (int x = plot.Left; x < plot.Right; ++x) {
@@ -77,7 +77,7 @@ TEST(AxisPaint, EmptyChartShowsOneLabelZero) {
 
 TEST(AxisPaint, LineTicksGridAndMinorTicks) {
   FortyPixelLabels t;
-  const TRect& plot = t.Chart.PlotRect;
+  const TRect& plot = t.Plot;
   const int axisPos = t.Bottom.AxisPos();
   ASSERT_EQ(axisPos, plot.Bottom);
   std::vector<int> expected;
@@ -116,8 +116,8 @@ TEST(AxisPaint, HiddenPartsDrawNothing) {
   t.SetPlotRect(20, 10, 420, 90);
   t.Plan(bottom);
   t.BeginPaint(440, 100);
-  bottom.PaintAxis();
-  const TRect& plot = t.Chart.PlotRect;
+  bottom.PaintAxis(t.Plot);
+  const TRect& plot = t.Plot;
   // Without line and grid nothing is drawn on or above the plot's bottom edge.
   for (int y = plot.Top; y <= plot.Bottom; ++y)
     EXPECT_FALSE(RowHas(t, y, 0, 439, Gray) || RowHas(t, y, 0, 439, 0)) << y;
@@ -133,7 +133,7 @@ TEST(AxisPaint, EndLabelKeepsItsTextDespiteRounding) {
   t.SetPlotRect(20, 10, 420, 90);
   t.Plan(bottom);
   t.BeginPaint(440, 100);
-  bottom.PaintAxis();
+  bottom.PaintAxis(t.Plot);
   ASSERT_FALSE(bottom.Plan().Labels.Items.empty());
   const TAxisItem& last = bottom.Plan().Labels.Items.back();
   ASSERT_EQ(last.Text, "1");

@@ -314,10 +314,10 @@ TEST_P(AxisRender, LabelsTicksGridAndBoxesFollowTheRules) {
     TWindowChart w(upper, recording.Samples);
     w.Chart.SetAxisVisible(false);
     w.Paint();
-    const TRect outer = w.Chart.PlotRect;
+    const TRect outer = w.Chart.PlotRect();
     w.Chart.SetAxisVisible(true);
     w.Paint();
-    const TRect& plot = w.Chart.PlotRect;
+    const TRect& plot = w.Chart.PlotRect();
     TChartAxis& bottom = w.Chart.BottomAxis();
     TChartAxis& left = w.Chart.LeftAxis();
     w.Chart.Canvas().AssignFont(left.LabelsFont());

@@ -25,6 +25,8 @@ class AxisTestChart {
 public:
   chart::TCustomChart Chart;
   gdi::TGdiBitmap Window;
+  // The plotting rectangle the axes are planned along and drawn against.
+  chart::TRect Plot;
 
   AxisTestChart() { Chart.SetView3D(false); }
 
@@ -45,21 +47,17 @@ public:
   // A series without points, as before any file is loaded.
   void AddEmpty() { Chart.AddSeries(std::make_unique<TMarginSeries>()); }
 
-  void SetPlotRect(int left, int top, int right, int bottom) {
-    Chart.PlotRect = {left, top, right, bottom};
-    Chart.RecalcPlotSize();
-  }
+  void SetPlotRect(int left, int top, int right, int bottom) { Plot = {left, top, right, bottom}; }
 
   // One axis's plan made and installed as the chart's paint makes it: the axis takes its room
   // out of the plotting rectangle, then its range is widened and labelled along what is left.
   void Plan(chart::TChartAxis& axis) {
-    chart::TAxisPlan plan = axis.StartPlan(Chart.SeriesDataOf(axis), Chart.AxisVisible(), Chart.PlotRect,
-                                           Chart.OwnerPlotSize(axis.Horizontal()));
-    const chart::TAxisRoom room = axis.ReserveAxisSpace(plan, Chart.PlotRect);
+    const auto length = [&] { return axis.Horizontal() ? Plot.Width() : Plot.Height(); };
+    chart::TAxisPlan plan = axis.StartPlan(Chart.SeriesDataOf(axis), Chart.AxisVisible(), Plot, length());
+    const chart::TAxisRoom room = axis.ReserveAxisSpace(plan, Plot);
     plan.LabelsPos = room.LabelsPos;
-    SetPlotRect(room.Rest.Left, room.Rest.Top, room.Rest.Right, room.Rest.Bottom);
-    axis.SetPlan(axis.FinishPlan(std::move(plan), Chart.SeriesMarginsOf(axis), Chart.PlotRect,
-                                 Chart.OwnerPlotSize(axis.Horizontal())));
+    Plot = room.Rest;
+    axis.SetPlan(axis.FinishPlan(std::move(plan), Chart.SeriesMarginsOf(axis), Plot, length()));
   }
 
   // Starts drawing into a white width x height picture.

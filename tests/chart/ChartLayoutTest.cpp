@@ -12,19 +12,25 @@ namespace {
 
 using testing::TFakeChartHost;
 
-// A chart hosted at the given size, with the PlotRect seen before the titles and before the
-// series recorded at each paint.
+// A chart hosted at the given size, with the PlotRect seen before the series recorded at each
+// paint.
 struct TLaidOutChart {
   TLaidOutChart(int width, int height) : Host(width, height) {
     Chart.SetHost(&Host);
-    Chart.OnBeforeDrawChart = [this](TCustomChart& chart) { BeforeTitles = chart.PlotRect; };
-    Chart.OnBeforeDrawSeries = [this](TCustomChart& chart) { BeforeSeries = chart.PlotRect; };
+    Chart.OnBeforeDrawSeries = [this](TCustomChart& chart) { BeforeSeries = chart.PlotRect(); };
   }
   ~TLaidOutChart() { Chart.SetHost(nullptr); }
 
   void Paint() {
     Chart.Invalidate();
     Chart.PaintMessage();
+  }
+  // What the margins and the frame leave of the chart: the frame of a paint in which no title
+  // and no axis takes room.
+  TRect MarginRect() {
+    Chart.SetAxisVisible(false);
+    Paint();
+    return Chart.PlotRect();
   }
   int TitleLineHeight() {
     Chart.Canvas().AssignFont(Chart.Title().Font());
@@ -33,7 +39,6 @@ struct TLaidOutChart {
 
   TFakeChartHost Host;
   TChart Chart;
-  TRect BeforeTitles;
   TRect BeforeSeries;
 };
 
@@ -45,16 +50,14 @@ TEST(ChartLayout, PercentMarginsAndBevelFrameThePlotRect) {
   for (const TCase& c : {TCase{873, 296, {27, 12, 846, 284}}, TCase{873, 237, {27, 10, 846, 227}},
                          TCase{400, 250, {1 + 12, 1 + 10, 400 - 1 - 12, 250 - 1 - 10}}}) {
     TLaidOutChart laid(c.Width, c.Height);
-    laid.Paint();
-    EXPECT_EQ(laid.BeforeTitles, c.Expected) << c.Width << " x " << c.Height;
+    EXPECT_EQ(laid.MarginRect(), c.Expected) << c.Width << " x " << c.Height;
   }
 }
 
 TEST(ChartLayout, PixelMarginsAndWiderFramesCountAsPixels) {
   TLaidOutChart laid(873, 296);
   laid.Chart.SetMarginUnits(muPixels);
-  laid.Paint();
-  EXPECT_EQ(laid.BeforeTitles, (TRect{1 + 3, 1 + 4, 873 - 1 - 3, 296 - 1 - 4}));
+  EXPECT_EQ(laid.MarginRect(), (TRect{1 + 3, 1 + 4, 873 - 1 - 3, 296 - 1 - 4}));
 
   // Inner bevel, border width and a visible border pen each widen the frame.
   laid.Chart.SetBevelInner(bvLowered);
@@ -62,9 +65,8 @@ TEST(ChartLayout, PixelMarginsAndWiderFramesCountAsPixels) {
   laid.Chart.SetBorderWidth(3);
   laid.Chart.Border().SetVisible(true);
   laid.Chart.Border().SetWidth(2);
-  laid.Paint();
   const int frame = 2 + 2 + 3 + 2;
-  EXPECT_EQ(laid.BeforeTitles, (TRect{frame + 3, frame + 4, 873 - frame - 3, 296 - frame - 4}));
+  EXPECT_EQ(laid.MarginRect(), (TRect{frame + 3, frame + 4, 873 - frame - 3, 296 - frame - 4}));
 }
 
 TEST(ChartLayout, TopTitleTakesItsLinesFrameAndMargin) {
@@ -125,36 +127,37 @@ TEST(ChartLayout, FootTitleTakesRoomAtTheBottomAndBevelWidthCountsAsFrame) {
   EXPECT_EQ(laid.BeforeSeries.Top, 12 + 2 + laid.Chart.Canvas().FontHeight() + 2 + 5 + 2);
 }
 
-TEST(ChartLayout, RecalcPlotSizeRepairsACollapsedRectangle) {
-  TLaidOutChart laid(873, 296);
-  TChart& chart = laid.Chart;
-  chart.PanelBounds = {0, 0, 873, 296};
+TEST(ChartLayout, TheFrameRepairsACollapsedPlotRect) {
+  const TChartFrame panel{{0, 0, 873, 296}, {}};
+  const auto repaired = [&](const TRect& plot) { return panel.WithPlotRect(plot, 873, 296); };
 
-  chart.PlotRect = {500, 100, 400, 50};
-  chart.RecalcPlotSize();
-  EXPECT_EQ(chart.PlotRect, (TRect{500, 100, 501, 101}));
-  EXPECT_EQ(chart.PlotWidth, 1);
-  EXPECT_EQ(chart.PlotHeight, 1);
+  const TChartFrame collapsed = repaired({500, 100, 400, 50});
+  EXPECT_EQ(collapsed.PlotRect, (TRect{500, 100, 501, 101}));
+  EXPECT_EQ(collapsed.PlotWidth(), 1);
+  EXPECT_EQ(collapsed.PlotHeight(), 1);
 
   // An edge left of the panel is pulled in; an empty width becomes the control's.
-  chart.PlotRect = {-5, -7, 0, 10};
-  chart.RecalcPlotSize();
-  EXPECT_EQ(chart.PlotRect, (TRect{0, 0, 873, 10}));
+  const TChartFrame pulledIn = repaired({-5, -7, 0, 10});
+  EXPECT_EQ(pulledIn.PlotRect, (TRect{0, 0, 873, 10}));
 
-  chart.PlotRect = {27, 12, 846, 284};
-  chart.RecalcPlotSize();
-  EXPECT_EQ(chart.PlotWidth, 819);
-  EXPECT_EQ(chart.PlotHeight, 272);
-  EXPECT_EQ(chart.PlotCenterX, 436);
-  EXPECT_EQ(chart.PlotCenterY, 148);
+  const TChartFrame framed = repaired({27, 12, 846, 284});
+  EXPECT_EQ(framed.PlotWidth(), 819);
+  EXPECT_EQ(framed.PlotHeight(), 272);
+  EXPECT_EQ(framed.PlotCenterX(), 436);
+  EXPECT_EQ(framed.PlotCenterY(), 148);
+
+  // The layout repairs after every step that may have moved an edge: a second repair keeps all.
+  for (const TChartFrame& once : {collapsed, pulledIn, framed})
+    EXPECT_EQ(repaired(once.PlotRect).PlotRect, once.PlotRect);
 
   // Margins larger than the control still leave a paintable rectangle.
-  chart.SetMarginUnits(muPixels);
-  chart.SetMarginLeft(600);
-  chart.SetMarginRight(600);
-  laid.Paint();
-  EXPECT_EQ(laid.BeforeTitles.Left, 601);
-  EXPECT_EQ(laid.BeforeTitles.Right, 602);
+  TLaidOutChart laid(873, 296);
+  laid.Chart.SetMarginUnits(muPixels);
+  laid.Chart.SetMarginLeft(600);
+  laid.Chart.SetMarginRight(600);
+  const TRect margins = laid.MarginRect();
+  EXPECT_EQ(margins.Left, 601);
+  EXPECT_EQ(margins.Right, 602);
 }
 
 } // namespace

@@ -3,11 +3,13 @@
 #include "FakeChartHost.h"
 
 #include "chart/Chart.h"
+#include "chart/axis/ChartAxis.h"
 #include "chart/series/ChartSeries.h"
 #include "chart/surface/ChartCanvas3D.h"
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -82,7 +84,7 @@ TEST(ChartPaint, PanelGradientRowsAndRaisedBevelOfTheUpperChart) {
 TEST(ChartPaint, BackWallHasABlackOutlineOnPlotRectAndItsOwnRamp) {
   TPaintedChart p;
   TRect plot;
-  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect; };
+  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect(); };
   p.Paint();
   const int midX = (plot.Left + plot.Right) / 2;
   const int midY = (plot.Top + plot.Bottom) / 2;
@@ -104,7 +106,7 @@ TEST(ChartPaint, BackWallHasABlackOutlineOnPlotRectAndItsOwnRamp) {
 TEST(ChartPaint, TransparentOrHiddenBackWallLeavesThePanel) {
   TPaintedChart p;
   TRect plot;
-  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect; };
+  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect(); };
   p.Chart.BackWall().SetTransparent(true);
   p.Paint();
   const int midX = (plot.Left + plot.Right) / 2;
@@ -120,7 +122,7 @@ TEST(ChartPaint, AChartWithoutSeriesStillPaintsPanelTitleAndBackWall) {
   TPaintedChart p;
   p.Chart.SetAxisVisible(true);
   TRect plot;
-  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect; };
+  p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) { plot = chart.PlotRect(); };
   p.Paint();
   EXPECT_EQ(p.Pixel(0, 0), Highlight);
   EXPECT_EQ(p.Pixel(5, 5), LightGrey);
@@ -174,18 +176,21 @@ TEST(ChartPaint, MonochromeDrawsTheTitleBlackAndKeepsTheGreyRamps) {
 class TRecordingSeries : public TChartSeries {
 public:
   explicit TRecordingSeries(std::vector<std::string>& log) : FLog(log) {}
-  void FindVisibleIndices() override {
+  void FindVisibleIndices(const TPaintContext& context) override {
     FLog.push_back("find");
-    TChartSeries::FindVisibleIndices();
+    TChartSeries::FindVisibleIndices(context);
   }
-  void PaintValues() override {
+  void PaintValues(const TPaintContext& context) override {
     FLog.push_back("paint");
-    TChartCanvas3D& canvas = ParentChart()->OwnerCanvas();
+    Handed.emplace(context);
+    TChartCanvas3D& canvas = context.Canvas;
     TChartPen pen(clRed);
     canvas.AssignPen(pen);
     canvas.DrawLine(0, LineY, 873, LineY);
   }
   int LineY = 0;
+  // The context of the last paint.
+  std::optional<TPaintContext> Handed;
 
 private:
   std::vector<std::string>& FLog;
@@ -204,14 +209,14 @@ TEST(ChartPaint, SeriesPaintInsideTheClipBetweenTheirEvents) {
   series.SetAfterDrawValues([&](TChartSeries&) { log.push_back("after"); });
   p.Chart.OnBeforeDrawSeries = [&](TCustomChart& chart) {
     log.push_back("series");
-    series.LineY = (chart.PlotRect.Top + chart.PlotRect.Bottom) / 2;
+    series.LineY = (chart.PlotRect().Top + chart.PlotRect().Bottom) / 2;
   };
   p.Chart.OnAfterDraw = [&](TCustomChart&) { log.push_back("done"); };
   p.Paint();
   EXPECT_EQ(log, (std::vector<std::string>{"series", "find", "before", "paint", "after", "done"}));
 
   // The clip leaves out PlotRect's left column and its right line.
-  const TRect plot = p.Chart.PlotRect;
+  const TRect plot = p.Chart.PlotRect();
   const std::uint32_t red = 0xFF0000;
   EXPECT_EQ(p.Pixel(plot.Left + 1, series.LineY), red);
   EXPECT_EQ(p.Pixel(plot.Right - 1, series.LineY), red);
@@ -242,6 +247,49 @@ TEST(ChartPaint, ASeriesWithNothingVisibleFiresNoDrawEvents) {
   series.SetActive(false);
   p.Paint();
   EXPECT_TRUE(log.empty());
+}
+
+// The frame a paint leaves is the one its series painted in, and the chart hands out the same
+// context afterwards, whatever took room in between.
+TEST(ChartPaint, TheLastFrameIsTheOneTheSeriesWereHanded) {
+  struct TCase {
+    const char* Name;
+    int Width, Height;
+    bool Axes;
+    std::vector<std::string> Foot;
+  };
+  for (const TCase& c : {TCase{"no axes", 873, 296, false, {}}, TCase{"axes", 873, 296, true, {}},
+                         TCase{"axes and foot", 400, 150, true, {"a", "b"}}}) {
+    SCOPED_TRACE(c.Name);
+    TPaintedChart p(c.Width, c.Height);
+    std::vector<std::string> log;
+    auto owned = std::make_unique<TRecordingSeries>(log);
+    TRecordingSeries& series = *owned;
+    p.Chart.AddSeries(std::move(owned));
+    for (double x : {1.0, 2.0, 3.0})
+      series.AddPoint(x, x * x, "", DefaultSeriesColor);
+    p.Chart.SetAxisVisible(c.Axes);
+    p.Chart.Foot().SetText(c.Foot);
+    p.Paint();
+    ASSERT_TRUE(series.Handed);
+    const TPaintContext& handed = *series.Handed;
+    EXPECT_EQ(p.Chart.PlotRect(), handed.PlotRect);
+    EXPECT_EQ(p.Chart.PlotWidth(), handed.PlotRect.Width());
+    EXPECT_EQ(p.Chart.PlotHeight(), handed.PlotRect.Height());
+    EXPECT_EQ(p.Chart.Frame().PanelBounds, (TRect{0, 0, c.Width, c.Height}));
+
+    const TPaintContext after = p.Chart.PaintContextOf(series);
+    EXPECT_EQ(after.PlotRect, handed.PlotRect);
+    EXPECT_EQ(after.VisibleX.Low, handed.VisibleX.Low);
+    EXPECT_EQ(after.VisibleX.High, handed.VisibleX.High);
+    const TPointMapper was = handed.PointMapper();
+    const TPointMapper is = after.PointMapper();
+    for (double v : {1.0, 2.5, 9.0}) {
+      EXPECT_EQ(is.X(v), was.X(v)) << v;
+      EXPECT_EQ(is.Y(v), was.Y(v)) << v;
+      EXPECT_EQ(was.X(v), p.Chart.BottomAxis().ValueToPixel(v)) << v;
+    }
+  }
 }
 
 TEST(ChartPaint, AxesPaintBeforeOrAfterTheSeriesAsAxisBehindSays) {

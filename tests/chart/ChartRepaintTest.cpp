@@ -157,7 +157,7 @@ TEST(ChartRepaint, ResizingAlwaysPaintsTheWholeChartAgain) {
   EXPECT_EQ(c.Host.Invalidations, 2);
   c.Chart.PaintMessage();
   EXPECT_EQ(c.Draws, 1);
-  EXPECT_EQ(c.Chart.PanelBounds, (TRect{0, 0, 300, 90}));
+  EXPECT_EQ(c.Chart.Frame().PanelBounds, (TRect{0, 0, 300, 90}));
   EXPECT_EQ(c.Host.Pixel(299, 89), 0xA0A0A0u); // the shadow corner of the new size
 
   c.Chart.Resized(); // moved: full repaint too

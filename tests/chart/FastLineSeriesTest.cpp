@@ -98,7 +98,7 @@ TEST_F(FastLineSeriesPaint, LineInThePenColourWhateverTheSeriesColour) {
   series.SetSeriesColor(clRed);
   series.LinePen().SetColor(10708548);
   Paint();
-  const TRect plot = FChart.PlotRect;
+  const TRect plot = FChart.PlotRect();
   const int y = FChart.LeftAxis().ValueToPixel(0);
   EXPECT_EQ(PixelAt((plot.Left + plot.Right) / 2, y), PixelOf(10708548));
 }

@@ -60,7 +60,7 @@ TEST_F(LineSeriesPaint, EntersAtTheLeftEdgeAtTheInterpolatedHeight) {
   FChart.LeftAxis().SetRange(0, 100);
   Paint();
   EXPECT_EQ(series.FirstVisible(), 1);
-  const TRect plot = FChart.PlotRect;
+  const TRect plot = FChart.PlotRect();
   // At the left edge the line stands at Y = 50; the first drawn column is one inside.
   const int y = FChart.LeftAxis().ValueToPixel(50 + 100.0 / (plot.Right - plot.Left));
   bool found = false;
@@ -76,7 +76,7 @@ TEST_F(LineSeriesPaint, FarEndPointsAreLimitedAlongTheirSegment) {
   FChart.BottomAxis().SetRange(0.5, 0.5001);
   FChart.LeftAxis().SetRange(0, 20);
   Paint();
-  const TRect plot = FChart.PlotRect;
+  const TRect plot = FChart.PlotRect();
   // The segment from X = 0 to X = 1 crosses the view at Y = 5: a horizontal line at mid height.
   const int y = FChart.LeftAxis().ValueToPixel(5);
   EXPECT_EQ(PixelAt((plot.Left + plot.Right) / 2, y), PixelOf(clRed));

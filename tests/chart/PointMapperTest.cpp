@@ -67,7 +67,7 @@ TEST(PointMapper, ShiftsAddUp) {
   EXPECT_EQ(twice.Y(50), base.Y(50) + 4);
 }
 
-// A series maps through the axes it is attached to, as they stand when the mapper is made.
+// A series is handed the mappings of the axes it is attached to, as they stand when its context is made.
 TEST(PointMapper, SeriesUsesItsOwnAxes) {
   AxisTestChart t;
   auto& series = t.AddRamp(0, 100, 0, 10);
@@ -79,7 +79,7 @@ TEST(PointMapper, SeriesUsesItsOwnAxes) {
   t.Plan(top);
   t.Plan(right);
   top.SetInverted(true);
-  const TPointMapper mapper = series.PointMapper();
+  const TPointMapper mapper = t.Chart.PaintContextOf(series).PointMapper();
   for (double v : {0.0, 5.0, 33.3, 100.0}) {
     EXPECT_EQ(mapper.X(v), top.ValueToPixel(v)) << v;
     EXPECT_EQ(mapper.Y(v / 10), right.ValueToPixel(v / 10)) << v;

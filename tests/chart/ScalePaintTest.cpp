@@ -33,7 +33,7 @@ struct TScaledChart {
 
 TEST(ScalePaint, TheChartKeepsItsLayoutAndGainsDetailAtScaleTwo) {
   TScaledChart one(1), two(2);
-  EXPECT_EQ(two.Chart.PlotRect, one.Chart.PlotRect);
+  EXPECT_EQ(two.Chart.PlotRect(), one.Chart.PlotRect());
   const gdi::TGdiBitmap& a = one.Host.WindowImage();
   const gdi::TGdiBitmap& b = two.Host.WindowImage();
   ASSERT_EQ(b.Width(), 800);
@@ -55,7 +55,7 @@ TEST(ScalePaint, TheChartKeepsItsLayoutAndGainsDetailAtScaleTwo) {
 TEST(ScalePaint, TheZoomRectangleCoversWholeBlocksAndIsErasedExactly) {
   TScaledChart c(2);
   const std::vector<std::uint32_t> before = c.Host.Pixels();
-  const TRect& plot = c.Chart.PlotRect;
+  const TRect& plot = c.Chart.PlotRect();
   const TPoint from{plot.Left + 40, plot.Top + 30};
   c.Chart.MouseDown(TMouseButton::mbLeft, {}, from.X, from.Y);
   c.Chart.MouseMove({}, from.X + 160, from.Y + 90);

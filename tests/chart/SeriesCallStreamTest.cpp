@@ -279,5 +279,31 @@ TEST(SeriesCallStream, AddedPointDrawsAtOnce) {
   EXPECT_EQ(Digest(calls), 16502561870005864416ull);
 }
 
+// Between paints a point is drawn where the last paint's context places it, though the axes
+// have a new range for the next paint.
+TEST(SeriesCallStream, AddedPointDrawsWithTheLastPaintsContext) {
+  TChart chart;
+  chart.SetSize(300, 200);
+  TFastLineSeries& series = Join<TFastLineSeries>(chart);
+  AddWave(series, 30);
+  chart.DrawChart(TRect{0, 0, 300, 200});
+  const TPointMapper last = chart.PaintContextOf(series).PointMapper();
+  Zoom(chart, 0, 40, -80, 80);
+  series.SetAutoRepaint(false);
+  std::vector<std::string> calls;
+  chart.Canvas().RecordCalls(&calls);
+  series.AddPoint(31, 12, "", DefaultSeriesColor);
+  chart.Canvas().RecordCalls(nullptr);
+  const auto call = [&](const char* name, double x, double y) {
+    return std::string(name) + ' ' + std::to_string(last.X(x)) + ' ' + std::to_string(last.Y(y));
+  };
+  ASSERT_GE(calls.size(), 2u);
+  EXPECT_EQ(calls[calls.size() - 2], call("MoveTo", 29, series.YValues()[29]));
+  EXPECT_EQ(calls.back(), call("LineTo", 31, 12));
+
+  chart.DrawChart(TRect{0, 0, 300, 200});
+  EXPECT_NE(chart.PaintContextOf(series).PointMapper().X(31), last.X(31));
+}
+
 } // namespace
 } // namespace chart::testing

@@ -107,7 +107,7 @@ protected:
     for (int k = 0; k < 4; ++k)
       result.Segments[std::size_t(k)] =
           PixelAt(FChart.BottomAxis().ValueToPixel(1.5 + k), row) == PixelOf(clRed);
-    const TRect plot = FChart.PlotRect;
+    const TRect plot = FChart.PlotRect();
     for (int py = plot.Top; py < plot.Bottom; ++py)
       for (int px = plot.Left; px < plot.Right; ++px)
         result.LeavesRow = result.LeavesRow || (py != row && PixelAt(px, py) == PixelOf(clRed));

@@ -44,7 +44,7 @@ protected:
 
   // A point of the plotting rectangle by fractions of its width and height.
   TPoint At(double fx, double fy) const {
-    const TRect& r = Chart.PlotRect;
+    const TRect& r = Chart.PlotRect();
     return {r.Left + int(fx * (r.Right - r.Left)), r.Top + int(fy * (r.Bottom - r.Top))};
   }
 
@@ -216,7 +216,7 @@ TEST_F(ZoomTest, OnlyPartsOfTheChartStartADrag) {
   Chart.MouseUp(Left, {}, inside.X, inside.Y);
 
   // The labels of the bottom axis and the title are parts too.
-  const TChartClickedPart axis = Chart.ClickedPart(inside.X, Chart.PlotRect.Bottom + 6);
+  const TChartClickedPart axis = Chart.ClickedPart(inside.X, Chart.PlotRect().Bottom + 6);
   EXPECT_EQ(axis.Part, cpAxis);
   EXPECT_EQ(axis.AAxis, &Chart.BottomAxis());
   const TRect title = Chart.Title().TitleRect();
@@ -224,7 +224,7 @@ TEST_F(ZoomTest, OnlyPartsOfTheChartStartADrag) {
 
   // A taken click starts nothing.
   Chart.OnClickAxis = [](TCustomChart&, TChartAxis&, TMouseButton, TShiftState, int, int) {};
-  Chart.MouseDown(Left, {}, inside.X, Chart.PlotRect.Bottom + 6);
+  Chart.MouseDown(Left, {}, inside.X, Chart.PlotRect().Bottom + 6);
   EXPECT_FALSE(Chart.Zoom().Dragging);
 }
 
@@ -409,10 +409,10 @@ TEST_F(ZoomTest, VerticalAndUpLeftDragsDecideByTheirOwnDirection) {
   // The rectangle spans the plotting rectangle's width whatever the mouse does sideways; only
   // the vertical extent counts, and a drag downward zooms.
   Chart.MouseDown(Left, {}, At(0.5, 0.2).X, At(0.5, 0.2).Y);
-  EXPECT_EQ(Chart.Zoom().StartX, Chart.PlotRect.Left);
-  EXPECT_EQ(Chart.Zoom().EndX, Chart.PlotRect.Right);
+  EXPECT_EQ(Chart.Zoom().StartX, Chart.PlotRect().Left);
+  EXPECT_EQ(Chart.Zoom().EndX, Chart.PlotRect().Right);
   Chart.MouseMove({}, At(0.5, 0.8).X, At(0.5, 0.8).Y);
-  EXPECT_EQ(Chart.Zoom().EndX, Chart.PlotRect.Right);
+  EXPECT_EQ(Chart.Zoom().EndX, Chart.PlotRect().Right);
   Chart.MouseUp(Left, {}, At(0.5, 0.8).X, At(0.5, 0.8).Y);
   EXPECT_TRUE(Chart.HasZoom());
   EXPECT_FALSE(Chart.LeftAxis().Automatic());

@@ -34,19 +34,18 @@ public:
   void Paint() {
     for (TChartAxis* axis : Axes) {
       axis->SetPlan(axis->StartPlan({true, true, 0, axis->Horizontal() ? XDataMaximum : 100.0}, true, Plot,
-                                    OwnerPlotSize(axis->Horizontal())));
+                                    axis->Horizontal() ? Plot.Width() : Plot.Height()));
     }
   }
   std::vector<std::uint32_t> Pixels() const {
     return {Image.Pixels(), Image.Pixels() + std::size_t(Image.Width()) * std::size_t(Image.Height())};
   }
 
-  const TRect& OwnerPlotRect() const override { return Plot; }
-  int OwnerPlotSize(bool horizontal) const override { return horizontal ? Plot.Width() : Plot.Height(); }
   bool OwnerLoading() const override { return false; }
   void OwnerChanged() override { ++Changes; }
 
   std::span<TChartAxis* const> OwnerAxes() const override { return Axes; }
+  TChartFrame LastFrame() const override { return {{0, 0, 200, 120}, Plot}; }
   TChartAxis& BottomAxis() const override { return *Axes[0]; }
   TChartAxis& TopAxis() const override { return *Axes[1]; }
   TChartAxis& LeftAxis() const override { return *Axes[2]; }
