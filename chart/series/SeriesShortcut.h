@@ -116,14 +116,15 @@ public:
   // there are no values or not all are finite: a pass over the values must decide then.
   static bool ValueRange(const TChartValueList& yValues, double& lowest, double& highest);
 
+  // Whether the values of points first..last allow drawing by columns. A sparse stretch, where a
+  // column holds few points, is left to per-point drawing unless the summary is already at hand;
+  // so are gaps the summary does not list, or more of them than columns.
+  static bool ValuesFit(const TChartSeries& series, int first, int last, int plotWidth);
+
 private:
   // A pen whose segments join into one line without changing any pixel: solid, one pixel wide,
   // visible, copy mode.
   static bool PlainPen(const TChartPen& pen);
-  // Whether the values allow it. A sparse stretch, where a column holds few points, is left to
-  // per-point drawing unless the summary is already at hand; so are gaps the summary does not
-  // list, or more of them than columns.
-  static bool ValuesFit(const TChartSeries& series, int first, int last, int plotWidth);
   // The skipped indexes among first..last.
   static std::span<const int> GapsWithin(const TSkippedValues& skipped, int first, int last);
 };
