@@ -20,7 +20,7 @@ struct TChainedLineSink {
   bool Stairs;
   bool InvertedStairs;
 
-  void Point(int, TColor) {}
+  void Point(TColor) {}
   void Restart(int x, int y) { Out.MoveTo(x, y); }
   void Segment(const TLineSegment& segment) {
     if (Stairs) {

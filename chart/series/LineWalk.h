@@ -58,10 +58,10 @@ struct TLineSegment {
 bool DrawsByColumns(const TLinePolicy& policy, const TChartSeries& series, const TPointMapper& mapper,
                     int start, int last, int plotWidth);
 
-// The sink takes Point(index, color) for every point the walk comes to, before anything is drawn
-// to it; Restart(x, y) where the line starts anew; Segment(TLineSegment&) for each piece; and
-// Columns(x, y, color), which prepares drawing by columns from the point at (x, y) and returns
-// the sink of the column drawer's lines (MoveTo, LineTo).
+// The sink takes Point(color) for every point the walk comes to, before anything is drawn to it; Restart(x,
+// y) where the line starts anew; Segment(TLineSegment&) for each piece; and Columns(x, y, color), which
+// prepares drawing by columns from the point at (x, y) and returns the sink of the column drawer's lines
+// (MoveTo, LineTo).
 template <class Sink>
 class TLineWalk {
 public:
@@ -118,7 +118,7 @@ public:
   // Point `index`, reached from point `previous`. A gap ends the line whatever TreatNulls says.
   void Step(int index, int previous) {
     const TColor color = Color(index);
-    FSink.Point(index, color);
+    FSink.Point(color);
     if (Gap(index)) {
       FBroken = true;
       return;
