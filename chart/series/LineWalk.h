@@ -58,10 +58,12 @@ struct TLineSegment {
 bool DrawsByColumns(const TLinePolicy& policy, const TChartSeries& series, const TPointMapper& mapper,
                     int start, int last, int plotWidth);
 
-// The sink takes Point(color) for every point the walk comes to, before anything is drawn to it; Restart(x,
-// y) where the line starts anew; Segment(TLineSegment&) for each piece; and Columns(x, y, color), which
-// prepares drawing by columns from the point at (x, y) and returns the sink of the column drawer's lines
-// (MoveTo, LineTo).
+// The sink takes, as the walk goes:
+//   Point(color)            every point the walk comes to, before anything is drawn to it;
+//   Restart(x, y)           the line starts anew at that pixel;
+//   Segment(TLineSegment&)  a piece of line, whose end it may move;
+//   Columns(x, y, color)    drawing by columns starts at the point at that pixel; returns the sink
+//                           of the column drawer's lines (MoveTo, LineTo).
 template <class Sink>
 class TLineWalk {
 public:
