@@ -4,8 +4,6 @@
 
 #include "chart/series/ChartSeries.h"
 
-#include <cmath>
-
 namespace chart {
 
 // How a null point (one whose colour is clNone) is drawn and counted.
@@ -25,9 +23,6 @@ public:
 protected:
   // Every point has the series colour, and it is not clNone: no stored colours.
   bool HasNoNullPoints() const;
-  // Whether point `index` is a gap in the line: a non-finite Y value where the values skip them
-  // (`gaps`: YValues().SkipsNonFinite(), asked once per paint).
-  bool IsGap(bool gaps, int index) const { return gaps && !std::isfinite(YValues()[index]); }
 
 private:
   TTreatNullsStyle FTreatNulls = tnDontPaint;

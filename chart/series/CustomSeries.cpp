@@ -111,12 +111,55 @@ void TCustomSeries::VerticalMargins(int& top, int& bottom) {
   top = bottom = PixelMargin(FPointer.VertSize());
 }
 
+// Draws each segment on its own: the surface pen and brush follow every point, and a segment
+// sets up its pen and draws with a move-to and a line-to, kept within the coordinate limit.
+struct TCustomSeries::TSegmentSink {
+  TCustomSeries& Series;
+  TChartCanvas3D& Canvas;
+  const TPointMapper& Mapper;
+  const TLinePolicy& Policy;
+
+  void Point(TColor color) {
+    if (Canvas.PenColor() != clBlack)
+      Canvas.SetPenColor(clBlack);
+    if (Canvas.BrushColor() != color)
+      Canvas.SetBrushColor(color);
+  }
+  void Restart(int, int) {}
+  void Segment(TLineSegment& segment) {
+    const TColor color = Series.SegmentColor(Policy.PassColor, segment.Color);
+    Series.LimitEndPoint(Mapper, segment);
+    Canvas.SetBrushStyle(bsClear);
+    Canvas.AssignPen(*Policy.Pen, color);
+    if (!Policy.Stairs) {
+      Canvas.DrawLine(segment.FromX, segment.FromY, segment.X, segment.Y);
+    } else if (Policy.InvertedStairs) {
+      Canvas.VertLine(segment.FromX, segment.FromY, segment.Y);
+      Canvas.LineTo(segment.X, segment.Y);
+    } else {
+      Canvas.HorizLine(segment.FromX, segment.X, segment.FromY);
+      Canvas.LineTo(segment.X, segment.Y);
+    }
+  }
+  // The segments from the point at (x, y) on make one line of one colour: one pen set-up.
+  TCanvasLineSink Columns(int x, int y, TColor color) {
+    Point(color);
+    Canvas.SetBrushStyle(bsClear);
+    Canvas.AssignPen(*Policy.Pen, Series.SegmentColor(Policy.PassColor, color));
+    Canvas.MoveTo(x, y);
+    return {Canvas};
+  }
+};
+
 void TCustomSeries::PaintValues(const TPaintContext& context) {
+  TChartCanvas3D& canvas = context.Canvas;
   // The fast mapping rounds the extended product directly; the line tolerates the last bit.
   const TPointMapper mapper = context.PointMapper(FDrawLine);
+  const TRect plot = context.PlotRect;
+  const int plotWidth = plot.Width();
   const auto shadowPass = [&](const TChartShadow& shadow, int sign) {
-    DrawValuesPass({&context, mapper.Shifted(sign * shadow.HorizSize(), sign * shadow.VertSize()), &LinePen(),
-                    shadow.Color()});
+    DrawValuesPass(canvas, mapper.Shifted(sign * shadow.HorizSize(), sign * shadow.VertSize()), plot,
+                   plotWidth, LinePen(), shadow.Color());
   };
   if (FShadow.Visible() && (FShadow.HorizSize() != 0 || FShadow.VertSize() != 0))
     shadowPass(FShadow, 1);
@@ -127,131 +170,66 @@ void TCustomSeries::PaintValues(const TPaintContext& context) {
     TChartPen outlinePen;
     outlinePen.Assign(LinePen());
     outlinePen.SetWidth(2 * LinePen().Width() + FOutLine.Width());
-    DrawValuesPass({&context, mapper, &outlinePen, FOutLine.Color()});
+    DrawValuesPass(canvas, mapper, plot, plotWidth, outlinePen, FOutLine.Color());
   }
-  DrawValuesPass({&context, mapper, &LinePen(), clNone});
+  DrawValuesPass(canvas, mapper, plot, plotWidth, LinePen(), clNone);
 }
 
-void TCustomSeries::DrawValuesPass(TPass pass) {
-  pass.Gaps = YValues().SkipsNonFinite();
-  if (pass.Mapper.XInverted()) {
-    for (int i = FLastVisible; i >= FFirstVisible; --i)
-      PaintValue(pass, i);
-  } else {
-    PaintValue(pass, FFirstVisible);
-    if (!DrawColumnsFrom(pass, FFirstVisible, FLastVisible))
-      for (int i = FFirstVisible + 1; i <= FLastVisible; ++i)
-        PaintValue(pass, i);
+// Paints FirstVisible..LastVisible, backwards on an inverted horizontal axis.
+void TCustomSeries::DrawValuesPass(TChartCanvas3D& canvas, const TPointMapper& mapper, const TRect& plot,
+                                   int plotWidth, const TChartPen& pen, TColor color) {
+  const TLinePolicy policy{.TreatNulls = TreatNulls(),
+                           .FirstVisible = FFirstVisible,
+                           .LastVisible = FLastVisible,
+                           .PointColors = MayHaveNullPoints(),
+                           .SegmentColors = true,
+                           .PassColor = color,
+                           .Gaps = YValues().SkipsNonFinite(),
+                           .Stairs = FStairs,
+                           .InvertedStairs = FInvertedStairs,
+                           .CoordinateLimit = MaxCoordinate,
+                           .Pen = &pen};
+  TSegmentSink sink{*this, canvas, mapper, policy};
+  TWalk walk(policy, *this, mapper, sink);
+  const bool inverted = mapper.XInverted();
+  const int first = inverted ? FLastVisible : FFirstVisible;
+  StartLine(walk, sink, mapper, plot, first);
+  walk.DrawOn(first, inverted ? FFirstVisible : FLastVisible, plotWidth);
+}
+
+// A skipped null cannot start the line: it starts at the first point at or after it that is not
+// null. With points before the first visible one, the line comes in from the left edge (the
+// right one on an inverted axis) at the height of the segment from the point before.
+void TCustomSeries::StartLine(TWalk& walk, TSegmentSink& sink, const TPointMapper& mapper, const TRect& plot,
+                              int first) const {
+  const TColor color = walk.Color(first);
+  if (color == clNone && TreatNulls() == tnSkip) {
+    sink.Point(color);
+    const int start = FirstNonNullAtOrAfter(walk, first);
+    const int at = start >= 0 ? start : first;
+    walk.MoveTo(walk.X(at), walk.Y(at), true);
+    return;
   }
+  if (first == FFirstVisible && first > 0) {
+    const int x = mapper.XInverted() ? plot.Right : plot.Left;
+    walk.MoveTo(x, FStairs ? walk.Y(first - 1) : InterpolateY(mapper, first - 1, first, mapper.XValueAt(x)),
+                false);
+    if (walk.Color(first - 1) == clNone || walk.Gap(first - 1))
+      walk.Break();
+  }
+  walk.Step(first, first - 1);
 }
 
-// With one colour, no nulls, no stairs and a plain pen, the segments from point `first` on make
-// one polyline broken only at gaps, which the column shortcut draws with the same pixels.
-bool TCustomSeries::DrawColumnsFrom(TPass& pass, int first, int last) {
-  int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
-  PointPixel(pass, first, x0, y0);
-  PointPixel(pass, last, x1, y1);
-  const auto inLimit = [](int x) { return x >= -MaxCoordinate && x <= MaxCoordinate; };
-  const TShortcutCase shortcutCase{true, FStairs, !HasNoNullPoints(), pass.Pen, inLimit(x0) && inLimit(x1)};
-  if (!TLineShortcut::Applies(*this, shortcutCase, first, last, pass.Context->PlotRect.Width()))
-    return false;
-
-  TChartCanvas3D& canvas = pass.Context->Canvas;
-  const TColor color = pass.Color != clNone ? pass.Color : Color();
-  if (canvas.PenColor() != clBlack)
-    canvas.SetPenColor(clBlack);
-  if (canvas.BrushColor() != color)
-    canvas.SetBrushColor(color);
-  canvas.SetBrushStyle(bsClear);
-  canvas.AssignPen(*pass.Pen, SegmentColor(pass, color));
-  canvas.MoveTo(x0, y0);
-  TCanvasLineSink sink{canvas};
-  TLineShortcut::Draw(TLineShortcut::Points(*this, pass.Mapper), sink, first, last);
-  pass.OldX = x1;
-  pass.OldY = y1;
-  pass.OldColor = color;
-  return true;
-}
-
-int TCustomSeries::FirstPaintedIndex(const TPass& pass) const {
-  return pass.Mapper.XInverted() ? FLastVisible : FFirstVisible;
-}
-
-TColor TCustomSeries::PaintColor(const TPass& pass, int index) const {
-  const TColor color = PointColor(index);
-  return pass.Color == clNone || color == clNone ? color : pass.Color;
-}
-
-void TCustomSeries::PointPixel(const TPass& pass, int index, int& x, int& y) const {
-  x = pass.Mapper.X(XValues()[index]);
-  y = pass.Mapper.Y(YValues()[index]);
-}
-
-int TCustomSeries::FirstNonNullAtOrAfter(const TPass& pass, int index) const {
+int TCustomSeries::FirstNonNullAtOrAfter(const TWalk& walk, int index) const {
   const int count = PointCount();
   for (int i = index; i < count; ++i)
-    if (PaintColor(pass, i) != clNone)
+    if (walk.Color(i) != clNone)
       return i;
   return -1;
 }
 
-void TCustomSeries::PaintValue(TPass& pass, int index) {
-  const TColor color = PaintColor(pass, index);
-  int x = 0, y = 0;
-  PointPixel(pass, index, x, y);
-  const bool firstPainted = index == FirstPaintedIndex(pass);
-  if (color == clNone && TreatNulls() == tnSkip) {
-    const int replacement = firstPainted ? FirstNonNullAtOrAfter(pass, index) : -1;
-    if (replacement >= 0) {
-      PointPixel(pass, replacement, x, y);
-    } else if (!firstPainted) {
-      x = pass.OldX;
-      y = pass.OldY;
-    }
-  }
-  if (pass.OldColor == clNone && TreatNulls() == tnDontPaint) {
-    pass.OldX = x;
-    pass.OldY = y;
-  }
-  TChartCanvas3D& canvas = pass.Context->Canvas;
-  if (canvas.PenColor() != clBlack)
-    canvas.SetPenColor(clBlack);
-  if (canvas.BrushColor() != color)
-    canvas.SetBrushColor(color);
-  if (!firstPainted)
-    LinkToPoint(pass, index, pass.Mapper.XInverted() ? index + 1 : index - 1, color, x, y);
-  else if (index == FFirstVisible && index > 0)
-    EnterFromLeftEdge(pass, index, color, x, y);
-  pass.OldX = x;
-  pass.OldY = y;
-  pass.OldColor = color;
-}
-
-// The line comes in from the left edge at the height of the segment from the previous point.
-void TCustomSeries::EnterFromLeftEdge(TPass& pass, int index, TColor color, int& x, int& y) {
-  const TRect& plot = pass.Context->PlotRect;
-  pass.OldX = pass.Mapper.XInverted() ? plot.Right : plot.Left;
-  pass.OldY = FStairs ? pass.Mapper.Y(YValues()[index - 1])
-                      : InterpolateY(pass, index - 1, index, pass.Mapper.XValueAt(pass.OldX));
-  if (PaintColor(pass, index - 1) != clNone)
-    LinkToPoint(pass, index, index - 1, color, x, y);
-}
-
-// No segment joins a gap, whatever TreatNulls says.
-void TCustomSeries::LinkToPoint(TPass& pass, int index, int previous, TColor color, int& x, int& y) {
-  if ((x == pass.OldX && y == pass.OldY) || (color == clNone && TreatNulls() != tnIgnore) ||
-      IsGap(pass.Gaps, index) || IsGap(pass.Gaps, previous))
-    return;
-  const TColor segmentColor = SegmentColor(pass, color);
-  LimitEndPoint(pass, index, previous, x, y);
-  TChartCanvas3D& canvas = pass.Context->Canvas;
-  canvas.SetBrushStyle(bsClear);
-  canvas.AssignPen(*pass.Pen, segmentColor);
-  DrawSegment(pass, x, y);
-}
-
-TColor TCustomSeries::SegmentColor(const TPass& pass, TColor color) {
-  if (FColorEachLine || pass.Color != clNone)
+TColor TCustomSeries::SegmentColor(TColor passColor, TColor color) {
+  if (FColorEachLine || passColor != clNone)
     return color;
   const TColor penColor = LinePen().Color();
   if (penColor == clBlack)
@@ -265,44 +243,32 @@ TColor TCustomSeries::SegmentColor(const TPass& pass, TColor color) {
 
 // Moves an end point beyond the coordinate limit back along its segment: first to the limit,
 // then to a third of it, up to five tries, until its height fits too.
-void TCustomSeries::LimitEndPoint(const TPass& pass, int index, int previous, int& x, int& y) const {
-  if (x >= -MaxCoordinate && x <= MaxCoordinate)
+void TCustomSeries::LimitEndPoint(const TPointMapper& mapper, TLineSegment& segment) const {
+  if (segment.X >= -MaxCoordinate && segment.X <= MaxCoordinate)
     return;
-  int bound = x > 0 ? MaxCoordinate : -MaxCoordinate;
+  int bound = segment.X > 0 ? MaxCoordinate : -MaxCoordinate;
+  int y = segment.Y;
   for (int attempt = 1; attempt <= 5; ++attempt) {
-    y = InterpolateY(pass, previous, index, pass.Mapper.XValueAt(bound));
+    y = InterpolateY(mapper, segment.Previous, segment.Index, mapper.XValueAt(bound));
     if (y > -MaxCoordinate && y < MaxCoordinate)
       break;
     if (attempt < 5)
       bound /= 3;
   }
-  y = std::clamp(y, -MaxCoordinate, MaxCoordinate);
-  x = bound;
-}
-
-void TCustomSeries::DrawSegment(const TPass& pass, int x, int y) const {
-  TChartCanvas3D& canvas = pass.Context->Canvas;
-  if (!FStairs) {
-    canvas.DrawLine(pass.OldX, pass.OldY, x, y);
-  } else if (FInvertedStairs) {
-    canvas.VertLine(pass.OldX, pass.OldY, y);
-    canvas.LineTo(x, y);
-  } else {
-    canvas.HorizLine(pass.OldX, x, pass.OldY);
-    canvas.LineTo(x, y);
-  }
+  segment.Y = std::clamp(y, -MaxCoordinate, MaxCoordinate);
+  segment.X = bound;
 }
 
 // The y pixel, on the segment from point `previous` to point `index`, at the X value `x` (the
 // axes map linearly).
-int TCustomSeries::InterpolateY(const TPass& pass, int previous, int index, double x) const {
+int TCustomSeries::InterpolateY(const TPointMapper& mapper, int previous, int index, double x) const {
   const double a = XValues()[previous];
   const double d = XValues()[index] - a;
   if (d == 0)
-    return pass.Mapper.Y(YValues()[previous]);
+    return mapper.Y(YValues()[previous]);
   const double y0 = YValues()[previous];
   const double y1 = YValues()[index];
-  return pass.Mapper.Y(y0 + (x - a) * (y1 - y0) / d);
+  return mapper.Y(y0 + (x - a) * (y1 - y0) / d);
 }
 
 } // namespace chart

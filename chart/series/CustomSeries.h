@@ -2,8 +2,7 @@
 // and the marker of its points.
 #pragma once
 
-#include "chart/series/CustomLineSeries.h"
-#include "chart/series/SeriesShortcut.h"
+#include "chart/series/LineWalk.h"
 #include "chart/surface/ChartBrush.h"
 #include "chart/surface/ChartFont.h"
 #include "chart/surface/ChartPen.h"
@@ -79,42 +78,27 @@ protected:
   bool FDrawLine = false;
 
 private:
-  // What one drawing pass uses: what the paint hands down, where it places the points (shifted
-  // for a shadow), the pen of its segments, its colour (clNone: each point's own), whether the
-  // values may hold gaps, and the point the line stands at.
-  struct TPass {
-    const TPaintContext* Context = nullptr;
-    TPointMapper Mapper;
-    const TChartPen* Pen = nullptr;
-    TColor Color = clNone;
-    bool Gaps = false;
-    int OldX = 0;
-    int OldY = 0;
-    TColor OldColor = clNone;
-  };
+  // Draws each segment on its own: pen set-up, move-to and line-to.
+  struct TSegmentSink;
+  using TWalk = TLineWalk<TSegmentSink>;
 
   template <class Better>
   double YExtreme(Better better) const;
   bool MayHaveNullPoints() const;
   // Room on each side for the pointer (of the given half size), stairs and outline.
   int PixelMargin(int pointerSize) const;
-  void DrawValuesPass(TPass pass);
-  bool DrawColumnsFrom(TPass& pass, int first, int last);
-  int FirstPaintedIndex(const TPass& pass) const;
-  // The point's colour, or the pass colour for a point that is not null.
-  TColor PaintColor(const TPass& pass, int index) const;
-  void PointPixel(const TPass& pass, int index, int& x, int& y) const;
-  int FirstNonNullAtOrAfter(const TPass& pass, int index) const;
-  // Paints point `index` and the segment that ends there.
-  void PaintValue(TPass& pass, int index);
-  void EnterFromLeftEdge(TPass& pass, int index, TColor color, int& x, int& y);
-  void LinkToPoint(TPass& pass, int index, int previous, TColor color, int& x, int& y);
+  // Draws the visible line once with `pen`, in `color` (clNone: each point's own).
+  void DrawValuesPass(TChartCanvas3D& canvas, const TPointMapper& mapper, const TRect& plot, int plotWidth,
+                      const TChartPen& pen, TColor color);
+  // The walk and the sink stand at the first painted point.
+  void StartLine(TWalk& walk, TSegmentSink& sink, const TPointMapper& mapper, const TRect& plot,
+                 int first) const;
+  int FirstNonNullAtOrAfter(const TWalk& walk, int index) const;
   // The colour of a segment; the one place a paint changes the series: without ColorEachLine,
   // a line pen of another colour (not black) becomes the series colour.
-  TColor SegmentColor(const TPass& pass, TColor color);
-  void LimitEndPoint(const TPass& pass, int index, int previous, int& x, int& y) const;
-  void DrawSegment(const TPass& pass, int x, int y) const;
-  int InterpolateY(const TPass& pass, int previous, int index, double x) const;
+  TColor SegmentColor(TColor passColor, TColor color);
+  void LimitEndPoint(const TPointMapper& mapper, TLineSegment& segment) const;
+  int InterpolateY(const TPointMapper& mapper, int previous, int index, double x) const;
 
   TSeriesPointer FPointer;
   TChartBrush FBrush;

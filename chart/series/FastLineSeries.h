@@ -2,12 +2,11 @@
 // single pen, for series of millions of points.
 #pragma once
 
-#include "chart/series/CustomLineSeries.h"
+#include "chart/series/LineWalk.h"
 
 namespace chart {
 
-// How points sharing an X pixel are reduced when not every point is drawn.
-enum TDrawAllPointsStyle { daFirst, daMinMax };
+class TChartCanvas3D;
 
 class TFastLineSeries : public TCustomLineSeries {
 public:
@@ -53,36 +52,11 @@ protected:
   virtual void DrawAddedPoint(int index);
 
 private:
-  // Where one paint of the line stands: what it paints with, how points are placed, how lines
-  // are drawn, whether the values may hold gaps and whether the line stands in one, the last
-  // point drawn to, and the y run of its column (daMinMax).
-  struct TPass {
-    const TPaintContext* Context = nullptr;
-    TPointMapper Mapper;
-    bool FastPen = false;
-    bool Gaps = false;
-    bool InGap = false;
-    int LastX = 0;
-    int LastY = 0;
-    int RunMinY = 0;
-    int RunMaxY = 0;
-    bool RunHasMinMax = false;
-  };
-
   void PrepareLinePen(TChartCanvas3D& canvas) const;
-  // A pass standing at point `index`, with the pen moved there.
-  TPass StartPass(const TPaintContext& context, int index, bool fastPen) const;
-  // The line starts anew at (x, y).
-  void MoveLine(TPass& pass, int x, int y) const;
-  void PointPixel(const TPass& pass, int index, int& x, int& y) const;
-  // Draws the part of the line that ends at point `index`.
-  void PaintValue(TPass& pass, int index) const;
-  bool ShouldDrawPoint(TPass& pass, int index, int& x, int& y) const;
-  void DrawMinMax(TPass& pass, int index, int x, int y) const;
-  int LowestInColumn(const TPass& pass, int index, int x, int y) const;
-  void LineSegment(TPass& pass, int x, int y) const;
-  void LineTo(const TPass& pass, int x, int y) const;
-  bool DrawColumns(TPass& pass, int start) const;
+  TLinePolicy LinePolicy() const;
+  // Draws the visible line into `lines` (the canvas' LineTo or its fast one).
+  template <class Lines>
+  void DrawLine(TChartCanvas3D& canvas, Lines lines, const TPointMapper& mapper, int plotWidth) const;
 
   bool FAutoRepaint = true;
   bool FDrawAllPoints = true;

@@ -20,18 +20,6 @@ void SetPlainSeriesDrawing(bool plain) { PlainDrawing = plain; }
 
 std::uint64_t ColumnShortcutDraws() { return ShortcutDraws; }
 
-bool TLineShortcut::PlainPen(const TChartPen& pen) {
-  return pen.Visible() && pen.Style() == psSolid && pen.Width() <= 1 && !pen.SmallDots() &&
-         pen.Mode() == pmCopy;
-}
-
-bool TLineShortcut::Applies(const TChartSeries& series, const TShortcutCase& shortcutCase, int first,
-                            int last, int plotWidth) {
-  return shortcutCase.EveryPointDrawn && !shortcutCase.Stairs && !shortcutCase.NullsChangeLine &&
-         PlainPen(*shortcutCase.Pen) && shortcutCase.EndsWithinLimit &&
-         ValuesFit(series, first, last, plotWidth);
-}
-
 bool TLineShortcut::ValuesFit(const TChartSeries& series, int first, int last, int plotWidth) {
   if (PlainDrawing || last - first < 2)
     return false;

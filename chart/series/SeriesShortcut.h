@@ -1,5 +1,6 @@
-// The column shortcut of the line series: decides when a stretch of a series may be drawn
-// column by column from the min/max summary its Y values keep, and draws.
+// The column shortcut of the line series: draws a stretch of a series column by column from the
+// min/max summary its Y values keep, and says whether the values allow it (the line walk's rule
+// decides the rest).
 #pragma once
 
 #include "chart/series/ColumnLineDrawer.h"
@@ -14,7 +15,6 @@
 
 namespace chart {
 
-class TChartPen;
 class TChartSeries;
 class TChartValueList;
 
@@ -60,28 +60,9 @@ struct TFormColumnPoints {
   }
 };
 
-// What, besides the values, decides whether the line of a stretch may be drawn by columns. The
-// two series differ here rightly: the fast one may reduce the points it draws and draws a null
-// under tnIgnore like any point; the general one keeps its end points within a coordinate limit.
-struct TShortcutCase {
-  bool EveryPointDrawn = true;
-  bool Stairs = false;
-  // A null point would break or move the line.
-  bool NullsChangeLine = false;
-  const TChartPen* Pen = nullptr;
-  bool EndsWithinLimit = true;
-};
-
 class TLineShortcut {
 public:
-  // Whether points first..last of the series (X ascending on a non-inverted axis) may be drawn
-  // column by column with the same pixels as point by point: every point drawn, no stairs, no
-  // null that changes the line, a pen whose segments join into one line, ends within the limit,
-  // and the values fit; gaps in decoded float values only split the line. Refreshes the
-  // summaries when the values changed since the last paint.
-  static bool Applies(const TChartSeries& series, const TShortcutCase& shortcutCase, int first, int last,
-                      int plotWidth);
-  // The points for Draw; valid after Applies said yes until the values change.
+  // The points for Draw; valid after DrawsByColumns said yes until the values change.
   static TSeriesColumnPoints Points(const TChartSeries& series, const TPointMapper& mapper);
 
   // The pen stands at point `start` (unless it is a gap); draws through start + 1 .. last into
@@ -116,14 +97,12 @@ public:
   // there are no values or not all are finite: a pass over the values must decide then.
   static bool ValueRange(const TChartValueList& yValues, double& lowest, double& highest);
 
-private:
-  // A pen whose segments join into one line without changing any pixel: solid, one pixel wide,
-  // visible, copy mode.
-  static bool PlainPen(const TChartPen& pen);
-  // Whether the values allow it. A sparse stretch, where a column holds few points, is left to
-  // per-point drawing unless the summary is already at hand; so are gaps the summary does not
-  // list, or more of them than columns.
+  // Whether the values of points first..last allow drawing by columns. A sparse stretch, where a
+  // column holds few points, is left to per-point drawing unless the summary is already at hand;
+  // so are gaps the summary does not list, or more of them than columns.
   static bool ValuesFit(const TChartSeries& series, int first, int last, int plotWidth);
+
+private:
   // The skipped indexes among first..last.
   static std::span<const int> GapsWithin(const TSkippedValues& skipped, int first, int last);
 };

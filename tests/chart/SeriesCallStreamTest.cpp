@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace chart::testing {
@@ -65,6 +66,18 @@ TLineSeries& JoinLine(TChart& chart) {
 void Zoom(TChart& chart, double x0, double x1, double y0, double y1) {
   chart.BottomAxis().SetRange(x0, x1);
   chart.LeftAxis().SetRange(y0, y1);
+}
+
+// A wave dense enough for the column shortcut, in a series set up by `configure`.
+template <class Series>
+std::function<void(TChart&)> Dense(std::function<void(Series&)> configure, bool nulls = false) {
+  return [=](TChart& c) {
+    Series& s = Join<Series>(c);
+    if constexpr (std::is_same_v<Series, TLineSeries>)
+      s.Pointer().SetVisible(false);
+    configure(s);
+    AddWave(s, 3000, nulls);
+  };
 }
 
 const TStreamCase StreamCases[] = {
@@ -150,6 +163,18 @@ const TStreamCase StreamCases[] = {
        Zoom(c, 100, 15000, -50, 50);
      },
      966, 13858838554393853862ull},
+    {"fast columns dashed", Dense<TFastLineSeries>([](auto& s) { s.LinePen().SetStyle(psDash); }), 3131,
+     10886506210948750450ull},
+    {"fast columns stairs", Dense<TFastLineSeries>([](auto& s) { s.SetStairs(true); }), 6090,
+     10763318435816262050ull},
+    {"fast columns nulls ignored", Dense<TFastLineSeries>([](auto&) {}, true), 971, 13019293201795059262ull},
+    {"fast columns nulls not painted",
+     Dense<TFastLineSeries>([](auto& s) { s.SetTreatNulls(tnDontPaint); }, true), 2860,
+     11443804994514961625ull},
+    {"fast columns fast pen", Dense<TFastLineSeries>([](auto& s) { s.SetFastPen(true); }), 973,
+     9644125095667152960ull},
+    {"fast columns drawn point by point", Dense<TFastLineSeries>([](auto&) { SetPlainSeriesDrawing(true); }),
+     3131, 18068289988128308737ull},
     {"line plain", [](TChart& c) { AddWave(JoinLine(c), 60); }, 217, 17403473974018507569ull},
     {"line dashed",
      [](TChart& c) {
@@ -236,6 +261,32 @@ const TStreamCase StreamCases[] = {
        Zoom(c, 100, 15000, -50, 50);
      },
      987, 11332789371611738099ull},
+    {"line columns wide", Dense<TLineSeries>([](auto& s) { s.LinePen().SetWidth(2); }), 12031,
+     16090071982843519624ull},
+    {"line columns stairs", Dense<TLineSeries>([](auto& s) { s.SetStairs(true); }), 14964,
+     14781663418912815952ull},
+    {"line columns nulls ignored", Dense<TLineSeries>([](auto& s) { s.SetTreatNulls(tnIgnore); }, true),
+     12577, 4970305426561583464ull},
+    {"line columns shadow and outline", Dense<TLineSeries>([](auto& s) {
+       s.OutLine().SetVisible(true);
+       s.Shadow().SetSize(2);
+     }),
+     10654, 1326632344251167956ull},
+    {"line columns one colour from the pen", Dense<TLineSeries>([](auto& s) {
+       s.SetColorEachLine(false);
+       s.LinePen().SetColor(clRed);
+     }),
+     974, 12911418613186313416ull},
+    {"line columns inverted axis", Dense<TLineSeries>([](auto& s) { s.GetHorizAxis()->SetInverted(true); }),
+     12031, 5106288657698718769ull},
+    {"line columns ending beyond the coordinate limit",
+     [](TChart& c) {
+       TLineSeries& s = JoinLine(c);
+       AddWave(s, 3000);
+       s.AddPoint(1e7, 0, "", DefaultSeriesColor);
+       Zoom(c, 0, 3000, -80, 80);
+     },
+     11761, 5734325355229876130ull},
     {"both series zoomed",
      [](TChart& c) {
        AddWave(Join<TFastLineSeries>(c), 5000);
@@ -254,6 +305,8 @@ TEST(SeriesCallStream, EveryWayOfDrawingAsks) {
     chart.Canvas().RecordCalls(&calls);
     chart.DrawChart(TRect{0, 0, 300, 200});
     chart.Canvas().RecordCalls(nullptr);
+    // The switch is global: no case leaves it on.
+    SetPlainSeriesDrawing(false);
     EXPECT_EQ(calls.size(), streamCase.Calls) << streamCase.Name;
     EXPECT_EQ(Digest(calls), streamCase.Digest) << streamCase.Name;
   }

@@ -274,6 +274,42 @@ TEST_F(SeriesShortcutChart, LineMatchesPerSegmentDrawingOnRandomDataAndViews) {
   RunTrials<TLineSeries>(150, &SeriesShortcutChart::ConfigureLine);
 }
 
+// The one rule over the walk's policy, for points dense enough for the column drawer.
+TEST_F(SeriesShortcutChart, ColumnsOnlyForOnePlainLineOfOneColour) {
+  TFastLineSeries& series = Add<TFastLineSeries>();
+  for (int i = 0; i < 3000; ++i)
+    series.AddPoint(i, i % 17, "", DefaultSeriesColor);
+  Paint();
+  TChartPen dashed, wide;
+  dashed.SetStyle(psDash);
+  wide.SetWidth(2);
+  const TChartPen& plain = series.LinePen();
+  struct TRow {
+    const char* Name;
+    bool ByColumns;
+    TLinePolicy Policy;
+  };
+  const TRow rows[] = {
+      {"plain", true, {.Pen = &plain}},
+      {"not every point drawn", false, {.DrawAllPoints = false, .Pen = &plain}},
+      {"stairs", false, {.Stairs = true, .Pen = &plain}},
+      {"nulls drawn as points", true, {.TreatNulls = tnIgnore, .PointColors = true, .Pen = &plain}},
+      {"nulls skipped", false, {.TreatNulls = tnSkip, .PointColors = true, .Pen = &plain}},
+      {"nulls break the line", false, {.TreatNulls = tnDontPaint, .PointColors = true, .Pen = &plain}},
+      {"segments in points' colours", false, {.PointColors = true, .SegmentColors = true, .Pen = &plain}},
+      {"segments in one colour", true, {.SegmentColors = true, .Pen = &plain}},
+      {"dashed pen", false, {.Pen = &dashed}},
+      {"wide pen", false, {.Pen = &wide}},
+      {"ends within the limit", true, {.CoordinateLimit = 32767, .Pen = &plain}},
+      {"an end beyond the limit", false, {.CoordinateLimit = 10, .Pen = &plain}},
+  };
+  const TPointMapper mapper = FChart.PaintContextOf(series).PointMapper();
+  const int plotWidth = FChart.PlotWidth();
+  for (const TRow& row : rows)
+    EXPECT_EQ(DrawsByColumns(row.Policy, series, mapper, 0, 2999, plotWidth), row.ByColumns) << row.Name;
+  EXPECT_FALSE(DrawsByColumns({.Pen = &plain}, series, mapper, 2999, 0, plotWidth)) << "descending";
+}
+
 // A sequence whose values run into infinity is not finite, whichever list holds it: its summary
 // says what one over the same values as doubles says, and both drawings agree.
 TEST_F(SeriesShortcutChart, SequencesRunningIntoInfinityAreNotFinite) {
