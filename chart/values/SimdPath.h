@@ -26,4 +26,9 @@ TKernel KernelOf(TSimdPath path, TKernel baseline, TKernel avx2, TKernel avx512)
 // namespace, instantiated inside one small function per path: what it calls from shared headers
 // stays baseline code wherever the inliner leaves it out of line.
 #define WAVEVIEW_TARGET_AVX2 __attribute__((target("avx2")))
+// Both compilers keep to 256-bit vectors for AVX-512 unless told otherwise, each in its own words.
+#if defined(__clang__)
+#define WAVEVIEW_TARGET_AVX512 __attribute__((target("avx512f,avx512bw"), min_vector_width(512)))
+#else
 #define WAVEVIEW_TARGET_AVX512 __attribute__((target("avx512f,avx512bw,prefer-vector-width=512")))
+#endif
