@@ -72,19 +72,29 @@ struct TLaneSums {
   }
 };
 
-// Channel c's minima are table[2 * c], its maxima table[2 * c + 1].
+// Channel c's minima are table[2 * c], its maxima table[2 * c + 1]. A wide vector is first folded
+// in halves, which keep each lane's channel, down to 16 bytes.
 template <int Bytes>
 [[gnu::always_inline]] inline void StoreLeaf(const typename TVectors<Bytes>::TSamples& lo,
                                              const typename TVectors<Bytes>::TSamples& hi, std::size_t leaf,
                                              const TLeafTable& table) {
-  for (int c = 0; c < 2; ++c) {
-    std::int16_t l = lo[c], h = hi[c];
-    for (int j = c + 2; j < TVectors<Bytes>::Lanes; j += 2) {
-      l = lo[j] < l ? std::int16_t(lo[j]) : l;
-      h = hi[j] > h ? std::int16_t(hi[j]) : h;
+  if constexpr (Bytes > 16) {
+    using THalf = typename TVectors<Bytes / 2>::TSamples;
+    THalf low[2], high[2];
+    std::memcpy(low, &lo, Bytes);
+    std::memcpy(high, &hi, Bytes);
+    StoreLeaf<Bytes / 2>(low[1] < low[0] ? low[1] : low[0], high[1] > high[0] ? high[1] : high[0], leaf,
+                         table);
+  } else {
+    for (int c = 0; c < 2; ++c) {
+      std::int16_t l = lo[c], h = hi[c];
+      for (int j = c + 2; j < TVectors<Bytes>::Lanes; j += 2) {
+        l = lo[j] < l ? std::int16_t(lo[j]) : l;
+        h = hi[j] > h ? std::int16_t(hi[j]) : h;
+      }
+      (*table[std::size_t(2 * c)])[leaf] = l;
+      (*table[std::size_t(2 * c + 1)])[leaf] = h;
     }
-    (*table[std::size_t(2 * c)])[leaf] = l;
-    (*table[std::size_t(2 * c + 1)])[leaf] = h;
   }
 }
 

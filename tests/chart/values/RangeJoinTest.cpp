@@ -212,6 +212,8 @@ TEST_P(RangeJoin, RangesJoinedGiveOnePassOverEveryElementType) {
               ExpectJoinedIsOnePass<E>(layout, ranges, dRamp, path, random);
             if constexpr (std::is_floating_point_v<typename E::Value>)
               ExpectJoinedIsOnePass<E>(layout, ranges, dZeros, path, random);
+            // Two channels side by side, the records the lane pass reads with a fixed stride.
+            ExpectJoinedIsOnePass<E>({E::Form, 2 * E::Bytes, {0, E::Bytes}}, ranges, dNoise, path, random);
           }
         },
         TElements{});
