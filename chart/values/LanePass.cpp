@@ -123,8 +123,8 @@ private:
   [[gnu::always_inline]] void SummariseLeaves(const std::byte* records, std::size_t first, std::size_t from,
                                               std::size_t to, int lastSize, TPiece& piece) {
     // Two channels side by side, the usual records, are read with a stride the compiler knows,
-    // which vectorises; not so entries of three bytes, which it reads slower that way.
-    if (std::has_single_bit(E::Bytes) && FRecordBytes == 2 * E::Bytes)
+    // which vectorises.
+    if (FRecordBytes == 2 * E::Bytes)
       SummariseLeaves(records, 2 * E::Bytes, first, from, to, lastSize, piece);
     else
       SummariseLeaves(records, FRecordBytes, first, from, to, lastSize, piece);
