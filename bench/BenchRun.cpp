@@ -6,6 +6,7 @@
 #include "chart/Chart.h"
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
+#include "chart/values/SimdPath.h"
 #include "ui/ChartWidget.h"
 #include "ui/Settings.h"
 
@@ -126,7 +127,7 @@ private:
   }
 
   static std::string FormOf(const chart::TChartValueList& list) {
-    static const char* const names[] = {"sequence", "int16", "int32", "double", "uint8",
+    static const char* const names[] = {"sequence", "int16", "int32", "double",  "uint8",
                                         "int24",    "alaw",  "mulaw", "float32", "float64"};
     return std::string(names[list.Form()]) + (list.ValueArray().IsView() ? " view" : "");
   }
@@ -237,6 +238,7 @@ std::string ResultJson(const TBenchResult& result) {
   json += ", \"channels\": [" + number(result.Channels[0]) + ", " + number(result.Channels[1]) + "]";
   json += ", \"info\": " + JsonString(result.Info);
   json += ", \"readout\": " + (result.Readout ? JsonString(*result.Readout) : std::string("null"));
+  json += ", \"simd\": " + JsonString(chart::SimdPathName(chart::SimdPath()));
   return json + ", \"peak_rss_mb\": " + JsonNumber(result.PeakRssMb) + "}";
 }
 

@@ -1,5 +1,7 @@
 #include "chart/values/FrameSummary.h"
 
+#include "chart/values/Stereo16Pass.h"
+
 namespace chart {
 
 namespace {
@@ -11,8 +13,9 @@ bool IsStereo16(const TRecordLayout& layout) {
 
 } // namespace
 
-TRecordSummary::TRecordSummary(const TRecordLayout& layout, std::int64_t records, int ranges)
-    : FPass(IsStereo16(layout) ? NewStereo16Pass(records, ranges) : NewLanePass(layout, records, ranges)) {}
+TRecordSummary::TRecordSummary(const TRecordLayout& layout, std::int64_t records, int ranges, TSimdPath path)
+    : FPass(IsStereo16(layout) ? NewStereo16Pass(records, ranges, path)
+                               : NewLanePass(layout, records, ranges, path)) {}
 
 std::vector<TChannelSummary> SummariseRecords(const TRecordLayout& layout, const std::byte* records,
                                               int count) {

@@ -1,9 +1,11 @@
-// The pass for any record layout: each lane's leaves, totals, order and skipped values, one
-// element at a time, instantiated once per element type.
-#include "chart/values/FrameSummary.h"
+// The pass for any record layout: each lane's leaves, totals, order and skipped values, a leaf
+// at a time, instantiated once per element type and vector path.
+#include "chart/values/LanePass.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <type_traits>
 
@@ -36,8 +38,9 @@ class TTypedLanePass final : public TLanePass {
   };
 
 public:
-  TTypedLanePass(const TRecordLayout& layout, std::int64_t records, int ranges)
-      : FRecordBytes(layout.RecordBytes), FSpans(std::size_t(std::max(ranges, 1))), FPieces(FSpans.size()) {
+  TTypedLanePass(const TRecordLayout& layout, std::int64_t records, int ranges, TSimdPath path)
+      : FLeaves(KernelOf<TLeaves>(path, LeavesBaseline, LeavesAvx2, LeavesAvx512)),
+        FRecordBytes(layout.RecordBytes), FSpans(std::size_t(std::max(ranges, 1))), FPieces(FSpans.size()) {
     const std::size_t leafCount = (std::size_t(std::max<std::int64_t>(records, 0)) + Leaf - 1) / Leaf;
     FLanes.resize(layout.LaneOffsets.size());
     for (std::size_t k = 0; k < FLanes.size(); ++k) {
@@ -58,9 +61,11 @@ public:
   void Arrived(int range, const std::byte* records, std::int64_t first, std::int64_t end) noexcept override {
     TLeafSpan& span = FSpans[std::size_t(range)];
     const std::int64_t whole = span.Extend(first, end, Leaf, std::int64_t(LeafCount()));
-    for (; span.LeavesDone < whole; ++span.LeavesDone)
-      SummariseLeaf(records, std::size_t(span.LeavesDone), Leaf, std::size_t(span.FirstLeaf),
-                    FPieces[std::size_t(range)]);
+    if (whole <= span.LeavesDone)
+      return;
+    FLeaves(*this, records, std::size_t(span.FirstLeaf), std::size_t(span.LeavesDone), std::size_t(whole),
+            Leaf, FPieces[std::size_t(range)]);
+    span.LeavesDone = whole;
   }
 
   std::vector<TChannelSummary> Finish(const std::byte* records, int count) override {
@@ -74,8 +79,7 @@ public:
     TPiece totals(FLanes.size());
     const auto summarise = [&](std::size_t from, std::size_t to, int size) {
       TPiece piece(FLanes.size());
-      for (std::size_t leaf = from; leaf < to; ++leaf)
-        SummariseLeaf(records, leaf, leaf + 1 == to ? size : Leaf, from, piece);
+      FLeaves(*this, records, from, from, to, size, piece);
       JoinPiece(records, from, std::move(piece), totals);
     };
     JoinSpans(
@@ -95,40 +99,122 @@ public:
 private:
   std::size_t LeafCount() const { return FLanes.empty() ? 0 : FLanes[0].Min.size(); }
 
-  // Leaf `leaf` of a piece that begins at leaf `first`, whose first value is compared with
-  // nothing before it (another thread may be writing that); joining makes up for it.
-  void SummariseLeaf(const std::byte* records, std::size_t leaf, int size, std::size_t first, TPiece& piece) {
-    const std::size_t from = leaf * Leaf;
-    for (std::size_t k = 0; k < FLanes.size(); ++k) {
-      TLane& lane = FLanes[k];
-      TLaneTotals& totals = piece[k];
-      const TArrayValues<E> values{records + lane.Offset, FRecordBytes};
-      T lowest, highest;
-      levels::StartFold<E>(values.At(from), lowest, highest);
-      bool ascending = true;
-      T previous = leaf == first ? values.At(from) : totals.Previous;
-      for (int i = 0; i < size; ++i) {
-        const T v = values.At(from + std::size_t(i));
-        levels::FoldValue<E>(v, lowest, highest);
-        ascending &= v >= previous;
-        previous = v;
-        if constexpr (E::SkipsNonFinite) {
-          if (!std::isfinite(v)) {
-            totals.Skipped.Add(int(from) + i);
-            ascending = false;
-            continue;
-          }
-        }
-        if constexpr (Sums) {
-          totals.Total += v;
-          totals.AbsTotal += v < 0 ? -std::int64_t(v) : std::int64_t(v);
-        }
+  using TLeaves = void (*)(TTypedLanePass& pass, const std::byte* records, std::size_t first,
+                           std::size_t from, std::size_t to, int lastSize, TPiece& piece);
+
+  static void LeavesBaseline(TTypedLanePass& pass, const std::byte* records, std::size_t first,
+                             std::size_t from, std::size_t to, int lastSize, TPiece& piece) {
+    pass.SummariseLeaves(records, first, from, to, lastSize, piece);
+  }
+  WAVEVIEW_TARGET_AVX2 static void LeavesAvx2(TTypedLanePass& pass, const std::byte* records,
+                                              std::size_t first, std::size_t from, std::size_t to,
+                                              int lastSize, TPiece& piece) {
+    pass.SummariseLeaves(records, first, from, to, lastSize, piece);
+  }
+  WAVEVIEW_TARGET_AVX512 static void LeavesAvx512(TTypedLanePass& pass, const std::byte* records,
+                                                  std::size_t first, std::size_t from, std::size_t to,
+                                                  int lastSize, TPiece& piece) {
+    pass.SummariseLeaves(records, first, from, to, lastSize, piece);
+  }
+
+  // Leaves [from, to) of a piece that begins at leaf `first`, the last of `lastSize` records; the
+  // piece's first value is compared with nothing before it (another thread may be writing that),
+  // which joining makes up for.
+  [[gnu::always_inline]] void SummariseLeaves(const std::byte* records, std::size_t first, std::size_t from,
+                                              std::size_t to, int lastSize, TPiece& piece) {
+    // Two channels side by side, the usual records, are read with a stride the compiler knows,
+    // which vectorises.
+    if (FRecordBytes == 2 * E::Bytes)
+      SummariseLeaves(records, 2 * E::Bytes, first, from, to, lastSize, piece);
+    else
+      SummariseLeaves(records, FRecordBytes, first, from, to, lastSize, piece);
+  }
+
+  [[gnu::always_inline]] void SummariseLeaves(const std::byte* records, std::size_t stride, std::size_t first,
+                                              std::size_t from, std::size_t to, int lastSize, TPiece& piece) {
+    for (std::size_t leaf = from; leaf < to; ++leaf)
+      for (std::size_t k = 0; k < FLanes.size(); ++k) {
+        TLane& lane = FLanes[k];
+        const TArrayValues<E> values{records + lane.Offset, stride};
+        // A whole leaf is a loop of fixed length, which vectorises.
+        if (leaf + 1 < to || lastSize == Leaf)
+          SummariseLeaf(values, leaf, Leaf, leaf == first, lane, piece[k]);
+        else
+          SummariseLeaf(values, leaf, lastSize, leaf == first, lane, piece[k]);
       }
-      totals.Previous = previous;
-      lane.Min[leaf] = lowest;
-      lane.Max[leaf] = highest;
-      totals.Ascending = totals.Ascending && ascending;
+  }
+
+  [[gnu::always_inline]] static void SummariseLeaf(const TArrayValues<E>& values, std::size_t leaf, int size,
+                                                   bool firstOfPiece, TLane& lane, TLaneTotals& totals) {
+    const std::size_t from = leaf * Leaf;
+    T v[Leaf];
+    for (int i = 0; i < size; ++i)
+      v[i] = values.At(from + std::size_t(i));
+    const T head = values.At(from);
+    // Counted in an int: a bool does not fold in vector registers.
+    int falls = head < (firstOfPiece ? head : totals.Previous);
+    for (int i = 1; i < size; ++i)
+      falls |= int(v[i] < v[i - 1]);
+    totals.Previous = values.At(from + std::size_t(size - 1));
+    // Only the types that skip values are floating-point here.
+    if constexpr (std::is_floating_point_v<T>)
+      falls |= int(FoldFloats(v, size, int(from), lane.Min[leaf], lane.Max[leaf], totals.Skipped));
+    else
+      FoldIntegers(v, size, lane.Min[leaf], lane.Max[leaf], totals);
+    totals.Ascending = totals.Ascending && !falls;
+  }
+
+  [[gnu::always_inline]] static void FoldIntegers(const T* v, int size, T& lowest, T& highest,
+                                                  TLaneTotals& totals) {
+    // A leaf of 16-bit values sums exactly in 32 bits.
+    using TSum = std::conditional_t<sizeof(T) < 4, std::int32_t, std::int64_t>;
+    T low = std::numeric_limits<T>::max(), high = std::numeric_limits<T>::lowest();
+    TSum total = 0, absTotal = 0;
+    for (int i = 0; i < size; ++i) {
+      low = v[i] < low ? v[i] : low;
+      high = v[i] > high ? v[i] : high;
+      total += v[i];
+      absTotal += v[i] < 0 ? -TSum(v[i]) : TSum(v[i]);
     }
+    lowest = low;
+    highest = high;
+    totals.Total += total;
+    totals.AbsTotal += absTotal;
+  }
+
+  // The extremes of the finite values, folded as integer keys in the floats' order with masks
+  // for the skipped ones, which vectorise where comparisons of floats fold one at a time; of -0.0
+  // and +0.0 the first counts, as in a pass. Returns whether any value was skipped.
+  [[gnu::always_inline]] static bool FoldFloats(const T* v, int size, int from, T& lowest, T& highest,
+                                                TSkippedValues& skipped) {
+    using K = std::conditional_t<sizeof(T) == 4, std::int32_t, std::int64_t>;
+    constexpr K Exponent = std::bit_cast<K>(std::numeric_limits<T>::infinity());
+    constexpr K None = std::numeric_limits<K>::max();
+    // Negative floats' magnitudes run the other way: flipping them makes the order a signed one.
+    const auto key = [](K bits) { return bits ^ ((bits >> (sizeof(K) * 8 - 1)) & None); };
+    // Copied apart from the floats: a loop reading floats as integers does not vectorise.
+    K bits[Leaf];
+    for (int i = 0; i < size; ++i)
+      bits[i] = std::bit_cast<K>(v[i]);
+    K low = None, high = ~None, nonFinite = 0;
+    for (int i = 0; i < size; ++i) {
+      const K skip = -K((bits[i] & Exponent) == Exponent);
+      const K counted = key(bits[i]) & ~skip;
+      low = std::min(low, counted | (skip & None));
+      high = std::max(high, counted | (skip & ~None));
+      nonFinite -= skip;
+    }
+    lowest = low == None ? std::numeric_limits<T>::infinity() : std::bit_cast<T>(key(low));
+    highest = high == ~None ? -std::numeric_limits<T>::infinity() : std::bit_cast<T>(key(high));
+    if (lowest == 0 || highest == 0) {
+      const T zero = *std::find(v, v + size, T(0));
+      lowest = lowest == 0 ? zero : lowest;
+      highest = highest == 0 ? zero : highest;
+    }
+    for (int i = 0; i < size && nonFinite > 0; ++i)
+      if (!std::isfinite(v[i]))
+        skipped.Add(from + i);
+    return nonFinite > 0;
   }
 
   // Adds a piece beginning at leaf `first` to the totals of the leaves before it.
@@ -175,6 +261,7 @@ private:
     return result;
   }
 
+  TLeaves FLeaves;
   std::size_t FRecordBytes;
   std::vector<TLane> FLanes;
   std::vector<TLeafSpan> FSpans;
@@ -183,12 +270,13 @@ private:
 
 } // namespace
 
-std::unique_ptr<TLanePass> NewLanePass(const TRecordLayout& layout, std::int64_t records, int ranges) {
+std::unique_ptr<TLanePass> NewLanePass(const TRecordLayout& layout, std::int64_t records, int ranges,
+                                       TSimdPath path) {
   // Doubles of a list's own keep NaN in their statistics, which this pass does not follow.
   if (layout.Form == vfSequence || layout.Form == vfDouble)
     throw std::invalid_argument("Loaded records are never a sequence or doubles of a list's own");
   return VisitElement(layout.Form, [&](auto element) -> std::unique_ptr<TLanePass> {
-    return std::make_unique<TTypedLanePass<decltype(element)>>(layout, records, ranges);
+    return std::make_unique<TTypedLanePass<decltype(element)>>(layout, records, ranges, path);
   });
 }
 

@@ -1,9 +1,8 @@
 // Both channels of interleaved 16-bit stereo frames in one pass of vector registers.
-#include "chart/values/FrameSummary.h"
+#include "chart/values/Stereo16Pass.h"
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -15,8 +14,6 @@ namespace {
 constexpr int Leaf = TLevelSummary<TInt16Element>::LeafSize;
 
 struct TChannelTotals {
-  int Minimum = 0;
-  int Maximum = 0;
   // 16-bit sums stay exact in 64 bits for any list length.
   std::int64_t Total = 0;
   std::int64_t AbsTotal = 0;
@@ -26,95 +23,142 @@ struct TChannelTotals {
 // The smallest and largest value of each lowest block, per channel.
 using TLeafTable = std::array<std::vector<std::int16_t>*, 4>;
 
-// Whole leaves of both channels in vector registers of 8 samples, 4 frames: even lanes are
-// channel 0, odd lanes channel 1. The compiler's vector extension keeps the loop in vector code at
-// any optimisation level. Each lane is compared with the same channel one frame earlier for the
-// order.
-using TSamples = std::int16_t __attribute__((vector_size(16)));
-// The same 4 frames a 32-bit lane each: the left sample in the low half, the right in the high.
-using TFrames = std::int32_t __attribute__((vector_size(16)));
-constexpr int Lanes = 8;
-constexpr int VectorsPerLeaf = 2 * Leaf / Lanes;
-// A lane's sum grows by at most VectorsPerLeaf * 32768 a leaf: it is folded into 64 bits in time.
+// Whole leaves of both channels in vector registers of Bytes / 2 samples: even lanes are channel
+// 0, odd lanes channel 1. The compiler's vector extension keeps the loop in vector code at any
+// optimisation level. Each lane is compared with the same channel one frame earlier for the order.
+template <int Bytes>
+struct TVectors {
+  typedef std::int16_t TSamples __attribute__((vector_size(Bytes)));
+  // The same frames a 32-bit lane each: the left sample in the low half, the right in the high.
+  typedef std::int32_t TFrames __attribute__((vector_size(Bytes)));
+  static constexpr int Lanes = Bytes / 2;
+  static constexpr int PerLeaf = 2 * Leaf / Lanes;
+};
+
+// A lane's sum grows by at most 16 * 32768 a leaf: it is folded into 64 bits in time.
 constexpr std::size_t LeavesPerFold = 1024;
 
-TSamples Load(const std::int16_t* p) {
-  TSamples v;
+// Vectors go by reference: their passing by value differs between the paths.
+template <class TVector>
+[[gnu::always_inline]] inline void Load(TVector& v, const std::int16_t* p) {
   std::memcpy(&v, p, sizeof v);
-  return v;
-}
-
-// The first vector of the data, with its first frame standing for the frame before it.
-TSamples FirstFrameTwice(const std::int16_t* p) {
-  std::int16_t head[Lanes] = {p[0], p[1]};
-  std::memcpy(head + 2, p, sizeof(std::int16_t) * (Lanes - 2));
-  return Load(head);
-}
-
-TFrames LeftOf(TSamples v) { return (std::bit_cast<TFrames>(v) << 16) >> 16; }
-TFrames RightOf(TSamples v) { return std::bit_cast<TFrames>(v) >> 16; }
-
-// Channel c's minima are table[2 * c], its maxima table[2 * c + 1].
-void StoreLeaf(const TSamples& lo, const TSamples& hi, std::size_t leaf, const TLeafTable& table) {
-  for (int c = 0; c < 2; ++c) {
-    std::int16_t l = lo[c], h = hi[c];
-    for (int j = c + 2; j < Lanes; j += 2) {
-      l = std::min(l, std::int16_t(lo[j]));
-      h = std::max(h, std::int16_t(hi[j]));
-    }
-    (*table[std::size_t(2 * c)])[leaf] = l;
-    (*table[std::size_t(2 * c + 1)])[leaf] = h;
-  }
 }
 
 // Per channel, the sums of all samples and of the negative ones: |v| summed is the first minus
 // twice the second.
+template <int Bytes>
 struct TLaneSums {
-  TFrames Left = {}, Right = {}, LeftNegative = {}, RightNegative = {};
+  using TSamples = typename TVectors<Bytes>::TSamples;
+  using TFrames = typename TVectors<Bytes>::TFrames;
+  TFrames Left, Right, LeftNegative, RightNegative;
 
-  void Add(TSamples v) {
+  [[gnu::always_inline]] void Clear() { Left = Right = LeftNegative = RightNegative = TFrames{}; }
+  [[gnu::always_inline]] void Add(const TSamples& v) {
     const TSamples negative = v < 0 ? v : TSamples{};
-    Left += LeftOf(v);
-    Right += RightOf(v);
-    LeftNegative += LeftOf(negative);
-    RightNegative += RightOf(negative);
+    const TFrames frames = TFrames(v), negatives = TFrames(negative);
+    Left += (frames << 16) >> 16;
+    Right += frames >> 16;
+    LeftNegative += (negatives << 16) >> 16;
+    RightNegative += negatives >> 16;
   }
-
-  void FoldInto(std::array<TChannelTotals, 2>& totals) {
-    for (int j = 0; j < 4; ++j) {
+  [[gnu::always_inline]] void FoldInto(TChannelTotals* totals) {
+    for (int j = 0; j < Bytes / 4; ++j) {
       totals[0].Total += Left[j];
       totals[0].AbsTotal += std::int64_t(Left[j]) - 2 * std::int64_t(LeftNegative[j]);
       totals[1].Total += Right[j];
       totals[1].AbsTotal += std::int64_t(Right[j]) - 2 * std::int64_t(RightNegative[j]);
     }
-    *this = {};
+    Clear();
   }
 };
 
+// Channel c's minima are table[2 * c], its maxima table[2 * c + 1]. A wide vector is first folded
+// in halves, which keep each lane's channel, down to 16 bytes.
+template <int Bytes>
+[[gnu::always_inline]] inline void StoreLeaf(const typename TVectors<Bytes>::TSamples& lo,
+                                             const typename TVectors<Bytes>::TSamples& hi, std::size_t leaf,
+                                             const TLeafTable& table) {
+  if constexpr (Bytes > 16) {
+    using THalf = typename TVectors<Bytes / 2>::TSamples;
+    THalf low[2], high[2];
+    std::memcpy(low, &lo, Bytes);
+    std::memcpy(high, &hi, Bytes);
+    StoreLeaf<Bytes / 2>(low[1] < low[0] ? low[1] : low[0], high[1] > high[0] ? high[1] : high[0], leaf,
+                         table);
+  } else {
+    for (int c = 0; c < 2; ++c) {
+      std::int16_t l = lo[c], h = hi[c];
+      for (int j = c + 2; j < TVectors<Bytes>::Lanes; j += 2) {
+        l = lo[j] < l ? std::int16_t(lo[j]) : l;
+        h = hi[j] > h ? std::int16_t(hi[j]) : h;
+      }
+      (*table[std::size_t(2 * c)])[leaf] = l;
+      (*table[std::size_t(2 * c + 1)])[leaf] = h;
+    }
+  }
+}
+
 // Leaves [from, to) of a piece that begins at leaf `first`: its first frame is compared with
 // nothing before it (another thread may be writing that), which joining the pieces makes up for.
-void SummariseWholeLeaves(const std::int16_t* frames, std::size_t first, std::size_t from, std::size_t to,
-                          const TLeafTable& table, std::array<TChannelTotals, 2>& totals) {
-  TLaneSums sums;
+template <int Bytes>
+[[gnu::always_inline]] inline void WholeLeaves(const std::int16_t* frames, std::size_t first,
+                                               std::size_t from, std::size_t to, const TLeafTable& table,
+                                               TChannelTotals* totals) {
+  using V = TVectors<Bytes>;
+  using TSamples = typename V::TSamples;
+  TLaneSums<Bytes> sums;
+  sums.Clear();
   TSamples descents = {};
   for (std::size_t leaf = from; leaf < to; ++leaf) {
     const std::int16_t* p = frames + 2 * Leaf * leaf;
-    TSamples lo = Load(p), hi = lo;
-    descents |= lo < (leaf > first ? Load(p - 2) : FirstFrameTwice(p));
-    for (int k = 0; k < VectorsPerLeaf; ++k) {
-      const TSamples v = Load(p + k * Lanes);
+    TSamples lo, before;
+    Load(lo, p);
+    TSamples hi = lo;
+    if (leaf > first) {
+      Load(before, p - 2);
+    } else {
+      // The first frame stands for the frame before it.
+      std::int16_t head[V::Lanes] = {p[0], p[1]};
+      std::memcpy(head + 2, p, sizeof(std::int16_t) * (V::Lanes - 2));
+      Load(before, head);
+    }
+    descents |= lo < before;
+    for (int k = 0; k < V::PerLeaf; ++k) {
+      TSamples v;
+      Load(v, p + k * V::Lanes);
       lo = v < lo ? v : lo;
       hi = v > hi ? v : hi;
-      if (k > 0)
-        descents |= v < Load(p + k * Lanes - 2);
+      if (k > 0) {
+        Load(before, p + k * V::Lanes - 2);
+        descents |= v < before;
+      }
       sums.Add(v);
     }
-    StoreLeaf(lo, hi, leaf, table);
+    StoreLeaf<Bytes>(lo, hi, leaf, table);
     if ((leaf + 1 - from) % LeavesPerFold == 0 || leaf + 1 == to)
       sums.FoldInto(totals);
   }
-  for (int j = 0; j < Lanes; ++j)
-    totals[std::size_t(j % 2)].Ascending = totals[std::size_t(j % 2)].Ascending && descents[j] == 0;
+  for (int j = 0; j < V::Lanes; ++j)
+    totals[j % 2].Ascending = totals[j % 2].Ascending && descents[j] == 0;
+}
+
+using TWholeLeaves = void (*)(const std::int16_t* frames, std::size_t first, std::size_t from, std::size_t to,
+                              const TLeafTable& table, TChannelTotals* totals);
+
+void WholeLeavesBaseline(const std::int16_t* frames, std::size_t first, std::size_t from, std::size_t to,
+                         const TLeafTable& table, TChannelTotals* totals) {
+  WholeLeaves<16>(frames, first, from, to, table, totals);
+}
+
+WAVEVIEW_TARGET_AVX2 void WholeLeavesAvx2(const std::int16_t* frames, std::size_t first, std::size_t from,
+                                          std::size_t to, const TLeafTable& table, TChannelTotals* totals) {
+  WholeLeaves<32>(frames, first, from, to, table, totals);
+}
+
+WAVEVIEW_TARGET_AVX512 void WholeLeavesAvx512(const std::int16_t* frames, std::size_t first, std::size_t from,
+                                              std::size_t to, const TLeafTable& table,
+                                              TChannelTotals* totals) {
+  WholeLeaves<64>(frames, first, from, to, table, totals);
 }
 
 // Adds a piece beginning at leaf `first` to the totals of the leaves before it.
@@ -151,7 +195,7 @@ void SummarisePartLeaf(const std::int16_t* p, const std::int16_t* previous, int 
 
 class TStereo16Pass final : public TLanePass {
 public:
-  TStereo16Pass(std::int64_t frames, int ranges);
+  TStereo16Pass(std::int64_t frames, int ranges, TSimdPath path);
   void Arrived(int range, const std::byte* records, std::int64_t first, std::int64_t end) noexcept override;
   std::vector<TChannelSummary> Finish(const std::byte* records, int count) override;
 
@@ -163,13 +207,15 @@ private:
   TLeafTable Table() { return {&FLeaves[0].Min, &FLeaves[0].Max, &FLeaves[1].Min, &FLeaves[1].Max}; }
   std::array<TChannelTotals, 2> JoinedTotals(const std::int16_t* frames, std::size_t wholeLeaves);
 
+  TWholeLeaves FWholeLeaves;
   std::array<TLeaves, 2> FLeaves;
   std::vector<TLeafSpan> FSpans;
   std::vector<std::array<TChannelTotals, 2>> FTotals;
 };
 
-TStereo16Pass::TStereo16Pass(std::int64_t frames, int ranges)
-    : FSpans(std::size_t(std::max(ranges, 1))), FTotals(FSpans.size()) {
+TStereo16Pass::TStereo16Pass(std::int64_t frames, int ranges, TSimdPath path)
+    : FWholeLeaves(KernelOf<TWholeLeaves>(path, WholeLeavesBaseline, WholeLeavesAvx2, WholeLeavesAvx512)),
+      FSpans(std::size_t(std::max(ranges, 1))), FTotals(FSpans.size()) {
   const std::size_t leafCount = (std::size_t(std::max<std::int64_t>(frames, 0)) + Leaf - 1) / Leaf;
   for (TLeaves& channel : FLeaves) {
     channel.Min.resize(leafCount);
@@ -183,9 +229,8 @@ void TStereo16Pass::Arrived(int range, const std::byte* records, std::int64_t fi
   const std::int64_t whole = span.Extend(first, end, Leaf, std::int64_t(FLeaves[0].Min.size()));
   if (whole <= span.LeavesDone)
     return;
-  SummariseWholeLeaves(reinterpret_cast<const std::int16_t*>(records), std::size_t(span.FirstLeaf),
-                       std::size_t(span.LeavesDone), std::size_t(whole), Table(),
-                       FTotals[std::size_t(range)]);
+  FWholeLeaves(reinterpret_cast<const std::int16_t*>(records), std::size_t(span.FirstLeaf),
+               std::size_t(span.LeavesDone), std::size_t(whole), Table(), FTotals[std::size_t(range)].data());
   span.LeavesDone = whole;
 }
 
@@ -198,7 +243,7 @@ std::array<TChannelTotals, 2> TStereo16Pass::JoinedTotals(const std::int16_t* fr
       FSpans, std::int64_t(wholeLeaves),
       [&](std::int64_t from, std::int64_t to) {
         std::array<TChannelTotals, 2> piece;
-        SummariseWholeLeaves(frames, std::size_t(from), std::size_t(from), std::size_t(to), Table(), piece);
+        FWholeLeaves(frames, std::size_t(from), std::size_t(from), std::size_t(to), Table(), piece.data());
         JoinPiece(frames, std::size_t(from), piece, totals);
       },
       [&](std::size_t range) {
@@ -242,8 +287,8 @@ std::vector<TChannelSummary> TStereo16Pass::Finish(const std::byte* records, int
 
 } // namespace
 
-std::unique_ptr<TLanePass> NewStereo16Pass(std::int64_t frames, int ranges) {
-  return std::make_unique<TStereo16Pass>(frames, ranges);
+std::unique_ptr<TLanePass> NewStereo16Pass(std::int64_t frames, int ranges, TSimdPath path) {
+  return std::make_unique<TStereo16Pass>(frames, ranges, path);
 }
 
 } // namespace chart

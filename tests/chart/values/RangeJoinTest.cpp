@@ -1,7 +1,9 @@
 // Records summarised in ranges that arrive side by side, joined, against a plain pass over each
-// lane: every element type, random range boundaries, reads that stop short.
+// lane and against the baseline vector path: every element type and path, random range
+// boundaries, reads that stop short.
 #include "chart/values/ChartValueList.h"
 #include "chart/values/FrameSummary.h"
+#include "chart/values/SimdPath.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +18,9 @@
 namespace chart {
 namespace {
 
-bool SameBits(double a, double b) { return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b); }
+bool SameBits(double a, double b) {
+  return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
 
 // What one pass over a lane's values gives, written out.
 struct TPlainLane {
@@ -58,10 +62,14 @@ TPlainLane PlainLane(const std::vector<std::byte>& records, const TRecordLayout&
 }
 
 // Random bytes, with -0.0, +0.0 and NaN written into every lane of a floating-point type; or
-// values that never fall but where `descentAt` says.
+// values that never fall but where `descentAt` says; or floats that are all zeros of either sign
+// or not finite, so that zeros are the extremes.
+enum TData { dNoise, dRamp, dZeros };
+
 template <class E>
-std::vector<std::byte> Records(const TRecordLayout& layout, int count, std::mt19937& random, bool ramp,
+std::vector<std::byte> Records(const TRecordLayout& layout, int count, std::mt19937& random, TData data,
                                int descentAt) {
+  const bool ramp = data == dRamp;
   std::vector<std::byte> bytes(std::size_t(count) * layout.RecordBytes);
   for (std::byte& b : bytes)
     b = std::byte(random() & 0xFF);
@@ -71,8 +79,9 @@ std::vector<std::byte> Records(const TRecordLayout& layout, int count, std::mt19
     for (int i = 0; i < count; ++i)
       for (const std::size_t offset : layout.LaneOffsets) {
         T v = ramp ? T(i / 5 - (i >= descentAt ? 3 : 0)) : T(float(int(random() % 2001) - 1000) / 8);
-        if (!ramp && random() % 7 == 0)
-          v = specials[random() % 4];
+        if (data == dZeros || (!ramp && random() % 7 == 0))
+          v = data == dZeros && random() % 9 == 0 ? std::numeric_limits<T>::infinity()
+                                                  : specials[random() % 4];
         std::memcpy(bytes.data() + std::size_t(i) * layout.RecordBytes + offset, &v, sizeof v);
       }
   } else if (ramp) {
@@ -105,26 +114,47 @@ void ArriveInRanges(TRecordSummary& summary, const std::vector<std::byte>& recor
   }
 }
 
+// Every leaf, the statistics and what was skipped, bit for bit.
+void ExpectSameSummaries(const TChannelSummary& s, const TChannelSummary& baseline) {
+  EXPECT_TRUE(SameBits(s.Stats.Minimum, baseline.Stats.Minimum) &&
+              SameBits(s.Stats.Maximum, baseline.Stats.Maximum));
+  EXPECT_TRUE(SameBits(s.Stats.Total, baseline.Stats.Total) &&
+              SameBits(s.Stats.AbsTotal, baseline.Stats.AbsTotal));
+  EXPECT_EQ(s.Summary.Ascending(), baseline.Summary.Ascending());
+  EXPECT_EQ(s.Summary.Skipped().Count, baseline.Summary.Skipped().Count);
+  for (int first = 0; first < s.Summary.Count(); first += 64) {
+    const int last = std::min(first + 63, s.Summary.Count() - 1);
+    double low = 0, high = 0, baseLow = 0, baseHigh = 0;
+    s.Summary.MinMax(first, last, low, high);
+    baseline.Summary.MinMax(first, last, baseLow, baseHigh);
+    ASSERT_TRUE(SameBits(low, baseLow) && SameBits(high, baseHigh)) << "leaf at " << first;
+  }
+}
+
 template <class E>
-void ExpectJoinedIsOnePass(const TRecordLayout& layout, int ranges, bool ramp, std::mt19937& random) {
+void ExpectJoinedIsOnePass(const TRecordLayout& layout, int ranges, TData data, TSimdPath path,
+                           std::mt19937& random) {
   const int count = 64 * 40 + int(random() % 200);
   std::vector<std::int64_t> bounds = {0, count};
   while (int(bounds.size()) < ranges + 1)
     bounds.push_back(std::int64_t(random() % unsigned(count + 1)));
   std::sort(bounds.begin(), bounds.end());
   const int descentAt = int((bounds[bounds.size() / 2] + 63) / 64 * 64);
-  const std::vector<std::byte> records = Records<E>(layout, count, random, ramp, descentAt);
+  const std::vector<std::byte> records = Records<E>(layout, count, random, data, descentAt);
   // A read that stopped short has its ranges beyond summarised already.
   const int shortBy = random() % 2 ? 0 : int(random() % unsigned(count));
-  TRecordSummary summary(layout, count, ranges);
+  TRecordSummary summary(layout, count, ranges, path);
   ArriveInRanges(summary, records, bounds, random);
   std::vector<TChannelSummary> joined = summary.Finish(records.data(), count - shortBy);
+  const std::vector<TChannelSummary> baseline =
+      TRecordSummary(layout, count, 1, spBaseline).Finish(records.data(), count - shortBy);
   for (std::size_t lane = 0; lane < layout.LaneOffsets.size(); ++lane) {
     SCOPED_TRACE("lane " + std::to_string(lane) + ", short by " + std::to_string(shortBy));
     const TPlainLane plain = PlainLane<E>(records, layout, lane, count - shortBy);
     const TChannelSummary& s = joined[lane];
     if (plain.Values.empty())
       continue;
+    ExpectSameSummaries(s, baseline[lane]);
     double lowest = 0, highest = 0;
     plain.Extremes(0, plain.Values.size() - 1, lowest, highest);
     EXPECT_TRUE(SameBits(s.Stats.Minimum, lowest)) << s.Stats.Minimum << " " << lowest;
@@ -159,12 +189,17 @@ void ExpectJoinedIsOnePass(const TRecordLayout& layout, int ranges, bool ramp, s
   }
 }
 
-TEST(RangeJoin, RangesJoinedGiveOnePassOverEveryElementType) {
+class RangeJoin : public testing::TestWithParam<TSimdPath> {};
+
+TEST_P(RangeJoin, RangesJoinedGiveOnePassOverEveryElementType) {
+  const TSimdPath path = GetParam();
+  if (!SimdPathSupported(path))
+    GTEST_SKIP() << "the processor has no " << SimdPathName(path);
   std::mt19937 random(26);
   for (int ranges = 1; ranges <= 8; ++ranges) {
     SCOPED_TRACE(std::to_string(ranges) + " ranges");
-    for (const bool ramp : {false, true})
-      ExpectJoinedIsOnePass<TInt16Element>({}, ranges, ramp, random);
+    for (const TData data : {dNoise, dRamp})
+      ExpectJoinedIsOnePass<TInt16Element>({}, ranges, data, path, random);
     elements::ForEach(
         [&](auto element) {
           using E = decltype(element);
@@ -172,14 +207,23 @@ TEST(RangeJoin, RangesJoinedGiveOnePassOverEveryElementType) {
             SCOPED_TRACE(int(E::Form));
             // Three lanes and a pad byte: records straddle range and block boundaries.
             const TRecordLayout layout{E::Form, 3 * E::Bytes + 1, {0, E::Bytes, 2 * E::Bytes + 1}};
-            ExpectJoinedIsOnePass<E>(layout, ranges, false, random);
+            ExpectJoinedIsOnePass<E>(layout, ranges, dNoise, path, random);
             if constexpr (std::is_floating_point_v<typename E::Value> || E::Form == vfInt16)
-              ExpectJoinedIsOnePass<E>(layout, ranges, true, random);
+              ExpectJoinedIsOnePass<E>(layout, ranges, dRamp, path, random);
+            if constexpr (std::is_floating_point_v<typename E::Value>)
+              ExpectJoinedIsOnePass<E>(layout, ranges, dZeros, path, random);
+            // Two channels side by side, the records the lane pass reads with a fixed stride.
+            ExpectJoinedIsOnePass<E>({E::Form, 2 * E::Bytes, {0, E::Bytes}}, ranges, dNoise, path, random);
           }
         },
         TElements{});
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryPath, RangeJoin, testing::Values(spBaseline, spAvx2, spAvx512),
+                         [](const testing::TestParamInfo<TSimdPath>& tested) {
+                           return std::string(SimdPathName(tested.param));
+                         });
 
 } // namespace
 } // namespace chart
