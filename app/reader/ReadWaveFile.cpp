@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -241,9 +242,10 @@ private:
   static constexpr std::int64_t Block = std::int64_t(1) << 20;
 
   // Bytes [from, to) of the data chunk that starts at `start` in the file, a block at a time,
-  // each block's pages had in one go and the block reported while it is in this thread's cache.
+  // each block's pages had in one go and the block reported while it is in this thread's cache;
+  // `arrived` counts the bytes in for the waiting thread, which only shows it.
   void ReadRange(files::TMemoryStream& data, std::int64_t start, int range, std::int64_t from,
-                 std::int64_t to, TRangeEnd& end) const noexcept {
+                 std::int64_t to, TRangeEnd& end, std::atomic<std::int64_t>& arrived) const noexcept {
     end.From = end.Reached = from;
     for (std::int64_t at = from; at < to; at += Block) {
       const std::int64_t asked = std::min(Block, to - at);
@@ -252,6 +254,7 @@ private:
         data.Populate(at, asked);
         n = FFile.ReadAt(data.Memory() + at, asked, start + at);
         end.Reached = at + n;
+        arrived.fetch_add(n, std::memory_order_relaxed);
         if (FProgress)
           FProgress->DataRead(range, from, at + n);
       } catch (...) {
@@ -280,11 +283,18 @@ private:
     if (FProgress)
       FProgress->DataStart(data.Memory(), wanted, ranges);
     std::vector<TRangeEnd> ends(static_cast<std::size_t>(ranges));
-    RunSideBySide(ranges, [&](int k) {
-      const std::int64_t from = blocks * k / ranges * Block;
-      const std::int64_t to = std::min(wanted, blocks * (k + 1) / ranges * Block);
-      ReadRange(data, start, k, from, to, ends[std::size_t(k)]);
-    });
+    std::atomic<std::int64_t> arrived{0};
+    RunSideBySide(
+        ranges,
+        [&](int k) {
+          const std::int64_t from = blocks * k / ranges * Block;
+          const std::int64_t to = std::min(wanted, blocks * (k + 1) / ranges * Block);
+          ReadRange(data, start, k, from, to, ends[std::size_t(k)], arrived);
+        },
+        [&] {
+          if (FProgress)
+            FProgress->DataWaiting(arrived.load(std::memory_order_relaxed), wanted);
+        });
     const TRangeEnd& first = *std::min_element(
         ends.begin(), ends.end(), [](const TRangeEnd& a, const TRangeEnd& b) { return a.At < b.At; });
     if (first.Error) {
