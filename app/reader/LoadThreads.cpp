@@ -48,7 +48,7 @@ void* RunWorker(void* worker) {
   return nullptr;
 }
 
-bool StartWorker(TWorker& worker, const pthread_attr_t* attributes) {
+void StartWorker(TWorker& worker, const pthread_attr_t* attributes) {
   {
     const std::lock_guard lock(worker.Running->Lock);
     ++worker.Running->Count;
@@ -58,7 +58,6 @@ bool StartWorker(TWorker& worker, const pthread_attr_t* attributes) {
     const std::lock_guard lock(worker.Running->Lock);
     --worker.Running->Count;
   }
-  return worker.Started;
 }
 
 void WaitForWorkers(TRunning& running, const std::function<void()>& Waiting) {
@@ -92,9 +91,11 @@ int LoadThreads(std::int64_t Bytes) {
 
 void RunSideBySide(int Count, const std::function<void(int)>& Work,
                    const std::function<void()>& Waiting) noexcept {
+  // With no one to report to, the calling thread reads too: one thread fewer to start.
+  const int here = Waiting ? 0 : 1;
   std::vector<TWorker> workers;
   try {
-    workers.reserve(std::size_t(std::max(Count, 0)));
+    workers.reserve(std::size_t(std::max(Count - here, 0)));
   } catch (...) {
     // Without room to note the threads, everything runs here.
   }
@@ -103,16 +104,17 @@ void RunSideBySide(int Count, const std::function<void(int)>& Work,
   const bool haveAttributes = pthread_attr_init(&attributes) == 0;
   if (haveAttributes)
     pthread_attr_setstacksize(&attributes, WorkerStack);
-  for (int k = 0; k < Count; ++k) {
-    if (std::size_t(k) < workers.capacity()) {
-      workers.push_back({&Work, k, &running});
-      if (StartWorker(workers.back(), haveAttributes ? &attributes : nullptr))
-        continue;
-    }
-    Work(k);
+  for (int k = here; k < Count && std::size_t(k - here) < workers.capacity(); ++k) {
+    workers.push_back({&Work, k, &running});
+    StartWorker(workers.back(), haveAttributes ? &attributes : nullptr);
   }
   if (haveAttributes)
     pthread_attr_destroy(&attributes);
+  for (int k = 0; k < Count; ++k) {
+    const std::size_t at = std::size_t(k - here);
+    if (k < here || at >= workers.size() || !workers[at].Started)
+      Work(k);
+  }
   WaitForWorkers(running, Waiting);
   for (TWorker& worker : workers)
     if (worker.Started)

@@ -19,10 +19,10 @@ constexpr std::chrono::milliseconds WaitStep{50};
 // than it saves.
 int LoadThreads(std::int64_t Bytes);
 
-// Runs Work(k) for every k below Count, each on a thread of its own with a small stack, and
-// returns when all have ended; meanwhile the calling thread calls Waiting, if given, every
-// WaitStep. Work for which no thread can be started runs on the calling thread first. Neither
-// Work nor Waiting may throw.
+// Runs Work(k) for every k below Count and returns when all have ended. With Waiting, each k
+// runs on a thread of its own with a small stack while the calling thread calls Waiting every
+// WaitStep; without, the calling thread runs k = 0 itself. Work for which no thread can be
+// started runs on the calling thread. Neither Work nor Waiting may throw.
 void RunSideBySide(int Count, const std::function<void(int)>& Work,
                    const std::function<void()>& Waiting) noexcept;
 

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <limits>
 #include <new>
 #include <optional>
@@ -284,6 +285,9 @@ private:
       FProgress->DataStart(data.Memory(), wanted, ranges);
     std::vector<TRangeEnd> ends(static_cast<std::size_t>(ranges));
     std::atomic<std::int64_t> arrived{0};
+    std::function<void()> waiting;
+    if (FProgress)
+      waiting = [&] { FProgress->DataWaiting(arrived.load(std::memory_order_relaxed), wanted); };
     RunSideBySide(
         ranges,
         [&](int k) {
@@ -291,10 +295,7 @@ private:
           const std::int64_t to = std::min(wanted, blocks * (k + 1) / ranges * Block);
           ReadRange(data, start, k, from, to, ends[std::size_t(k)], arrived);
         },
-        [&] {
-          if (FProgress)
-            FProgress->DataWaiting(arrived.load(std::memory_order_relaxed), wanted);
-        });
+        waiting);
     const TRangeEnd& first = *std::min_element(
         ends.begin(), ends.end(), [](const TRangeEnd& a, const TRangeEnd& b) { return a.At < b.At; });
     if (first.Error) {
