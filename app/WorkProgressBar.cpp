@@ -2,6 +2,8 @@
 
 #include <QProgressBar>
 
+#include <new>
+
 namespace app {
 
 TWorkProgressBar::TWorkProgressBar(QProgressBar& Bar, TProgressPace Pace)
@@ -17,12 +19,17 @@ void TWorkProgressBar::Advance(std::int64_t Done, std::int64_t Total) noexcept {
   if (now < FNext)
     return;
   FNext = now + FStep;
-  if (!FHold) {
-    FHold.emplace(*FBar.window());
-    FBar.show();
+  try {
+    if (!FHold) {
+      FHold.emplace(*FBar.window());
+      FBar.show();
+    }
+    FBar.setValue(Total > 0 ? int(Done * FBar.maximum() / Total) : 0);
+    FHold->Repaint();
+  } catch (const std::bad_alloc&) {
+    // Without memory to show it, the work goes on unseen, as it would without a window.
+    FNext = std::chrono::steady_clock::time_point::max();
   }
-  FBar.setValue(Total > 0 ? int(Done * FBar.maximum() / Total) : 0);
-  FHold->Repaint();
 }
 
 } // namespace app

@@ -37,6 +37,7 @@ bool TInputHold::eventFilter(QObject* Watched, QEvent* Event) {
     Event->ignore();
     return true;
   case QEvent::Leave:
+    // No input event, but held all the same so that it comes after the Enter before it.
     break;
   default:
     if (!Event->isInputEvent())
