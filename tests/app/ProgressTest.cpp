@@ -72,8 +72,8 @@ protected:
     Working = false;
   }
 
-  // A click on " SaveASCII File" and a space on "ReadWF", posted and sent as a test's events are,
-  // and a file dragged onto the window.
+  // A click on " SaveASCII File" posted, a space on "ReadWF" sent, and a file dragged onto the
+  // window.
   void SendInput() {
     const QPoint centre = Form.SpeedButton1->rect().center();
     Post(Form.SpeedButton1,
@@ -105,11 +105,11 @@ bool Rising(const std::vector<int>& values) {
 }
 
 TEST_F(Progress, ASlowLoadShowsARisingBarThatIsGoneAfterAndAFastOneNone) {
-  // Eight blocks of a tenth of a second.
-  const std::string eightMiB(std::size_t(8) << 20, '\x01');
+  // Ten blocks of a tenth of a second.
+  const std::string tenMiB(std::size_t(10) << 20, '\x01');
   Memory->Pause = 100ms;
-  Load(eightMiB);
-  EXPECT_EQ(Store.SampleCount, 2 << 20);
+  Load(tenMiB);
+  EXPECT_EQ(Store.SampleCount, 10 << 18);
   EXPECT_TRUE(Rising(Values)) << Values.size() << " values";
   EXPECT_TRUE(ShownWhenMoved);
   EXPECT_TRUE(Form.ProgressBar->isHidden());
