@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QSpinBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QStyle>
 #include <QTextDocument>
@@ -127,6 +128,12 @@ void TForm1::CreateCommandPanel() {
   // every pixel.
   NoticeLabel = NewNote(QRect(8, 293, 209, 111), QStringLiteral("Notice"));
   NoticeLabel->hide();
+
+  ProgressBar = new QProgressBar(Panel1);
+  ProgressBar->setGeometry(8, 504, 146, 17);
+  ProgressBar->setRange(0, 1000);
+  ProgressBar->setAccessibleName(QStringLiteral("Progress"));
+  ProgressBar->hide();
 }
 
 QLabel* TForm1::NewNote(const QRect& Geometry, const QString& Name) {
@@ -219,9 +226,10 @@ void TForm1::LoadChosenFile(bool Confirmed) {
 
 std::string TForm1::ReadAndLoad(bool Confirmed) {
   const ui::TBusyCursor busy;
+  TWorkProgressBar progress(*ProgressBar, FProgressPace);
   reader::TWaveInfo info;
   reader::TReadDetails details;
-  TChannelLoader loader(details, FChoice);
+  TChannelLoader loader(details, FChoice, &progress);
   if (Confirmed)
     ReadWave(OpenDialog1.FileName, info, details, loader);
   FStore.WaveFileName = OpenDialog1.FileName;
@@ -350,7 +358,8 @@ void TForm1::Reshow() {
 
 void TForm1::SpeedButton1Click() {
   const ui::TBusyCursor busy;
-  SaveAsciiFile(FStore);
+  TWorkProgressBar progress(*ProgressBar, FProgressPace);
+  SaveAsciiFile(FStore, &progress);
 }
 
 } // namespace app

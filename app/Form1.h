@@ -3,6 +3,7 @@
 #pragma once
 
 #include "app/OpenDialog.h"
+#include "app/WorkProgressBar.h"
 #include "app/core/Reading.h"
 #include "app/core/SampleStore.h"
 #include "app/reader/WaveInfo.h"
@@ -24,6 +25,7 @@ class QFrame;
 class QLabel;
 class QSpinBox;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 
 namespace chart {
@@ -82,6 +84,8 @@ public:
   // Between " SaveASCII File" and BitBtn1: the frames, time and values under the mouse while it
   // is on a chart's plotting rectangle; empty otherwise.
   QLabel* ReadoutLabel = nullptr;
+  // Left of BitBtn1: how far a load or an export has come, while one runs longer than a moment.
+  QProgressBar* ProgressBar = nullptr;
 
   void Button1Click();
   void SpeedButton1Click();
@@ -97,6 +101,8 @@ public:
   const TReadReport& LastRead() const { return FLastRead; }
   // Where the next loads take the memory for the sound data from.
   void SetLoadMemory(pages::TPageMemory& Memory) { FLoadMemory = &Memory; }
+  // When the progress of a load or an export shows, and how often it moves.
+  void SetProgressPace(TProgressPace Pace) { FProgressPace = Pace; }
 
 protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -149,6 +155,7 @@ private:
   int FReadoutX = 0;
   int FReadoutY = 0;
   pages::TPageMemory* FLoadMemory = &pages::SystemPageMemory();
+  TProgressPace FProgressPace;
 };
 
 // The one main window of the program.

@@ -41,12 +41,16 @@ char* PutValue(char* out, char* end, T value) {
   return std::to_chars(out, end, value).ptr;
 }
 
-// One line per frame, a space before each channel's value, each frame read through the layout.
+// Frames between two reports of progress: about a millisecond of writing.
+constexpr std::int32_t FramesPerReport = 1 << 16;
+
+// One line per frame of [first, last), a space before each channel's value, each frame read
+// through the layout.
 template <class E>
-void WriteFrames(files::TTextFile& file, const std::byte* frames, std::int32_t count,
+void WriteFrames(files::TTextFile& file, const std::byte* frames, std::int32_t first, std::int32_t last,
                  const chart::TRecordLayout& layout) {
   const std::size_t lineLength = layout.LaneOffsets.size() * (1 + MaxValueLength<typename E::Value>()) + 2;
-  for (std::int32_t frame = 0; frame < count; ++frame) {
+  for (std::int32_t frame = first; frame < last; ++frame) {
     const std::byte* const record = frames + std::size_t(frame) * layout.RecordBytes;
     char* const line = file.Reserve(lineLength);
     char* out = line;
@@ -69,12 +73,18 @@ std::string AsciiFileName(const std::string& WaveFileName) {
   return (hasExtension ? WaveFileName.substr(0, dot) : WaveFileName) + "_out.dat";
 }
 
-void SaveAsciiFile(const TSampleStore& Store) {
+void SaveAsciiFile(const TSampleStore& Store, TWorkProgress* Progress) {
   files::TTextFile file(AsciiFileName(Store.DumpSourceName()));
+  const std::int32_t count = Store.SampleCount;
   // A frame of no channels has no line.
   if (!Store.Reading.Layout.LaneOffsets.empty())
     chart::VisitElement(Store.Reading.Layout.Form, [&](auto element) {
-      WriteFrames<decltype(element)>(file, Store.Bytes(), Store.SampleCount, Store.Reading.Layout);
+      for (std::int32_t first = 0; first < count; first += FramesPerReport) {
+        const std::int32_t last = first + std::min(FramesPerReport, count - first);
+        WriteFrames<decltype(element)>(file, Store.Bytes(), first, last, Store.Reading.Layout);
+        if (Progress)
+          Progress->Advance(last, count);
+      }
     });
   file.Close();
 }

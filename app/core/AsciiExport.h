@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/core/SampleStore.h"
+#include "app/core/WorkProgress.h"
 
 #include <string>
 
@@ -12,7 +13,8 @@ std::string AsciiFileName(const std::string& WaveFileName);
 
 // Writes every channel of the store's first SampleCount frames, read through its layout, into the
 // file named after the wave file they came from (see TSampleStore::DumpSourceName), replacing any
-// file of that name. Throws files::EFileError when the file cannot be created, written or closed.
-void SaveAsciiFile(const TSampleStore& Store);
+// file of that name, telling Progress, if given, the frames written. Throws files::EFileError
+// when the file cannot be created, written or closed.
+void SaveAsciiFile(const TSampleStore& Store, TWorkProgress* Progress = nullptr);
 
 } // namespace app

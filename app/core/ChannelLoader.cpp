@@ -77,8 +77,9 @@ void KeepShown(TSampleStore& Store, chart::TChartSeries& Series, int Channel) {
 
 } // namespace
 
-TChannelLoader::TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice)
-    : FDetails(Details), FChoice(Choice) {}
+TChannelLoader::TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice,
+                               TWorkProgress* Progress)
+    : FDetails(Details), FChoice(Choice), FProgress(Progress) {}
 
 void TChannelLoader::DataStart(const std::byte* Bytes, std::int64_t Size, int Ranges) {
   FReading = ChooseReading(FDetails.Format, FChoice);
@@ -90,6 +91,11 @@ void TChannelLoader::DataStart(const std::byte* Bytes, std::int64_t Size, int Ra
 void TChannelLoader::DataRead(int Range, std::int64_t From, std::int64_t To) noexcept {
   const std::int64_t firstWhole = WholeFrames(FReading, From + std::int64_t(FReading.Layout.RecordBytes) - 1);
   FSummary->Arrived(Range, FBytes, firstWhole, WholeFrames(FReading, To));
+}
+
+void TChannelLoader::DataWaiting(std::int64_t Arrived, std::int64_t Size) noexcept {
+  if (FProgress)
+    FProgress->Advance(Arrived, Size);
 }
 
 std::int32_t TChannelLoader::Load(files::TMemoryStream& Data, TSampleStore& Store,

@@ -5,6 +5,7 @@
 
 #include "app/core/Reading.h"
 #include "app/core/SampleStore.h"
+#include "app/core/WorkProgress.h"
 #include "app/reader/DataProgress.h"
 #include "app/reader/ReadDetails.h"
 #include "chart/values/FrameSummary.h"
@@ -20,16 +21,17 @@ class TChartSeries;
 namespace app {
 
 // Summarises the shown channels as the reader brings the data chunk in (as its progress), then
-// hands them over.
+// hands them over; tells Progress, if given, how far the read has come.
 class TChannelLoader final : public reader::TDataProgress {
 public:
   // The reader fills Details in; its format chunk is known before the data chunk's first block.
-  TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice);
+  TChannelLoader(const reader::TReadDetails& Details, TShowChoice Choice, TWorkProgress* Progress = nullptr);
 
   // Throws std::bad_alloc when the summaries cannot be had.
   void DataStart(const std::byte* Bytes, std::int64_t Size, int Ranges) override;
   // Allocates nothing and throws nothing: it runs on the reader's workers.
   void DataRead(int Range, std::int64_t From, std::int64_t To) noexcept override;
+  void DataWaiting(std::int64_t Arrived, std::int64_t Size) noexcept override;
 
   // Returns the frames loaded; bytes after the last whole frame are ignored and the stream's size
   // is fixed from now on. What the charts need is built before anything is handed over: when
@@ -40,6 +42,7 @@ public:
 private:
   const reader::TReadDetails& FDetails;
   TShowChoice FChoice;
+  TWorkProgress* FProgress;
   TReading FReading;
   std::optional<chart::TRecordSummary> FSummary;
   const std::byte* FBytes = nullptr;

@@ -1,6 +1,7 @@
 // Who is told how far a data chunk has come into memory, a block at a time, so that the bytes can
-// be worked on while they are still in the processor's cache. The chunk comes in ranges read
-// side by side, each by a thread of its own.
+// be worked on while they are still in the processor's cache, and how far the whole has come
+// while the reader's thread waits. The chunk comes in ranges read side by side, each by a thread
+// of its own.
 #pragma once
 
 #include <cstddef>
@@ -19,6 +20,9 @@ public:
   // the same at each of its calls, and To grows. Called from the range's thread, other ranges'
   // calls running at the same time. What it throws ends the read there as a failing read does.
   virtual void DataRead(int Range, std::int64_t From, std::int64_t To) = 0;
+  // On the reader's thread, every so often while it waits for the ranges: about Arrived of the
+  // Size bytes are in (a count taken in passing, never more than Size).
+  virtual void DataWaiting(std::int64_t Arrived, std::int64_t Size) noexcept = 0;
 };
 
 } // namespace reader

@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <exception>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <new>
@@ -243,12 +245,14 @@ private:
   static constexpr std::int64_t Block = std::int64_t(1) << 20;
 
   // Bytes [from, to) of the data chunk that starts at `start` in the file, a block at a time,
-  // each block's pages had in one go and the block reported while it is in this thread's cache.
-  // The file is read into the range's own block-sized staging buffer and copied from there: on
-  // these machines fresh pages the kernel writes into cost about twice what the same pages cost
-  // when the program writes them, and the copy leaves the block in the cache for the summary.
+  // each block's pages had in one go and the block reported while it is in this thread's cache;
+  // `arrived` counts the bytes in for the waiting thread, which only shows it. The file is read
+  // into the range's own block-sized staging buffer and copied from there: on these machines
+  // fresh pages the kernel writes into cost about twice what the same pages cost when the
+  // program writes them, and the copy leaves the block in the cache for the summary.
   void ReadRange(files::TMemoryStream& data, std::byte* staging, std::int64_t start, int range,
-                 std::int64_t from, std::int64_t to, TRangeEnd& end) const noexcept {
+                 std::int64_t from, std::int64_t to, TRangeEnd& end,
+                 std::atomic<std::int64_t>& arrived) const noexcept {
     end.From = end.Reached = from;
     for (std::int64_t at = from; at < to; at += Block) {
       const std::int64_t asked = std::min(Block, to - at);
@@ -258,6 +262,7 @@ private:
         n = FFile.ReadAt(staging, asked, start + at);
         std::memcpy(data.Memory() + at, staging, std::size_t(n));
         end.Reached = at + n;
+        arrived.fetch_add(n, std::memory_order_relaxed);
         if (FProgress)
           FProgress->DataRead(range, from, at + n);
       } catch (...) {
@@ -287,11 +292,19 @@ private:
       FProgress->DataStart(data.Memory(), wanted, ranges);
     std::vector<TRangeEnd> ends(static_cast<std::size_t>(ranges));
     const auto staging = std::make_unique_for_overwrite<std::byte[]>(std::size_t(ranges) * Block);
-    RunSideBySide(ranges, [&](int k) {
-      const std::int64_t from = blocks * k / ranges * Block;
-      const std::int64_t to = std::min(wanted, blocks * (k + 1) / ranges * Block);
-      ReadRange(data, staging.get() + std::size_t(k) * Block, start, k, from, to, ends[std::size_t(k)]);
-    });
+    std::atomic<std::int64_t> arrived{0};
+    std::function<void()> waiting;
+    if (FProgress)
+      waiting = [&] { FProgress->DataWaiting(arrived.load(std::memory_order_relaxed), wanted); };
+    RunSideBySide(
+        ranges,
+        [&](int k) {
+          const std::int64_t from = blocks * k / ranges * Block;
+          const std::int64_t to = std::min(wanted, blocks * (k + 1) / ranges * Block);
+          ReadRange(data, staging.get() + std::size_t(k) * Block, start, k, from, to, ends[std::size_t(k)],
+                    arrived);
+        },
+        waiting);
     const TRangeEnd& first = *std::min_element(
         ends.begin(), ends.end(), [](const TRangeEnd& a, const TRangeEnd& b) { return a.At < b.At; });
     if (first.Error) {

@@ -1,10 +1,12 @@
 // The data chunk read by 1 to 8 threads, with the loader summarising as it comes in: a source
-// that ends early or fails at a chosen offset in any range gives what one thread gives.
+// that ends early or fails at a chosen offset in any range gives what one thread gives; the
+// thread that waits for a slow read is told how far it has come.
 #include "app/core/ChannelLoader.h"
 #include "app/reader/ReadWaveFile.h"
 #include "chart/series/FastLineSeries.h"
 #include "chart/series/LineSeries.h"
 #include "platform/files/FileError.h"
+#include "platform/files/MemorySource.h"
 #include "tests/app/reader/WaveBytes.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +16,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -71,8 +74,9 @@ struct TOutcome {
 
 void AddFigures(const chart::TChartValueList& list, std::vector<double>& figures) {
   const chart::TValueSummary& summary = list.Summary(true);
-  figures.insert(figures.end(), {list.ListMinimum(), list.ListMaximum(), list.ListTotal(), list.ListAbsTotal(),
-                                 double(summary.Ascending()), double(summary.Skipped().Count)});
+  figures.insert(figures.end(),
+                 {list.ListMinimum(), list.ListMaximum(), list.ListTotal(), list.ListAbsTotal(),
+                  double(summary.Ascending()), double(summary.Skipped().Count)});
   for (int first = 0; first < list.ValueCount(); first += list.ValueCount() / 7 + 1) {
     double low = 0, high = 0;
     summary.MinMax(first, list.ValueCount() - 1, low, high);
@@ -162,6 +166,63 @@ TEST(ThreadedLoad, AnyThreadCountGivesWhatOneThreadGives) {
       }
     }
   }
+}
+
+// A memory source whose positioned reads, the data chunk's blocks, take a while each.
+class TSlowSource final : public files::TByteSource {
+public:
+  TSlowSource(const std::string& Bytes, std::chrono::milliseconds Delay)
+      : FBytes(Bytes.data(), Bytes.size()), FDelay(Delay) {}
+
+  std::int64_t Size() const override { return FBytes.Size(); }
+  std::int64_t Position() const override { return FBytes.Position(); }
+  void Seek(std::int64_t Offset) override { FBytes.Seek(Offset); }
+  std::int64_t Read(void* Buffer, std::int64_t Count) override { return FBytes.Read(Buffer, Count); }
+  std::int64_t ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const override {
+    std::this_thread::sleep_for(FDelay);
+    return FBytes.ReadAt(Buffer, Count, Offset);
+  }
+
+protected:
+  std::string Description() const override { return "slow source"; }
+
+private:
+  files::TMemorySource FBytes;
+  std::chrono::milliseconds FDelay;
+};
+
+struct TReports final : app::TWorkProgress {
+  std::vector<std::int64_t> Done;
+  std::vector<std::int64_t> Totals;
+  std::vector<std::thread::id> Threads;
+  void Advance(std::int64_t done, std::int64_t total) noexcept override {
+    Done.push_back(done);
+    Totals.push_back(total);
+    Threads.push_back(std::this_thread::get_id());
+  }
+};
+
+TEST(ThreadedLoad, TheWaitingThreadIsToldHowFarASlowReadHasCome) {
+  const std::int64_t dataBytes = std::int64_t(6) << 20;
+  const std::string file = RiffFile(Chunk("fmt ", FormatBody(2, 48000, 16, 1)) +
+                                    Chunk("data", std::string(std::size_t(dataBytes), 'x')));
+  TSlowSource source(file, std::chrono::milliseconds(80));
+  reader::TWaveInfo info;
+  reader::TReadDetails details;
+  TLines log;
+  TReports reports;
+  app::TChannelLoader loader(details, {}, &reports);
+  reader::ReadWaveFile(source, info, log, details, pages::SystemPageMemory(), &loader, 2);
+  EXPECT_EQ(info.Status, reader::TWaveStatus::wsLoaded);
+
+  ASSERT_FALSE(reports.Done.empty());
+  EXPECT_TRUE(std::is_sorted(reports.Done.begin(), reports.Done.end()));
+  EXPECT_LE(reports.Done.back(), dataBytes);
+  EXPECT_TRUE(std::any_of(reports.Done.begin(), reports.Done.end(),
+                          [&](std::int64_t done) { return done > 0 && done < dataBytes; }));
+  EXPECT_EQ(std::count(reports.Totals.begin(), reports.Totals.end(), dataBytes), std::ssize(reports.Totals));
+  EXPECT_EQ(std::count(reports.Threads.begin(), reports.Threads.end(), std::this_thread::get_id()),
+            std::ssize(reports.Threads));
 }
 
 } // namespace
