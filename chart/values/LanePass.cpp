@@ -33,8 +33,8 @@ class TTypedLanePass final : public TLanePass {
 
   struct TLane {
     std::size_t Offset = 0;
-    std::vector<T> Min;
-    std::vector<T> Max;
+    TLevelEntries<T> Min;
+    TLevelEntries<T> Max;
   };
 
 public:

@@ -8,9 +8,34 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
+#include <new>
+#include <utility>
 #include <vector>
 
 namespace chart {
+
+// Entries of a level are written before they are read, so growing a level leaves its bytes alone:
+// a load's threads then each touch the pages of their own leaves, instead of the loading thread
+// clearing them all before the read starts.
+template <class T>
+struct TUnclearedAllocator : std::allocator<T> {
+  TUnclearedAllocator() = default;
+  template <class U>
+  TUnclearedAllocator(const TUnclearedAllocator<U>&) noexcept {}
+  template <class U>
+  void construct(U* p) noexcept {
+    ::new (static_cast<void*>(p)) U;
+  }
+  template <class U, class... TArgs>
+  void construct(U* p, TArgs&&... args) {
+    ::new (static_cast<void*>(p)) U(std::forward<TArgs>(args)...);
+  }
+};
+
+// The minima or maxima of one level of a pyramid.
+template <class T>
+using TLevelEntries = std::vector<T, TUnclearedAllocator<T>>;
 
 // The pyramid over an array of element type E; its levels hold E's values, so they are as compact
 // as the array. Values E skips (non-finite floats) are left out: a block of none of them holds an
@@ -26,7 +51,7 @@ public:
   TLevelSummary() = default;
   TLevelSummary(const TArrayValues<E>& values, int count, bool withExtremes);
   // The same, from lowest blocks already built by a pass of the caller's.
-  TLevelSummary(const TArrayValues<E>& values, int count, std::vector<T> leafMin, std::vector<T> leafMax);
+  TLevelSummary(const TArrayValues<E>& values, int count, TLevelEntries<T> leafMin, TLevelEntries<T> leafMax);
   double Value(int index) const { return double(FValues.At(std::size_t(index))); }
   bool HasExtremes() const { return !FLevels.empty(); }
   // Of a range of skipped values only, lowest > highest.
@@ -34,8 +59,8 @@ public:
 
 private:
   struct TLevel {
-    std::vector<T> Min;
-    std::vector<T> Max;
+    TLevelEntries<T> Min;
+    TLevelEntries<T> Max;
   };
 
   void BuildLeaves();
@@ -94,8 +119,8 @@ TLevelSummary<E>::TLevelSummary(const TArrayValues<E>& values, int count, bool w
 }
 
 template <class E>
-TLevelSummary<E>::TLevelSummary(const TArrayValues<E>& values, int count, std::vector<T> leafMin,
-                                std::vector<T> leafMax)
+TLevelSummary<E>::TLevelSummary(const TArrayValues<E>& values, int count, TLevelEntries<T> leafMin,
+                                TLevelEntries<T> leafMax)
     : FValues(values), FCount(count) {
   if (FCount > 0) {
     FLevels.push_back({std::move(leafMin), std::move(leafMax)});

@@ -21,7 +21,7 @@ struct TChannelTotals {
 };
 
 // The smallest and largest value of each lowest block, per channel.
-using TLeafTable = std::array<std::vector<std::int16_t>*, 4>;
+using TLeafTable = std::array<TLevelEntries<std::int16_t>*, 4>;
 
 // Whole leaves of both channels in vector registers of Bytes / 2 samples: even lanes are channel
 // 0, odd lanes channel 1. The compiler's vector extension keeps the loop in vector code at any
@@ -201,8 +201,8 @@ public:
 
 private:
   struct TLeaves {
-    std::vector<std::int16_t> Min;
-    std::vector<std::int16_t> Max;
+    TLevelEntries<std::int16_t> Min;
+    TLevelEntries<std::int16_t> Max;
   };
   TLeafTable Table() { return {&FLeaves[0].Min, &FLeaves[0].Max, &FLeaves[1].Min, &FLeaves[1].Max}; }
   std::array<TChannelTotals, 2> JoinedTotals(const std::int16_t* frames, std::size_t wholeLeaves);

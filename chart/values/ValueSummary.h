@@ -59,8 +59,8 @@ public:
   // caller's built; it describes them at stamp 0 until Restamp.
   template <class E>
   static TValueSummary
-  OfLeaves(const TArrayValues<E>& values, int count, std::vector<typename E::Value> leafMin,
-           std::vector<typename E::Value> leafMax, bool ascending, TSkippedValues skipped);
+  OfLeaves(const TArrayValues<E>& values, int count, TLevelEntries<typename E::Value> leafMin,
+           TLevelEntries<typename E::Value> leafMax, bool ascending, TSkippedValues skipped);
   // The values took a new stamp without changing.
   void Restamp(std::uint64_t stamp) { FStamp = stamp; }
 
@@ -110,8 +110,8 @@ private:
 
 template <class E>
 TValueSummary
-TValueSummary::OfLeaves(const TArrayValues<E>& values, int count, std::vector<typename E::Value> leafMin,
-                        std::vector<typename E::Value> leafMax, bool ascending, TSkippedValues skipped) {
+TValueSummary::OfLeaves(const TArrayValues<E>& values, int count, TLevelEntries<typename E::Value> leafMin,
+                        TLevelEntries<typename E::Value> leafMax, bool ascending, TSkippedValues skipped) {
   TValueSummary summary;
   summary.FValues = values.Data;
   summary.FCount = std::max(count, 0);
