@@ -102,6 +102,10 @@ struct TInt24Element : TElementBase<vfInt24, std::int32_t, 3, vfInt32> {
                    std::uint32_t(std::to_integer<std::uint8_t>(p[2])) << 16;
     return std::int32_t(u << 8) >> 8;
   }
+  // The same in one load of four bytes, for a sample the caller knows another byte follows.
+  static Value ReadFollowed(const std::byte* p) {
+    return std::int32_t(elements::Load<std::uint32_t>(p) << 8) >> 8;
+  }
 };
 struct TALawElement : TElementBase<vfALaw, std::int16_t, 1, vfInt16> {
   static Value Read(const std::byte* p) { return elements::ALawTable[std::to_integer<std::uint8_t>(*p)]; }

@@ -148,7 +148,12 @@ private:
                                                    bool firstOfPiece, TLane& lane, TLaneTotals& totals) {
     const std::size_t from = leaf * Leaf;
     T v[Leaf];
-    for (int i = 0; i < size; ++i)
+    // Every record of a leaf but its last is followed by one of the same leaf, which has arrived.
+    int followed = 0;
+    if constexpr (requires(const std::byte* p) { E::ReadFollowed(p); })
+      for (; followed < size - 1; ++followed)
+        v[followed] = E::ReadFollowed(values.Data + (from + std::size_t(followed)) * values.Stride);
+    for (int i = followed; i < size; ++i)
       v[i] = values.At(from + std::size_t(i));
     const T head = values.At(from);
     // Counted in an int: a bool does not fold in vector registers.
