@@ -8,6 +8,7 @@
 #include "platform/files/FileError.h"
 #include "platform/files/MemorySource.h"
 #include "tests/app/reader/WaveBytes.h"
+#include "tests/support/PositionedSource.h"
 
 #include <gtest/gtest.h>
 
@@ -29,20 +30,13 @@ struct TLines final : reader::TWaveLog {
 };
 
 // The bytes of a file whose reads end early, or fail, at a chosen offset.
-class TFlawedSource final : public files::TByteSource {
+class TFlawedSource final : public sourcetest::TPositionedSource {
 public:
   std::string Bytes;
   std::int64_t EndsAt = std::numeric_limits<std::int64_t>::max();
   std::int64_t FailsAt = std::numeric_limits<std::int64_t>::max();
 
   std::int64_t Size() const override { return std::int64_t(Bytes.size()); }
-  std::int64_t Position() const override { return FPosition; }
-  void Seek(std::int64_t Offset) override { FPosition += Offset; }
-  std::int64_t Read(void* Buffer, std::int64_t Count) override {
-    const std::int64_t n = ReadAt(Buffer, Count, FPosition);
-    FPosition += n;
-    return n;
-  }
   std::int64_t ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const override {
     if (Offset <= FailsAt && FailsAt < Offset + Count)
       throw files::EFileError("Cannot read file", "flawed.wav", 5);
@@ -55,9 +49,6 @@ public:
 
 protected:
   std::string Description() const override { return "flawed source"; }
-
-private:
-  std::int64_t FPosition = 0;
 };
 
 // Everything a load leaves: the reader's account, the bytes, and what each chart's values say.

@@ -11,6 +11,7 @@
 #include "platform/files/MemorySource.h"
 #include "tests/app/reader/WaveBytes.h"
 #include "tests/support/FailingPageMemory.h"
+#include "tests/support/PositionedSource.h"
 
 using namespace reader;
 using namespace wavebytes;
@@ -175,17 +176,10 @@ TEST(ReadDetails, FormatFieldsIncludeTheExtensibleSubFormat) {
 }
 
 // A file larger than any data chunk the reader takes: these bytes, then zeros up to Size.
-class TLongSource final : public files::TByteSource {
+class TLongSource final : public sourcetest::TPositionedSource {
 public:
   TLongSource(std::string head, std::int64_t size) : FHead(std::move(head)), FSize(size) {}
   std::int64_t Size() const override { return FSize; }
-  std::int64_t Position() const override { return FPosition; }
-  void Seek(std::int64_t Offset) override { FPosition += Offset; }
-  std::int64_t Read(void* Buffer, std::int64_t Count) override {
-    const std::int64_t n = ReadAt(Buffer, Count, FPosition);
-    FPosition += n;
-    return n;
-  }
   std::int64_t ReadAt(void* Buffer, std::int64_t Count, std::int64_t Offset) const override {
     const std::int64_t n = std::max<std::int64_t>(0, std::min(Count, FSize - Offset));
     auto* out = static_cast<char*>(Buffer);
@@ -200,7 +194,6 @@ protected:
 private:
   std::string FHead;
   std::int64_t FSize;
-  std::int64_t FPosition = 0;
 };
 
 // Memory that cannot be had stops the read before a byte is copied, yet after the reader has
