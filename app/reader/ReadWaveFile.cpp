@@ -243,11 +243,28 @@ private:
   };
 
   static constexpr std::int64_t Block = std::int64_t(1) << 20;
+  // A quarter block: as fast as a whole one, and a quarter of the memory the threads add.
+  static constexpr std::int64_t StagingBytes = Block / 4;
+
+  // Count bytes of the file at `offset` to `to` through the staging buffer, a piece at a time;
+  // fewer only where the file ends.
+  std::int64_t ReadStaged(std::byte* to, std::byte* staging, std::int64_t count, std::int64_t offset) const {
+    std::int64_t done = 0;
+    while (done < count) {
+      const std::int64_t asked = std::min(StagingBytes, count - done);
+      const std::int64_t n = FFile.ReadAt(staging, asked, offset + done);
+      std::memcpy(to + done, staging, std::size_t(n));
+      done += n;
+      if (n < asked)
+        break;
+    }
+    return done;
+  }
 
   // Bytes [from, to) of the data chunk that starts at `start` in the file, a block at a time,
   // each block's pages had in one go and the block reported while it is in this thread's cache;
   // `arrived` counts the bytes in for the waiting thread, which only shows it. The file is read
-  // into the range's own block-sized staging buffer and copied from there: on these machines
+  // through the range's own staging buffer and copied from there: on these machines
   // fresh pages the kernel writes into cost about twice what the same pages cost when the
   // program writes them, and the copy leaves the block in the cache for the summary.
   void ReadRange(files::TMemoryStream& data, std::byte* staging, std::int64_t start, int range,
@@ -259,8 +276,7 @@ private:
       std::int64_t n = 0;
       try {
         data.Populate(at, asked);
-        n = FFile.ReadAt(staging, asked, start + at);
-        std::memcpy(data.Memory() + at, staging, std::size_t(n));
+        n = ReadStaged(data.Memory() + at, staging, asked, start + at);
         end.Reached = at + n;
         arrived.fetch_add(n, std::memory_order_relaxed);
         if (FProgress)
@@ -291,7 +307,7 @@ private:
     if (FProgress)
       FProgress->DataStart(data.Memory(), wanted, ranges);
     std::vector<TRangeEnd> ends(static_cast<std::size_t>(ranges));
-    const auto staging = std::make_unique_for_overwrite<std::byte[]>(std::size_t(ranges) * Block);
+    const auto staging = std::make_unique_for_overwrite<std::byte[]>(std::size_t(ranges * StagingBytes));
     std::atomic<std::int64_t> arrived{0};
     std::function<void()> waiting;
     if (FProgress)
@@ -301,8 +317,8 @@ private:
         [&](int k) {
           const std::int64_t from = blocks * k / ranges * Block;
           const std::int64_t to = std::min(wanted, blocks * (k + 1) / ranges * Block);
-          ReadRange(data, staging.get() + std::size_t(k) * Block, start, k, from, to, ends[std::size_t(k)],
-                    arrived);
+          ReadRange(data, staging.get() + std::size_t(k * StagingBytes), start, k, from, to,
+                    ends[std::size_t(k)], arrived);
         },
         waiting);
     const TRangeEnd& first = *std::min_element(
